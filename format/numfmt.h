@@ -1,0 +1,54 @@
+// Number text for everything the program writes: the report, data files,
+// user material records and the input pages.
+//
+// The conversions are those of C printf with three fixed conventions, so
+// that every file and report reads the same on every platform:
+//   - "e"/"E" conversions write the exponent with a sign and exactly three
+//     digits (printf("%12.3e", 18000000.0) gives "  1.800e+007");
+//   - a negative zero is written without its minus sign, in every conversion;
+//   - infinities and NaN are written as "inf"/"nan" ("INF"/"NAN" for the
+//     upper-case conversions), with a minus sign when the sign bit is set,
+//     right-aligned in the field width (left-aligned with the '-' flag).
+// The output never depends on the process locale: the decimal point is '.'.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace vc {
+
+// Appends the formatted text to `out`. Supports the flags "-+ #0", width,
+// precision (also '*'), and the conversions d i u x X o c s f F e E g G and %%.
+// Length modifiers (l, ll, h, z) are accepted and ignored where harmless.
+void appendf(std::string& out, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+
+// The formatted text as a new string.
+std::string formatf(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+// A real number as the input pages show it: rounded to 5 significant digits,
+// plain decimal notation for ordinary magnitudes, exponent notation (three
+// exponent digits) for very large and very small ones; "0" for zero.
+std::string pageNumberText(double value);
+
+// Reading numbers back from page text (cells and boxes):
+// leading blanks skipped, optional sign, digits with an optional decimal
+// point, optional exponent; reading stops at the first character that cannot
+// continue the number; no number gives 0. Never reads hex, inf or nan and
+// never depends on the locale.
+double readPageReal(const char* text);
+double readPageReal(const std::string& text);
+// Whole numbers: leading blanks, optional sign, decimal digits up to the
+// first non-digit ("2.9" reads as 2); no digits gives 0. Saturates at the
+// int32 range instead of overflowing.
+int readPageInt(const char* text);
+int readPageInt(const std::string& text);
+
+}  // namespace vc
