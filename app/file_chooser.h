@@ -1,0 +1,27 @@
+// The file dialogs as an interface, so that the file commands can be driven
+// by tests without a person choosing files.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace vc {
+
+struct FileFilter {
+  QString description;  // "Vellacore text files (*.vcl)"
+  QString pattern;      // "*.vcl"
+};
+
+class FileChooser {
+ public:
+  virtual ~FileChooser() = default;
+  // The chosen existing file, or an empty text when the user cancelled.
+  virtual QString openFileName(const QString& title, const QString& startFolder,
+                               const QList<FileFilter>& filters) = 0;
+  // The chosen file to write, or an empty text when the user cancelled. The
+  // dialog asks before replacing an existing file.
+  virtual QString saveFileName(const QString& title, const QString& startFolder,
+                               const QList<FileFilter>& filters) = 0;
+};
+
+}  // namespace vc
