@@ -1,0 +1,466 @@
+// printf-style number text with fixed, platform-independent conventions.
+//
+// Each conversion of the format is handed on its own to the C library's
+// snprintf (without its field width), and the result is then put right:
+// the exponent of e/E/g/G conversions is widened to three digits, a locale
+// decimal point is turned back into '.', infinities and NaN get fixed
+// spellings, and finally the field width is applied here, so that the wider
+// exponent is absorbed by the padding instead of widening the field.
+#include "format/numfmt.h"
+
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <clocale>
+#include <cmath>
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <system_error>
+
+namespace vc {
+namespace {
+
+struct Spec {
+    bool left = false;   // '-'
+    bool plus = false;   // '+'
+    bool space = false;  // ' '
+    bool alt = false;    // '#'
+    bool zero = false;   // '0'
+    int width = 0;
+    int precision = -1;  // -1: none given
+    char length = 0;     // 'h', 'H' (hh), 'l', 'L' (ll), 'z', 'j', 't', 'D' (long double)
+    char conv = 0;
+};
+
+// Builds the snprintf format for one conversion, without the field width.
+void buildFormat(const Spec& s, const char* lengthText, char* fmt) {
+    char* p = fmt;
+    *p++ = '%';
+    if (s.plus) *p++ = '+';
+    if (s.space) *p++ = ' ';
+    if (s.alt) *p++ = '#';
+    if (s.precision >= 0) {
+        *p++ = '.';
+        *p++ = '*';
+    }
+    for (const char* l = lengthText; *l; ++l) *p++ = *l;
+    *p++ = s.conv;
+    *p = '\0';
+}
+
+// Runs snprintf for a single value into `buf`, using `heap` when the text
+// does not fit the local buffer. Returns the text and its length.
+template <typename T>
+const char* runOne(const char* fmt, const Spec& s, T value, char* buf, std::size_t bufSize,
+                   std::string& heap, std::size_t& len) {
+    int n;
+    if (s.precision >= 0)
+        n = std::snprintf(buf, bufSize, fmt, s.precision, value);
+    else
+        n = std::snprintf(buf, bufSize, fmt, value);
+    if (n < 0) {
+        len = 0;
+        return buf;
+    }
+    if (static_cast<std::size_t>(n) < bufSize) {
+        len = static_cast<std::size_t>(n);
+        return buf;
+    }
+    heap.assign(static_cast<std::size_t>(n) + 1, '\0');
+    if (s.precision >= 0)
+        std::snprintf(&heap[0], heap.size(), fmt, s.precision, value);
+    else
+        std::snprintf(&heap[0], heap.size(), fmt, value);
+    heap.resize(static_cast<std::size_t>(n));
+    len = heap.size();
+    return heap.data();
+}
+
+// Appends `body` padded to the field width. With the '0' flag (and not '-')
+// the zeros go after a leading sign and any "0x" prefix.
+void appendPadded(std::string& out, const Spec& s, const char* body, std::size_t len, bool zeroPad) {
+    std::size_t width = s.width > 0 ? static_cast<std::size_t>(s.width) : 0;
+    if (len >= width) {
+        out.append(body, len);
+        return;
+    }
+    std::size_t pad = width - len;
+    if (s.left) {
+        out.append(body, len);
+        out.append(pad, ' ');
+    } else if (zeroPad) {
+        std::size_t lead = 0;
+        if (len > 0 && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) lead = 1;
+        if (len >= lead + 2 && body[lead] == '0' && (body[lead + 1] == 'x' || body[lead + 1] == 'X'))
+            lead += 2;
+        out.append(body, lead);
+        out.append(pad, '0');
+        out.append(body + lead, len - lead);
+    } else {
+        out.append(pad, ' ');
+        out.append(body, len);
+    }
+}
+
+void appendReal(std::string& out, Spec s, double value) {
+    bool upper = s.conv == 'F' || s.conv == 'E' || s.conv == 'G';
+    if (!std::isfinite(value)) {
+        char text[8];
+        std::size_t n = 0;
+        if (std::signbit(value))
+            text[n++] = '-';
+        else if (s.plus)
+            text[n++] = '+';
+        else if (s.space)
+            text[n++] = ' ';
+        const char* word = std::isnan(value) ? (upper ? "NAN" : "nan") : (upper ? "INF" : "inf");
+        for (int i = 0; i < 3; ++i) text[n++] = word[i];
+        appendPadded(out, s, text, n, false);
+        return;
+    }
+    if (value == 0.0) value = 0.0;  // drops the sign of a negative zero
+
+    char fmt[16];
+    buildFormat(s, "", fmt);
+    char buf[128];
+    std::string heap;
+    std::size_t len = 0;
+    const char* text = runOne(fmt, s, value, buf, sizeof buf, heap, len);
+
+    // Work on a small editable copy: locale point and exponent fix-ups.
+    char local[160];
+    std::string big;
+    char* t;
+    if (len + 8 <= sizeof local) {
+        std::memcpy(local, text, len);
+        t = local;
+    } else {
+        big.assign(text, len);
+        big.append(8, '\0');
+        t = &big[0];
+    }
+
+    // A locale with another decimal point: replace it by '.'.
+    const char* point = std::localeconv()->decimal_point;
+    if (point && !(point[0] == '.' && point[1] == '\0') && point[0] != '\0') {
+        std::size_t plen = std::strlen(point);
+        for (std::size_t i = 0; i + plen <= len; ++i) {
+            if (std::memcmp(t + i, point, plen) == 0) {
+                t[i] = '.';
+                std::memmove(t + i + 1, t + i + plen, len - i - plen);
+                len -= plen - 1;
+                break;
+            }
+        }
+    }
+
+    // Exponent with exactly three digits (more only if the value needs it).
+    if (s.conv == 'e' || s.conv == 'E' || s.conv == 'g' || s.conv == 'G') {
+        for (std::size_t i = 0; i < len; ++i) {
+            if (t[i] == 'e' || t[i] == 'E') {
+                std::size_t digits = i + 2;  // after 'e' and its sign
+                std::size_t count = len - digits;
+                if (count < 3) {
+                    std::size_t add = 3 - count;
+                    std::memmove(t + digits + add, t + digits, count);
+                    std::memset(t + digits, '0', add);
+                    len += add;
+                }
+                break;
+            }
+        }
+    }
+    appendPadded(out, s, t, len, s.zero && !s.left);
+}
+
+template <typename T>
+void appendInteger(std::string& out, const Spec& s, const char* lengthText, T value) {
+    char fmt[16];
+    buildFormat(s, lengthText, fmt);
+    char buf[128];
+    std::string heap;
+    std::size_t len = 0;
+    const char* text = runOne(fmt, s, value, buf, sizeof buf, heap, len);
+    // '0' is ignored with a precision, as in printf.
+    appendPadded(out, s, text, len, s.zero && !s.left && s.precision < 0);
+}
+
+void vappendf(std::string& out, const char* format, va_list args) {
+    const char* p = format;
+    while (*p) {
+        if (*p != '%') {
+            const char* start = p;
+            while (*p && *p != '%') ++p;
+            out.append(start, static_cast<std::size_t>(p - start));
+            continue;
+        }
+        ++p;
+        if (*p == '%') {
+            out.push_back('%');
+            ++p;
+            continue;
+        }
+        Spec s;
+        for (;; ++p) {
+            if (*p == '-') s.left = true;
+            else if (*p == '+') s.plus = true;
+            else if (*p == ' ') s.space = true;
+            else if (*p == '#') s.alt = true;
+            else if (*p == '0') s.zero = true;
+            else break;
+        }
+        if (*p == '*') {
+            int w = va_arg(args, int);
+            if (w < 0) {
+                s.left = true;
+                w = w == INT_MIN ? INT_MAX : -w;
+            }
+            s.width = w;
+            ++p;
+        } else {
+            while (*p >= '0' && *p <= '9') {
+                if (s.width < 100000) s.width = s.width * 10 + (*p - '0');
+                ++p;
+            }
+        }
+        if (*p == '.') {
+            ++p;
+            if (*p == '*') {
+                int pr = va_arg(args, int);
+                s.precision = pr < 0 ? -1 : pr;
+                ++p;
+            } else {
+                int pr = 0;
+                while (*p >= '0' && *p <= '9') {
+                    if (pr < 100000) pr = pr * 10 + (*p - '0');
+                    ++p;
+                }
+                s.precision = pr;
+            }
+        }
+        if (*p == 'h') {
+            s.length = 'h';
+            if (*++p == 'h') {
+                s.length = 'H';
+                ++p;
+            }
+        } else if (*p == 'l') {
+            s.length = 'l';
+            if (*++p == 'l') {
+                s.length = 'L';
+                ++p;
+            }
+        } else if (*p == 'z' || *p == 'j' || *p == 't') {
+            s.length = *p++;
+        } else if (*p == 'L') {
+            s.length = 'D';
+            ++p;
+        }
+        s.conv = *p;
+        if (!*p) break;
+        ++p;
+        switch (s.conv) {
+            case 'd':
+            case 'i':
+                switch (s.length) {
+                    case 'l': appendInteger(out, s, "l", va_arg(args, long)); break;
+                    case 'L': appendInteger(out, s, "ll", va_arg(args, long long)); break;
+                    case 'j': appendInteger(out, s, "ll", static_cast<long long>(va_arg(args, std::intmax_t))); break;
+                    case 'z':
+                    case 't': appendInteger(out, s, "ll", static_cast<long long>(va_arg(args, std::ptrdiff_t))); break;
+                    case 'h': appendInteger(out, s, "", static_cast<int>(static_cast<short>(va_arg(args, int)))); break;
+                    case 'H': appendInteger(out, s, "", static_cast<int>(static_cast<signed char>(va_arg(args, int)))); break;
+                    default: appendInteger(out, s, "", va_arg(args, int)); break;
+                }
+                break;
+            case 'u':
+            case 'x':
+            case 'X':
+            case 'o':
+                switch (s.length) {
+                    case 'l': appendInteger(out, s, "l", va_arg(args, unsigned long)); break;
+                    case 'L': appendInteger(out, s, "ll", va_arg(args, unsigned long long)); break;
+                    case 'j':
+                    case 'z':
+                    case 't': appendInteger(out, s, "ll", static_cast<unsigned long long>(va_arg(args, std::size_t))); break;
+                    case 'h': appendInteger(out, s, "", static_cast<unsigned>(static_cast<unsigned short>(va_arg(args, unsigned)))); break;
+                    case 'H': appendInteger(out, s, "", static_cast<unsigned>(static_cast<unsigned char>(va_arg(args, unsigned)))); break;
+                    default: appendInteger(out, s, "", va_arg(args, unsigned)); break;
+                }
+                break;
+            case 'c': {
+                char c = static_cast<char>(va_arg(args, int));
+                appendPadded(out, s, &c, 1, false);
+                break;
+            }
+            case 's': {
+                const char* str = va_arg(args, const char*);
+                if (!str) str = "(null)";
+                std::size_t n = 0;
+                if (s.precision >= 0) {
+                    while (n < static_cast<std::size_t>(s.precision) && str[n]) ++n;
+                } else {
+                    n = std::strlen(str);
+                }
+                appendPadded(out, s, str, n, false);
+                break;
+            }
+            case 'f':
+            case 'F':
+            case 'e':
+            case 'E':
+            case 'g':
+            case 'G':
+                if (s.length == 'D')
+                    appendReal(out, s, static_cast<double>(va_arg(args, long double)));
+                else
+                    appendReal(out, s, va_arg(args, double));
+                break;
+            default:
+                // Unknown conversion: copy it through as written.
+                out.push_back('%');
+                out.push_back(s.conv);
+                break;
+        }
+    }
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+}  // namespace
+
+void appendf(std::string& out, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    vappendf(out, format, args);
+    va_end(args);
+}
+
+std::string formatf(const char* format, ...) {
+    std::string out;
+    va_list args;
+    va_start(args, format);
+    vappendf(out, format, args);
+    va_end(args);
+    return out;
+}
+
+std::string pageNumberText(double value) {
+    std::string out;
+    appendf(out, "%.5g", value);
+    return out;
+}
+
+// The longest leading decimal number of the text, converted without regard
+// to the locale. Overflow gives an infinity and underflow zero, as the C
+// library's string-to-double conversion does.
+double readPageReal(const char* text) {
+    if (!text) return 0.0;
+    const char* p = text;
+    while (isBlank(*p)) ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        ++p;
+    }
+    const char* start = p;
+    std::size_t digits = 0;
+    while (*p >= '0' && *p <= '9') {
+        ++p;
+        ++digits;
+    }
+    if (*p == '.') {
+        const char* q = p + 1;
+        std::size_t fraction = 0;
+        while (*q >= '0' && *q <= '9') {
+            ++q;
+            ++fraction;
+        }
+        if (digits + fraction > 0) {
+            p = q;
+            digits += fraction;
+        }
+    }
+    if (digits == 0) return 0.0;
+    if (*p == 'e' || *p == 'E') {
+        const char* q = p + 1;
+        if (*q == '+' || *q == '-') ++q;
+        if (*q >= '0' && *q <= '9') {
+            while (*q >= '0' && *q <= '9') ++q;
+            p = q;
+        }
+    }
+    double value = 0.0;
+    std::from_chars_result r = std::from_chars(start, p, value, std::chars_format::general);
+    if (r.ec == std::errc::result_out_of_range) {
+        // Decide between overflow and underflow from the decimal magnitude:
+        // position of the first significant digit plus the exponent.
+        long long magnitude = 0;
+        const char* q = start;
+        long long intDigits = 0;
+        bool seen = false;
+        long long leadingFractionZeros = 0;
+        while (*q >= '0' && *q <= '9') {
+            if (*q != '0') seen = true;
+            if (seen) ++intDigits;
+            ++q;
+        }
+        if (*q == '.') {
+            ++q;
+            while (!seen && *q == '0') {
+                ++leadingFractionZeros;
+                ++q;
+            }
+        }
+        magnitude = intDigits > 0 ? intDigits - 1 : -(leadingFractionZeros + 1);
+        const char* e = start;
+        while (e < p && *e != 'e' && *e != 'E') ++e;
+        if (e < p) {
+            ++e;
+            bool eneg = false;
+            if (*e == '+' || *e == '-') eneg = *e++ == '-';
+            long long ex = 0;
+            while (e < p) {
+                if (ex < 100000000) ex = ex * 10 + (*e - '0');
+                ++e;
+            }
+            magnitude += eneg ? -ex : ex;
+        }
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (r.ec != std::errc()) {
+        value = 0.0;
+    }
+    return negative ? -value : value;
+}
+
+double readPageReal(const std::string& text) { return readPageReal(text.c_str()); }
+
+int readPageInt(const char* text) {
+    if (!text) return 0;
+    const char* p = text;
+    while (isBlank(*p)) ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        ++p;
+    }
+    long long value = 0;
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    while (*p >= '0' && *p <= '9') {
+        if (value < limit) {
+            value = value * 10 + (*p - '0');
+            if (value > limit) value = limit;
+        }
+        ++p;
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+int readPageInt(const std::string& text) { return readPageInt(text.c_str()); }
+
+}  // namespace vc
