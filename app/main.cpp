@@ -1,7 +1,75 @@
+// The program entry: "-setcm", the batch run with two arguments, otherwise
+// the desktop window (with the usage message first for a wrong count).
+#include <clocale>
 #include <cstdio>
 
-int main(int argc, char** argv) {
+#include <QCoreApplication>
+#include <QDir>
+
+#include "app/batch_run.h"
+#include "app/command_line.h"
+#include "app/compatibility_setting.h"
+#include "app/startup.h"
+#include "app/stderr_messages.h"
+
+#if defined(VC_WITH_GUI)
+#include "forms/desktop.h"
+#endif
+
+namespace {
+
+int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
+  // Relative paths mean the folder the command was started in; start-up is
+  // about to make the data folder current, so resolve them first.
+  const QString startFolder = QDir::currentPath();
+  QCoreApplication application(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  vc::StderrMessages messages;
+
+  vc::StartupState state;
+  state.batchRun = true;
+  state.inputPath = vc::resolveBatchPath(startFolder, commandLine.inputPath);
+  state.outputPath = vc::resolveBatchPath(startFolder, commandLine.outputPath);
+  if (!vc::checkBatchInput(commandLine.inputPath, state.inputPath, messages)) {
+    return vc::kBatchInputRefused;
+  }
+  vc::runStartupSteps(state);
+  return vc::runBatch(state.inputPath, state.outputPath, messages);
+}
+
+int interactiveMain(int& argc, char** argv, bool showUsage) {
+  if (showUsage) {
+    vc::StderrMessages messages;
+    messages.inform(vc::kUsageCaption, vc::kUsageText);
+  }
+#if defined(VC_WITH_GUI)
+  return vc::runDesktop(argc, argv, showUsage);
+#else
+  (void)argc;
   (void)argv;
-  std::fprintf(stderr, "vellacore: %d argument(s)\n", argc - 1);
-  return 0;
+  if (!showUsage) {
+    vc::StderrMessages messages;
+    messages.inform(vc::kUsageCaption, vc::kUsageText);
+  }
+  return vc::kBatchInputRefused;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const vc::CommandLine commandLine =
+      vc::parseCommandLine(vc::processArgumentString(argc, argv));
+  switch (commandLine.mode) {
+    case vc::StartMode::SetCompatibility:
+      vc::writeCompatibilitySetting();
+      return 0;
+    case vc::StartMode::Batch:
+      return batchMain(argc, argv, commandLine);
+    case vc::StartMode::Usage:
+      return interactiveMain(argc, argv, true);
+    case vc::StartMode::Interactive:
+      break;
+  }
+  return interactiveMain(argc, argv, false);
 }

@@ -1,0 +1,86 @@
+#include "app/batch_run.h"
+
+#include <memory>
+#include <string>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "app/analysis_command.h"
+#include "datafile/data_file.h"
+#include "engine/laminate_data.h"
+#include "pages/input_pages.h"
+#include "pages/page_transfer.h"
+
+namespace vc {
+
+const char* const kCommandLineErrorCaption = "Command Line Error";
+const char* const kMissingInputText = "Specified input file does not exist or could not be found: ";
+const char* const kOutputFileErrorCaption = "Output File Error";
+
+QString resolveBatchPath(const QString& startFolder, const QString& typed) {
+  if (typed.isEmpty()) return typed;
+  return QDir(startFolder).absoluteFilePath(typed);
+}
+
+bool checkBatchInput(const QString& typedInput, const QString& resolvedInput,
+                     MessageSink& messages) {
+  if (!resolvedInput.isEmpty() && QFileInfo::exists(resolvedInput)) return true;
+  const std::string text = std::string(kMissingInputText) + typedInput.toLocal8Bit().toStdString();
+  messages.inform(kCommandLineErrorCaption, text.c_str());
+  return false;
+}
+
+bool writeOutputFile(const QString& path, const std::string& text, QString& error) {
+  if (path.isEmpty()) {
+    error = QStringLiteral("no file name given");
+    return false;
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    error = file.errorString();
+    return false;
+  }
+  const qint64 size = static_cast<qint64>(text.size());
+  if (file.write(text.data(), size) != size) {
+    error = file.errorString();
+    file.cancelWriting();
+    return false;
+  }
+  if (!file.commit()) {
+    error = file.errorString();
+    return false;
+  }
+  return true;
+}
+
+int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& messages) {
+  // The record and the pages are large; keep them off the stack.
+  auto data = std::make_unique<LaminateData>();
+  auto pages = std::make_unique<InputPages>();
+  data->batchRun = true;
+
+  if (!readDataFile(inputPath.toLocal8Bit().toStdString(), *data, pages->settings, messages)) {
+    return kBatchInputRefused;
+  }
+  showDataOnPages(*data, *pages);
+
+  std::string reportText;
+  const RunOutcome outcome = runAnalysis(*pages, *data, reportText, messages);
+  // A stopped run builds no report: the file gets the empty report text and
+  // its closing line end, so a reader sees an empty report, not an old one.
+  reportText += "\r\n";
+
+  QString error;
+  if (!writeOutputFile(outputPath, reportText, error)) {
+    const std::string text = "The report could not be written to " +
+                             outputPath.toLocal8Bit().toStdString() + ": " +
+                             error.toLocal8Bit().toStdString();
+    messages.inform(kOutputFileErrorCaption, text.c_str());
+    return kBatchOutputFailed;
+  }
+  return outcome.status == RunStatus::Completed ? kBatchReportWritten : kBatchAnalysisStopped;
+}
+
+}  // namespace vc

@@ -1,0 +1,131 @@
+#include "app/command_line.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+namespace vc {
+
+const char* const kUsageCaption = "Command Line Error";
+const char* const kUsageText =
+    "To run Vellacore in Windows mode simply execute Vellacore.exe\r\n\r\n"
+    "To run in Command Line Mode from a shell, the syntax is: Vellacore  input_file  "
+    "output_file\r\n\r\n";
+
+namespace {
+
+const QChar kBlank = QLatin1Char(' ');
+const QChar kDoubleQuote = QLatin1Char('"');
+const QChar kSingleQuote = QLatin1Char('\'');
+
+}  // namespace
+
+QString argumentStringFromArgs(const QStringList& arguments) {
+  QString out;
+  for (int i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments.at(i);
+    if (i > 0) out += kBlank;
+    const bool needsQuotes = argument.isEmpty() || argument.contains(kBlank) ||
+                             argument.contains(kDoubleQuote) || argument.contains(kSingleQuote);
+    if (!needsQuotes) {
+      out += argument;
+    } else if (argument.contains(kDoubleQuote)) {
+      out += kSingleQuote + argument + kSingleQuote;
+    } else {
+      out += kDoubleQuote + argument + kDoubleQuote;
+    }
+  }
+  return out;
+}
+
+QString argumentStringFromCommandLine(const QString& commandLine) {
+  int position = 0;
+  if (commandLine.startsWith(kDoubleQuote)) {
+    const int close = commandLine.indexOf(kDoubleQuote, 1);
+    position = close < 0 ? commandLine.size() : close + 1;
+  } else {
+    const int blank = commandLine.indexOf(kBlank);
+    position = blank < 0 ? commandLine.size() : blank;
+  }
+  if (position < commandLine.size() && commandLine.at(position) == kBlank) ++position;
+  return commandLine.mid(position);
+}
+
+QString processArgumentString(int argc, char** argv) {
+#if defined(_WIN32)
+  (void)argc;
+  (void)argv;
+  return argumentStringFromCommandLine(QString::fromWCharArray(GetCommandLineW()));
+#else
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  return argumentStringFromArgs(arguments);
+#endif
+}
+
+QString trimBlanks(const QString& text) {
+  int first = 0;
+  int last = text.size();
+  while (first < last && text.at(first) == kBlank) ++first;
+  while (last > first && text.at(last - 1) == kBlank) --last;
+  return text.mid(first, last - first);
+}
+
+bool isSetCompatibilityOption(const QString& argumentString) {
+  const QString head = trimBlanks(argumentString).left(6);
+  return head == QLatin1String("-setcm") || head == QLatin1String("-SETCM");
+}
+
+QStringList splitArguments(const QString& argumentString) {
+  QStringList arguments;
+  QString current;
+  bool inArgument = false;  // also true for an argument that is just ""
+  QChar quote;
+  bool quoted = false;
+  for (const QChar c : argumentString) {
+    if (quoted) {
+      if (c == quote) {
+        quoted = false;
+      } else {
+        current += c;
+      }
+    } else if (c == kBlank) {
+      if (inArgument) {
+        arguments.append(current);
+        current.clear();
+        inArgument = false;
+      }
+    } else if (c == kDoubleQuote || c == kSingleQuote) {
+      quote = c;
+      quoted = true;
+      inArgument = true;
+    } else {
+      current += c;
+      inArgument = true;
+    }
+  }
+  if (inArgument) arguments.append(current);
+  return arguments;
+}
+
+CommandLine parseCommandLine(const QString& argumentString) {
+  CommandLine result;
+  const QString trimmed = trimBlanks(argumentString);
+  if (isSetCompatibilityOption(trimmed)) {
+    result.mode = StartMode::SetCompatibility;
+    return result;
+  }
+  const QStringList arguments = splitArguments(trimmed);
+  if (arguments.isEmpty()) {
+    result.mode = StartMode::Interactive;
+  } else if (arguments.size() == 2) {
+    result.mode = StartMode::Batch;
+    result.inputPath = arguments.at(0);
+    result.outputPath = arguments.at(1);
+  } else {
+    result.mode = StartMode::Usage;
+  }
+  return result;
+}
+
+}  // namespace vc

@@ -1,0 +1,57 @@
+// The command line: the argument string, the "-setcm" option, splitting into
+// arguments and the decision between an interactive run, a batch run and the
+// usage message.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vc {
+
+// The usage message (caption "Command Line Error").
+extern const char* const kUsageCaption;
+extern const char* const kUsageText;
+
+// The argument string of this process: the command line without the program
+// name. On Windows it is cut from the real command line; elsewhere it is
+// rebuilt from argv (see argumentStringFromArgs).
+QString processArgumentString(int argc, char** argv);
+
+// Rebuilds an argument string from separate arguments: joined with single
+// blanks; an argument that is empty or holds a blank or a quote is wrapped in
+// double quotes, or in single quotes when it holds a double quote, so that
+// splitArguments gives the same arguments back.
+QString argumentStringFromArgs(const QStringList& arguments);
+
+// Removes the program name from a full command line: a name that begins with
+// a double quote runs to the next double quote, otherwise to the first blank;
+// one blank after it is skipped.
+QString argumentStringFromCommandLine(const QString& commandLine);
+
+// Blanks removed at both ends (blanks only, not other white space).
+QString trimBlanks(const QString& text);
+
+// The trimmed argument string begins with "-setcm" or "-SETCM".
+bool isSetCompatibilityOption(const QString& argumentString);
+
+// Splits at blanks; runs of blanks are one separator. A part in "..." or
+// '...' keeps its blanks and loses its quotes; an unclosed quote runs to the
+// end. Quoted parts next to other text join it into one argument.
+QStringList splitArguments(const QString& argumentString);
+
+enum class StartMode {
+  SetCompatibility,  // "-setcm": write the compatibility setting and end
+  Interactive,       // no arguments
+  Batch,             // two arguments: input file, output file
+  Usage              // any other count: usage message, then interactive
+};
+
+struct CommandLine {
+  StartMode mode = StartMode::Interactive;
+  QString inputPath;   // as typed (batch only)
+  QString outputPath;  // as typed (batch only)
+};
+
+CommandLine parseCommandLine(const QString& argumentString);
+
+}  // namespace vc

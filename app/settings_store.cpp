@@ -1,0 +1,142 @@
+// The settings store lives in QSettings' native format for the current user:
+// the registry on Windows, ~/.config/Orlenvik/Vellacore.conf (section [3.0])
+// elsewhere. The registry key's unnamed default value is written under the
+// QSettings key "Default", which is how QSettings addresses a registry key's
+// default value on Windows; other platforms store it as an ordinary key of
+// that name.
+#include "app/settings_store.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include "app/executable_path.h"
+#include "app/settings_keys.h"
+
+namespace vc {
+
+namespace {
+
+// Makes sure `folder` exists as a folder, creating missing levels.
+bool ensureFolder(const QString& folder) {
+  QFileInfo info(folder);
+  if (info.exists()) return info.isDir();
+  return QDir().mkpath(folder);
+}
+
+QString withTrailingSlash(QString folder) {
+  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  return folder;
+}
+
+}  // namespace
+
+std::unique_ptr<QSettings> openSettingsKey() {
+  auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                              QString::fromLatin1(kSettingsOrganization),
+                                              QString::fromLatin1(kSettingsApplication));
+  settings->beginGroup(QString::fromLatin1(kSettingsGroup));
+  return settings;
+}
+
+bool settingsKeyExists(const QSettings& key) {
+  return !key.childKeys().isEmpty() || !key.childGroups().isEmpty();
+}
+
+void createSettingsKey(QSettings& key, const QString& lastPath) {
+  key.setValue(QString::fromLatin1(kDefaultValueName), QString::fromLatin1(kDefaultValueText));
+  key.setValue(QString::fromLatin1(kLastPathName), lastPath);
+}
+
+QString defaultDataFolder() {
+  QString candidate;
+  const QByteArray appData = qgetenv("APPDATA");
+  if (!appData.isEmpty()) {
+    candidate = QDir::fromNativeSeparators(QString::fromLocal8Bit(appData));
+  } else {
+    candidate = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  }
+  if (!candidate.isEmpty()) {
+    candidate = withTrailingSlash(candidate) + QStringLiteral("The Vellacore/");
+    if (ensureFolder(candidate)) return candidate;
+  }
+  // No usable per-user location: work in the program's own folder rather
+  // than in a folder that does not exist.
+  return withTrailingSlash(executableFolder());
+}
+
+QString prepareDefaultDataFolder(QString& currentDataFolder) {
+  const QString folder = defaultDataFolder();
+  ensureFolder(folder);
+  QDir::setCurrent(folder);
+  currentDataFolder = folder;
+  storeLastPath(currentDataFolder);
+  return folder;
+}
+
+void storeLastPath(const QString& currentDataFolder) {
+  auto key = openSettingsKey();
+  if (settingsKeyExists(*key)) {
+    key->setValue(QString::fromLatin1(kLastPathName), currentDataFolder);
+  } else {
+    createSettingsKey(*key, currentDataFolder);
+  }
+  key->sync();
+}
+
+void loadLastPath(QString& currentDataFolder) {
+  bool prepare = false;
+  {
+    auto key = openSettingsKey();
+    if (settingsKeyExists(*key)) {
+      const QString name = QString::fromLatin1(kLastPathName);
+      if (key->contains(name)) currentDataFolder = key->value(name).toString();
+      prepare = currentDataFolder.isEmpty();
+    } else {
+      createSettingsKey(*key, currentDataFolder);
+      key->sync();
+    }
+  }
+  // The key is closed before preparing, which opens it again to store.
+  if (prepare) prepareDefaultDataFolder(currentDataFolder);
+}
+
+QString folderOfPath(const QString& path) {
+  const QString file = QDir::fromNativeSeparators(path.trimmed());
+  QString folder;
+  const int slash = file.lastIndexOf(QLatin1Char('/'));
+  if (slash >= 0) {
+    folder = file.left(slash + 1);
+  } else {
+    folder = QDir::currentPath();
+  }
+  return withTrailingSlash(folder.trimmed());
+}
+
+void renumberUserMaterials() {
+  auto key = openSettingsKey();
+  if (!settingsKeyExists(*key)) return;
+  QStringList records;
+  for (int slot = 1; slot <= kUserMaterialSlots; ++slot) {
+    const QString name = userMaterialValueName(slot);
+    if (key->contains(name)) records.append(key->value(name).toString());
+  }
+  for (int slot = 1; slot <= kUserMaterialSlots; ++slot) {
+    const QString name = userMaterialValueName(slot);
+    if (slot <= records.size()) {
+      key->setValue(name, records.at(slot - 1));
+    } else if (key->contains(name)) {
+      key->remove(name);
+    }
+  }
+  key->sync();
+}
+
+QString userMaterialValueName(int slot) {
+  return QStringLiteral("UserMat%1").arg(slot);
+}
+
+}  // namespace vc
