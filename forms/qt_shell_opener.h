@@ -1,0 +1,16 @@
+// The shell's "open" action of the desktop program, on QDesktopServices.
+#pragma once
+
+#include "app/shell_open.h"
+
+namespace vc {
+
+class QtShellOpener : public ShellOpener {
+ public:
+  // Shows the folder in the desktop's file browser.
+  void openFolder(const QString& folder) override;
+  // Hands a "mailto:" or web link to the desktop's program for it.
+  void openLink(const QString& url) override;
+};
+
+}  // namespace vc

@@ -1,0 +1,251 @@
+#include "forms/results_window.h"
+
+#include <algorithm>
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "app/file_commands.h"
+#include "app/settings_store.h"
+
+namespace vc {
+
+namespace {
+
+// The window's design in dialog units: 454 by 288, the text box at
+// (5, 5, 445, 245) and the four 40 by 14 buttons along the bottom.
+constexpr int kDesignWidth = 454;
+constexpr int kDesignHeight = 288;
+constexpr int kButtonTop = 256;
+constexpr int kButtonWidth = 40;
+constexpr int kButtonHeight = 14;
+constexpr int kMargin = 5;
+
+class BoxMessages : public MessageSink {
+ public:
+  explicit BoxMessages(QWidget* owner) : owner_(owner) {}
+  void inform(const char* caption, const char* text) override {
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(caption),
+                    QString::fromUtf8(text), QMessageBox::Ok, owner_);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+  }
+
+ private:
+  QWidget* owner_;
+};
+
+// Whole inches of a printable extent, in device pixels.
+int wholeInches(int extent, int dpi) { return dpi > 0 ? (extent / dpi) * dpi : 0; }
+
+}  // namespace
+
+Results::Results(const QString& reportText, HelpRequests* help, FileChooser* chooser,
+                 QWidget* parent, MessageSink* messages)
+    : QDialog(parent), reportText_(reportText), help_(help), chooser_(chooser),
+      messages_(messages) {
+  if (!messages_) {
+    ownMessages_ = std::make_unique<BoxMessages>(this);
+    messages_ = ownMessages_.get();
+  }
+  setObjectName(QStringLiteral("Results"));
+  setWindowTitle(QStringLiteral("Analysis Results"));
+
+  rtb_1 = new QPlainTextEdit(this);
+  rtb_1->setObjectName(QStringLiteral("rtb_1"));
+  rtb_1->setReadOnly(true);
+  rtb_1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  rtb_1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  rtb_1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  auto makeButton = [this](const char* name, const char* text) {
+    auto* button = new QPushButton(QString::fromLatin1(text), this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+  };
+  cb_OK = makeButton("cb_OK", "&OK");
+  cb_Print = makeButton("cb_Print", "&Print");
+  cb_Save = makeButton("cb_Save", "&Save");
+  cb_Help = makeButton("cb_Help", "&Help");
+  cb_OK->setDefault(true);
+
+  connect(cb_OK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cb_Save, &QPushButton::clicked, this, [this] { saveResults(); });
+  connect(cb_Print, &QPushButton::clicked, this, [this] { printResults(); });
+  connect(cb_Help, &QPushButton::clicked, this, [this] {
+    if (help_) help_->showTopic(QStringLiteral("::html/vcla6vz9.htm"));
+  });
+
+  // Creation: the remembered folder, the fixed-pitch font, the text, and
+  // the caret at the top so the report shows from its first line.
+  loadResultsFolder();
+  rtb_1->setFont(reportFont());
+  QString shown = reportText_;
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  rtb_1->setPlainText(shown);
+  rtb_1->moveCursor(QTextCursor::Start);
+  rtb_1->ensureCursorVisible();
+
+  const QFontMetrics metrics(font());
+  const double unitX = metrics.averageCharWidth() / 4.0;
+  const double unitY = metrics.height() / 8.0;
+  resize(int(kDesignWidth * unitX + 0.5), int(kDesignHeight * unitY + 0.5));
+  placeControls();
+}
+
+Results::~Results() = default;
+
+QFont Results::reportFont() {
+  const QString courier = QStringLiteral("Courier New");
+  QFont font;
+  if (QFontDatabase::families().contains(courier, Qt::CaseInsensitive)) {
+    font = QFont(courier);
+  } else {
+    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  }
+  font.setPointSize(10);
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  return font;
+}
+
+void Results::loadResultsFolder() {
+  bool keyExists = false;
+  {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                    QStringLiteral("Orlenvik"), QStringLiteral("Vellacore"));
+    store.beginGroup(QStringLiteral("3.0"));
+    keyExists = !store.allKeys().isEmpty();
+    if (keyExists && store.contains(QStringLiteral("LastPath"))) {
+      resultsFolder_ = store.value(QStringLiteral("LastPath")).toString();
+    }
+  }
+  // A missing key is created with LastPath holding the (still empty) folder.
+  if (!keyExists) storeLastPath(resultsFolder_);
+}
+
+void Results::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  placeControls();
+}
+
+// The text box keeps its margins and takes the rest of the window; the
+// buttons keep their design size and their places relative to the window's
+// centre line and bottom edge.
+void Results::placeControls() {
+  const QFontMetrics metrics(font());
+  const double unitX = metrics.averageCharWidth() / 4.0;
+  const double unitY = metrics.height() / 8.0;
+  auto px = [](double units, double scale) { return int(units * scale + 0.5); };
+
+  const int bottomBand = px(kDesignHeight - kButtonTop, unitY);
+  const int marginX = px(kMargin, unitX);
+  const int marginY = px(kMargin, unitY);
+  const int boxBottomGap = px(kButtonTop - (kMargin + 245), unitY);
+  rtb_1->setGeometry(marginX, marginY, std::max(0, width() - 2 * marginX),
+                     std::max(0, height() - marginY - bottomBand - boxBottomGap));
+
+  const int buttonTop = height() - bottomBand;
+  const int centre = width() / 2;
+  const int lefts[] = {119, 177, 233, 287};
+  QPushButton* buttons[] = {cb_OK, cb_Print, cb_Save, cb_Help};
+  for (int i = 0; i < 4; ++i) {
+    const int left = centre + px(lefts[i] - kDesignWidth / 2.0, unitX);
+    buttons[i]->setGeometry(left, buttonTop, px(kButtonWidth, unitX),
+                            px(kButtonHeight, unitY));
+  }
+}
+
+bool Results::saveResults() {
+  if (!chooser_) return false;
+  const QList<FileFilter> filters = {
+      {QStringLiteral("Text files (*.txt)"), QStringLiteral("*.txt")},
+      {QStringLiteral("All files (*.*)"), QStringLiteral("*.*")}};
+  const QString chosen =
+      chooser_->saveFileName(QStringLiteral("Save Results to File"), resultsFolder_, filters)
+          .trimmed();
+  if (chosen.isEmpty()) return false;
+
+  resultsFolder_ = folderOfPath(chosen);
+  const QString path = withDefaultExtension(chosen, QStringLiteral("txt"));
+
+  // Written through a temporary file renamed over the target, so a failed
+  // save never leaves a half-written report in place of an earlier one.
+  QSaveFile file(path);
+  bool written = false;
+  if (file.open(QIODevice::WriteOnly)) {
+    const QByteArray bytes = reportText_.toUtf8();
+    written = file.write(bytes) == bytes.size() && file.commit();
+  }
+  if (!written) {
+    const QString text = QStringLiteral("The results could not be saved to\n%1\n\n%2")
+                             .arg(QDir::toNativeSeparators(path), file.errorString());
+    messages_->inform("Save Error", text.toUtf8().constData());
+  }
+
+  storeLastPath(resultsFolder_);
+  return written;
+}
+
+int Results::printResults() {
+  if (printerOverride_) return printTo(*printerOverride_);
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return 0;
+  return printTo(printer);
+}
+
+QRect Results::textRectangle(int printableWidth, int printableHeight, int dpiX, int dpiY) {
+  const int pageWidth = wholeInches(printableWidth, dpiX);
+  const int pageHeight = wholeInches(printableHeight, dpiY);
+  const int marginX = dpiX / 2;
+  const int marginY = dpiY / 2;
+  return QRect(QPoint(marginX, marginY),
+               QPoint(pageWidth - marginX - 1, pageHeight - marginY - 1));
+}
+
+int Results::printTo(QPrinter& printer) {
+  const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
+  const QRect textRect = textRectangle(printable.width(), printable.height(),
+                                       printer.logicalDpiX(), printer.logicalDpiY());
+  if (textRect.width() <= 0 || textRect.height() <= 0) return 0;  // no room for text
+
+  printer.setDocName(QStringLiteral("Analysis Results"));
+  QTextDocument document;
+  document.documentLayout()->setPaintDevice(&printer);
+  document.setDocumentMargin(0);
+  document.setDefaultFont(reportFont());
+  document.setPageSize(QSizeF(textRect.size()));
+  QString text = reportText_;
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  document.setPlainText(text);
+
+  QPainter painter;
+  if (!painter.begin(&printer)) return 0;
+  const int pages = document.pageCount();
+  const qreal pageHeight = textRect.height();
+  for (int page = 0; page < pages; ++page) {
+    if (page > 0) printer.newPage();
+    painter.save();
+    painter.translate(textRect.left(), textRect.top() - page * pageHeight);
+    document.drawContents(&painter, QRectF(0, page * pageHeight, textRect.width(), pageHeight));
+    painter.restore();
+  }
+  painter.end();
+  return pages;
+}
+
+}  // namespace vc

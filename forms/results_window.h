@@ -1,0 +1,79 @@
+// The results window: the report of an interactive run in a read-only box
+// in a fixed-pitch font, with commands to save it as a text file and to print
+// it. Created for each run, shown modally, destroyed when closed.
+#pragma once
+
+#include <memory>
+
+#include <QDialog>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include "app/file_chooser.h"
+#include "app/help_requests.h"
+#include "engine/messages.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class QPrinter;
+
+namespace vc {
+
+class Results : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `messages` receives the "Save Error" message; without one, a message
+  // box of this window's own shows it.
+  Results(const QString& reportText, HelpRequests* help, FileChooser* chooser,
+          QWidget* parent = nullptr, MessageSink* messages = nullptr);
+  ~Results() override;
+
+  // The folder the save dialog starts in, ending in '/' once set.
+  const QString& resultsFolder() const { return resultsFolder_; }
+
+  // Saves the report through the chooser's save dialog. Returns whether a
+  // file was written (false also when the user cancelled).
+  bool saveResults();
+  // Prints the report through the print dialog (or the printer given with
+  // setPrinterOverride). Returns the number of pages printed.
+  int printResults();
+  // Prints the whole report on `printer`, page after page. Returns the
+  // number of pages.
+  int printTo(QPrinter& printer);
+  // Tests print to a PDF printer of their own without a dialog.
+  void setPrinterOverride(QPrinter* printer) { printerOverride_ = printer; }
+
+  // The text rectangle of a printed page, in device pixels from the corner
+  // of the printable area: the page is taken as the printable area cut down
+  // to whole inches, and the text lies half an inch inside it on every side.
+  static QRect textRectangle(int printableWidth, int printableHeight, int dpiX, int dpiY);
+
+  // The report font: 10-point Courier New where installed, otherwise the
+  // system's fixed-pitch font at 10 points.
+  static QFont reportFont();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void loadResultsFolder();
+  void placeControls();
+
+  QString reportText_;
+  HelpRequests* help_;
+  FileChooser* chooser_;
+  MessageSink* messages_;
+  std::unique_ptr<MessageSink> ownMessages_;
+  QPrinter* printerOverride_ = nullptr;
+  QString resultsFolder_;
+
+  QPlainTextEdit* rtb_1;
+  QPushButton* cb_OK;
+  QPushButton* cb_Print;
+  QPushButton* cb_Save;
+  QPushButton* cb_Help;
+};
+
+}  // namespace vc
