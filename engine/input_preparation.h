@@ -1,0 +1,13 @@
+// Preparation of the record right after the page contents have been copied
+// into it: compressive strengths made negative, ultimate strains derived,
+// the upper half of a symmetric stack mirrored, angles turned into radians
+// and the total thickness summed.
+#pragma once
+
+#include "engine/laminate_data.h"
+
+namespace vc {
+
+void prepareCopiedInputs(LaminateData& d);
+
+}  // namespace vc
