@@ -1,0 +1,188 @@
+#include "pages/page_transfer.h"
+
+#include <cstring>
+#include <string>
+
+#include "engine/input_preparation.h"
+#include "format/numfmt.h"
+#include "pages/page_reactions.h"
+
+namespace vc {
+
+namespace {
+
+int clampInt(int value, int low, int high) {
+  return value < low ? low : (value > high ? high : value);
+}
+
+// Copies a page text into a description slot, cut so that it always ends
+// with its terminating zero.
+void copyDescription(const std::string& text, char (&slot)[kDescriptionSize]) {
+  std::memset(slot, 0, sizeof slot);
+  const std::size_t n = text.size() < kDescriptionSize - 1 ? text.size() : kDescriptionSize - 1;
+  std::memcpy(slot, text.data(), n);
+}
+
+std::string descriptionText(const char (&slot)[kDescriptionSize]) {
+  const void* end = std::memchr(slot, '\0', kDescriptionSize);
+  const std::size_t n =
+      end ? static_cast<std::size_t>(static_cast<const char*>(end) - slot) : kDescriptionSize;
+  return std::string(slot, n);
+}
+
+double cellReal(const TextGrid& grid, int row, int column) {
+  return readPageReal(grid.cell(row, column));
+}
+
+double degreesFromRadians(double angle) { return (angle * 180.0) / kPi; }
+
+}  // namespace
+
+void copyPagesToData(const InputPages& pages, LaminateData& data) {
+  const SettingsPage& settings = pages.settings;
+  data.showApparent = settings.checkbox_1.checked;
+  data.showABD = settings.checkbox_2.checked;
+  data.showLayerMatrices = settings.checkbox_3.checked;
+  data.doubleDouble = settings.checkbox_7.checked;
+  data.showLoadVectors = settings.checkbox_4.checked;
+  data.showPlyStresses = settings.checkbox_5.checked;
+  data.showTotalStrains = settings.optb_2.selected;
+  data.showFailure = settings.checkbox_6.checked;
+
+  // The record never holds more materials or layers than it has room for.
+  data.numMaterials = clampInt(readPageInt(pages.materials.combo_1), 1, kMaxMaterials);
+  const TextGrid& matgrid = pages.materials.matgrid;
+  for (int m = 1; m <= data.numMaterials; ++m) {
+    const int r = m - 1;
+    data.E1[m] = cellReal(matgrid, r, 1);
+    data.E2[m] = cellReal(matgrid, r, 2);
+    data.G12[m] = cellReal(matgrid, r, 3);
+    data.v12[m] = cellReal(matgrid, r, 4);
+    data.CTE1[m] = cellReal(matgrid, r, 5);
+    data.CTE2[m] = cellReal(matgrid, r, 6);
+    data.CME1[m] = cellReal(matgrid, r, 7);
+    data.CME2[m] = cellReal(matgrid, r, 8);
+    copyDescription(matgrid.cell(r, 9), data.description[m]);
+  }
+
+  const TextGrid& strengths = pages.strength.grid_1;
+  for (int m = 1; m <= data.numMaterials; ++m) {
+    const int r = m - 1;
+    data.Xt[m] = cellReal(strengths, r, 1);
+    data.Xc[m] = cellReal(strengths, r, 2);
+    data.Yt[m] = cellReal(strengths, r, 3);
+    data.Yc[m] = cellReal(strengths, r, 4);
+    data.S[m] = cellReal(strengths, r, 5);
+  }
+
+  const LayupPage& layup = pages.layup;
+  data.numLayers = clampInt(readPageInt(layup.textb_1.text), 0, kMaxLayers);
+  data.symmetric = layup.checkbox_1.checked;
+  for (int k = 1; k <= data.numLayers; ++k) {
+    const int r = k - 1;
+    data.MatID[k] = readPageInt(layup.grid_1.cell(r, 1));
+    data.angle[k] = cellReal(layup.grid_1, r, 2);
+    data.thickness[k] = cellReal(layup.grid_1, r, 3);
+  }
+
+  const LoadsPage& loads = pages.loads;
+  data.mechanicalOn = loads.checkbox_1.checked;
+  data.forcesGiven = loads.optb_1.selected;
+  data.strainsGiven = loads.optb_2.selected;
+  data.thermalOn = loads.checkbox_2.checked;
+  data.moistureOn = loads.checkbox_3.checked;
+  const bool forces = data.mechanicalOn && data.forcesGiven;
+  const bool strains = data.mechanicalOn && data.strainsGiven;
+  for (int i = 1; i <= 6; ++i) {
+    const double value = cellReal(loads.grid_1, 0, i - 1);
+    data.mechLoad[i] = forces ? value : 0.0;
+    data.midplaneStrain[i] = strains ? value : 0.0;
+  }
+  data.deltaT = data.thermalOn ? readPageReal(loads.textb_1.text) : 0.0;
+  data.moistureGain = data.moistureOn ? readPageReal(loads.textb_2.text) / 100.0 : 0.0;
+
+  prepareCopiedInputs(data);
+}
+
+void showDataOnPages(const LaminateData& data, InputPages& pages) {
+  const int nm = clampInt(data.numMaterials, 0, kMaxMaterials);
+  const int nl = clampInt(data.numLayers, 0, kMaxLayers);
+
+  MaterialsPage& materials = pages.materials;
+  materials.combo_1 = std::to_string(data.numMaterials);
+  for (int m = 1; m <= nm; ++m) {
+    TextGrid& g = materials.matgrid;
+    const int r = m - 1;
+    g.setCell(r, 0, std::to_string(m));
+    g.setCell(r, 1, pageNumberText(data.E1[m]));
+    g.setCell(r, 2, pageNumberText(data.E2[m]));
+    g.setCell(r, 3, pageNumberText(data.G12[m]));
+    g.setCell(r, 4, pageNumberText(data.v12[m]));
+    g.setCell(r, 5, pageNumberText(data.CTE1[m]));
+    g.setCell(r, 6, pageNumberText(data.CTE2[m]));
+    g.setCell(r, 7, pageNumberText(data.CME1[m]));
+    g.setCell(r, 8, pageNumberText(data.CME2[m]));
+    g.setCell(r, 9, descriptionText(data.description[m]));
+  }
+
+  for (int m = 1; m <= nm; ++m) {
+    TextGrid& g = pages.strength.grid_1;
+    const int r = m - 1;
+    g.setCell(r, 0, std::to_string(m));
+    g.setCell(r, 1, pageNumberText(data.Xt[m]));
+    g.setCell(r, 2, pageNumberText(data.Xc[m]));
+    g.setCell(r, 3, pageNumberText(data.Yt[m]));
+    g.setCell(r, 4, pageNumberText(data.Yc[m]));
+    g.setCell(r, 5, pageNumberText(data.S[m]));
+  }
+
+  LayupPage& layup = pages.layup;
+  layup.checkbox_1.checked = false;  // the full stack is shown
+  layup.textb_1.text = std::to_string(data.numLayers);
+  for (int k = 1; k <= nl; ++k) {
+    TextGrid& g = layup.grid_1;
+    const int r = k - 1;
+    g.setCell(r, 0, std::to_string(k));
+    g.setCell(r, 1, std::to_string(data.MatID[k]));
+    g.setCell(r, 2, pageNumberText(degreesFromRadians(data.angle[k])));
+    g.setCell(r, 3, pageNumberText(data.thickness[k]));
+  }
+
+  LoadsPage& loads = pages.loads;
+  if (data.loadKind == 1 || data.loadKind == 2) {
+    loads.checkbox_1.checked = true;
+    loads.checkbox_2.checked = true;
+    loads.checkbox_3.checked = true;
+    const double* row;
+    if (data.loadKind == 1) {
+      onForcesMomentsClicked(loads);
+      row = data.mechLoad;
+    } else {
+      onStrainsCurvaturesClicked(loads);
+      row = data.midplaneStrain;
+    }
+    for (int i = 1; i <= 6; ++i) loads.grid_1.setCell(0, i - 1, pageNumberText(row[i]));
+  } else {
+    // No mechanical load in the file. A temperature change or moisture
+    // content that the file does hold switches its load on, so that it is
+    // applied rather than silently dropped.
+    loads.checkbox_1.checked = false;
+    if (data.deltaT != 0.0) loads.checkbox_2.checked = true;
+    if (data.moistureGain != 0.0) loads.checkbox_3.checked = true;
+  }
+  onMechanicalLoadClicked(loads);
+
+  if (loads.checkbox_2.checked) {
+    loads.textb_1.text = pageNumberText(data.deltaT);
+    if (data.deltaT == 0.0) loads.checkbox_2.checked = false;
+  }
+  onTemperatureLoadClicked(loads);
+
+  if (loads.checkbox_3.checked) {
+    loads.textb_2.text = pageNumberText(data.moistureGain * 100.0);
+    if (data.moistureGain == 0.0) loads.checkbox_3.checked = false;
+  }
+  onMoistureLoadClicked(loads);
+}
+
+}  // namespace vc
