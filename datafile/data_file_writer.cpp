@@ -1,0 +1,158 @@
+// Writing a laminate data file.
+//
+// The file is first written in full to a temporary file beside the target
+// and then renamed over it, so a save that fails half-way (full disk, lost
+// folder) leaves the previous file as it was.
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "datafile/data_file.h"
+#include "format/numfmt.h"
+#include "pages/page_transfer.h"
+
+namespace vc {
+
+namespace {
+
+int clampInt(int value, int low, int high) {
+  return value < low ? low : (value > high ? high : value);
+}
+
+// A description is written on its material's line: a line break inside it
+// would split the file, so any is written as a blank.
+std::string descriptionForFile(const char (&slot)[kDescriptionSize]) {
+  std::string text;
+  for (int i = 0; i < kDescriptionSize && slot[i] != '\0'; ++i) {
+    text.push_back(slot[i] == '\n' || slot[i] == '\r' ? ' ' : slot[i]);
+  }
+  return text;
+}
+
+void appendLoadBlock(std::string& out, const LaminateData& d) {
+  const bool strains = d.mechanicalOn && !d.forcesGiven && d.strainsGiven;
+  const double* values;
+  if (strains) {
+    out += "$ Strains/Curvatures: eX, eY, gXY, kX, kY, kXY\r\n";
+    out += "2\r\n";
+    values = d.midplaneStrain;
+  } else {
+    out += "$ Mechanical Load Vector: 1=forces/moments, 2=strains/curvatures\r\n";
+    out += "1\r\n";
+    out += "$ Forces/Moments or Strains/Curvatures\r\n";
+    values = d.mechLoad;
+  }
+  for (int i = 1; i <= 6; ++i) appendf(out, "%11.3e ", values[i]);
+  out += "\r\n$ Temperature Load, Moisture Load\r\n";
+  appendf(out, "%10.3f %10.2f\r\n", d.deltaT, d.moistureGain * 100.0);
+}
+
+std::string errnoText(int code) { return std::strerror(code); }
+
+// Writes `text` to a new file beside `path` and renames it over `path`.
+// Returns an empty string or the reason of the failure.
+std::string replaceFile(const std::string& path, const std::string& text) {
+  namespace fs = std::filesystem;
+  std::random_device random;
+  std::string temporary;
+  std::FILE* file = nullptr;
+  int openError = 0;
+  for (int attempt = 0; attempt < 16 && !file; ++attempt) {
+    temporary = path + formatf(".%08x.tmp", static_cast<unsigned>(random()));
+    errno = 0;
+    file = std::fopen(temporary.c_str(), "wbx");  // never reuses an existing file
+    openError = errno;
+    if (!file && openError != EEXIST) break;
+  }
+  if (!file) return "cannot create a file in its folder (" + errnoText(openError) + ")";
+
+  errno = 0;
+  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+                       std::fflush(file) == 0;
+  const int writeError = errno;
+  const bool closed = std::fclose(file) == 0;
+  std::error_code ec;
+  if (!written || !closed) {
+    fs::remove(temporary, ec);
+    return "writing failed (" + errnoText(writeError ? writeError : EIO) + ")";
+  }
+  // Keep the permissions of the file that is replaced.
+  const fs::file_status old = fs::status(path, ec);
+  if (!ec && fs::is_regular_file(old)) fs::permissions(temporary, old.permissions(), ec);
+  ec.clear();
+  fs::rename(temporary, path, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return "the file cannot be replaced (" + ec.message() + ")";
+  }
+  return std::string();
+}
+
+}  // namespace
+
+std::string formatDataFile(const LaminateData& d, const SettingsPage& settings) {
+  std::string out;
+  const int nm = clampInt(d.numMaterials, 0, kMaxMaterials);
+  const int nl = clampInt(d.numLayers, 0, kMaxLayers);
+
+  out += "$ Number of Materials\r\n";
+  appendf(out, "%-3d\r\n", d.numMaterials);
+  out += "$ Material Properties: Material #, E1, E2, G12, v12, CTE1, CTE2, CME1, CME2, Name\r\n";
+  for (int m = 1; m <= nm; ++m) {
+    appendf(out, "%-3d %10.3e %10.3e %10.3e %5.3f %11.3e %11.3e %7.4f %7.4f %s\r\n", m, d.E1[m],
+            d.E2[m], d.G12[m], d.v12[m], d.CTE1[m], d.CTE2[m], d.CME1[m], d.CME2[m],
+            descriptionForFile(d.description[m]).c_str());
+  }
+
+  out += "$ Total Number of Layers\r\n";
+  appendf(out, "%-3d\r\n", d.numLayers);
+  out += "$ Layer #, Material #, Angle, Thickness\r\n";
+  for (int k = 1; k <= nl; ++k) {
+    appendf(out, "%-3d %2d %6.1f %11.3e\r\n", k, d.MatID[k], (d.angle[k] * 180.0) / kPi,
+            d.thickness[k]);
+  }
+
+  appendLoadBlock(out, d);
+
+  out += "$ Material Strengths: Material #, Xt, Xc, Yt, Yc, S\r\n";
+  for (int m = 1; m <= nm; ++m) {
+    appendf(out, "%-3d %11.3e %11.3e %11.3e %11.3e %11.3e\r\n", m, d.Xt[m], d.Xc[m], d.Yt[m],
+            d.Yc[m], d.S[m]);
+  }
+
+  out += "$ Analysis Options\r\n";
+  out += "$ Display Apparent Properites: 0=false, 1=true\r\n";
+  appendf(out, "%1d\r\n", settings.checkbox_1.checked ? 1 : 0);
+  out += "$ Display Laminate ABD Matrix: 0=false, 1=true\r\n";
+  appendf(out, "%1d\r\n", settings.checkbox_2.checked ? 1 : 0);
+  out += "$ Display Layer Matrices: 0=false, 1=true\r\n";
+  appendf(out, "%1d\r\n", settings.checkbox_3.checked ? 1 : 0);
+  out += "$ Display Laminate Load and Strain Vectors: 0=false, 1=true\r\n";
+  appendf(out, "%1d\r\n", settings.checkbox_4.checked ? 1 : 0);
+  out += "$ Display Ply Stresses and Strains:\r\n";
+  out += "$ 0 1 = false, 1 1 = true, show effective strains, 1 2 = true, show total strains\r\n";
+  appendf(out, "%1d %1d\r\n", settings.checkbox_5.checked ? 1 : 0, settings.optb_1.selected ? 1 : 2);
+  out += "$ Display Ply Failure Analysis: 0=false, 1=true\r\n";
+  appendf(out, "%1d\r\n", settings.checkbox_6.checked ? 1 : 0);
+  out += "$ Calculate Equivalent Double-Double Laminate: 0=false, 1=true\r\n";
+  appendf(out, "%1d\r\n", settings.checkbox_7.checked ? 1 : 0);
+  return out;
+}
+
+bool writeDataFile(const std::string& path, const InputPages& pages, LaminateData& data,
+                   MessageSink& messages) {
+  copyPagesToData(pages, data);
+  const std::string problem = replaceFile(path, formatDataFile(data, pages.settings));
+  if (problem.empty()) return true;
+  const std::string text = "Cannot write the data file \"" + path + "\": " + problem + ".";
+  messages.inform("Data File Error", text.c_str());
+  return false;
+}
+
+}  // namespace vc
