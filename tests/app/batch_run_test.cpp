@@ -1,0 +1,159 @@
+// The batch run of the real program: exit statuses, output files, messages
+// on stderr and the paths it reads and writes.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/analysis_command.h"
+#include "batch_process.h"
+#include "datafile/data_file.h"
+#include "pages/page_transfer.h"
+#include "support/capturing_messages.h"
+
+namespace vc {
+namespace {
+
+using test::BatchProcessTest;
+
+const QByteArray kUsageLine =
+    "Command Line Error: To run Vellacore in Windows mode simply execute Vellacore.exe  "
+    "To run in Command Line Mode from a shell, the syntax is: Vellacore  input_file  output_file\n";
+
+// The report an interactive run shows for the same file, built in-process.
+std::string interactiveReport(const QString& inputPath) {
+  auto data = std::make_unique<LaminateData>();
+  auto pages = std::make_unique<InputPages>();
+  test::CapturingMessages messages;
+  if (!readDataFile(inputPath.toStdString(), *data, pages->settings, messages)) return {};
+  showDataOnPages(*data, *pages);
+  std::string report;
+  runAnalysis(*pages, *data, report, messages);
+  return report;
+}
+
+TEST_F(BatchProcessTest, WritesTheReportWithOneClosingLineEnd) {
+  ASSERT_TRUE(writeFile("work/plate.vcl", test::sampleDataFile()));
+  const auto result = run({path("work/plate.vcl"), path("work/report.txt")});
+  ASSERT_TRUE(result.finished);
+  EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+  EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+  const QByteArray written = readFile("work/report.txt");
+  const std::string report = interactiveReport(path("work/plate.vcl"));
+  ASSERT_FALSE(report.empty());
+  EXPECT_EQ(written.toStdString(), report + "\r\n");
+}
+
+TEST_F(BatchProcessTest, QuotedPathsWithBlanks) {
+  QDir(path("work")).mkpath("my data");
+  ASSERT_TRUE(writeFile("work/my data/in plate.vcl", test::sampleDataFile()));
+  const auto result = run({path("work/my data/in plate.vcl"), path("work/my data/out report.txt")});
+  ASSERT_TRUE(result.finished);
+  EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+  EXPECT_TRUE(readFile("work/my data/out report.txt").endsWith("\r\n"));
+  EXPECT_GT(readFile("work/my data/out report.txt").size(), 100);
+}
+
+TEST_F(BatchProcessTest, RelativePathsReferToTheStartingFolder) {
+  QDir(path("work")).mkpath("sub");
+  ASSERT_TRUE(writeFile("work/sub/plate.vcl", test::sampleDataFile()));
+  const auto result = run({"sub/plate.vcl", "sub/report.txt"}, path("work"));
+  ASSERT_TRUE(result.finished);
+  EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(path("work/sub/report.txt")));
+  // Nothing lands in the data folder that start-up made current.
+  EXPECT_FALSE(QFileInfo::exists(path("home/data/The Vellacore/sub/report.txt")));
+}
+
+TEST_F(BatchProcessTest, MissingInputIsACommandLineErrorWithoutOutput) {
+  const auto result = run({"no such file.vcl", "report.txt"});
+  ASSERT_TRUE(result.finished);
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.err,
+            "Command Line Error: Specified input file does not exist or could not be found: "
+            "no such file.vcl\n");
+  EXPECT_FALSE(QFileInfo::exists(path("work/report.txt")));
+}
+
+TEST_F(BatchProcessTest, RefusedDataFileWritesNoOutput) {
+  ASSERT_TRUE(writeFile("work/bad.vcl", "this is not a laminate\r\n"));
+  const auto result = run({"bad.vcl", "report.txt"});
+  ASSERT_TRUE(result.finished);
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_TRUE(result.err.startsWith("Data File Error: ")) << result.err.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(path("work/report.txt")));
+}
+
+TEST_F(BatchProcessTest, StoppedAnalysisLeavesOneLineEnd) {
+  ASSERT_TRUE(writeFile("work/zero.vcl", test::sampleDataFile("0.000e+000")));
+  const auto result = run({"zero.vcl", "report.txt"});
+  ASSERT_TRUE(result.finished);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err,
+            "Material Error: A material modulus is zero.  Review material property data.\n");
+  EXPECT_EQ(readFile("work/report.txt"), QByteArray("\r\n"));
+}
+
+TEST_F(BatchProcessTest, UnwritableOutputIsReported) {
+  ASSERT_TRUE(writeFile("work/plate.vcl", test::sampleDataFile()));
+  const auto result = run({"plate.vcl", "missing folder/report.txt"});
+  ASSERT_TRUE(result.finished);
+  EXPECT_EQ(result.exitCode, 3);
+  EXPECT_TRUE(result.err.startsWith("Output File Error: The report could not be written to "))
+      << result.err.toStdString();
+  EXPECT_TRUE(result.err.contains("missing folder/report.txt"));
+}
+
+TEST_F(BatchProcessTest, OutputPathThatIsAFolderIsReported) {
+  ASSERT_TRUE(writeFile("work/plate.vcl", test::sampleDataFile()));
+  QDir(path("work")).mkpath("report.txt");  // a folder where the file should go
+  const auto result = run({"plate.vcl", "report.txt"});
+  ASSERT_TRUE(result.finished);
+  EXPECT_EQ(result.exitCode, 3);
+  EXPECT_TRUE(QFileInfo(path("work/report.txt")).isDir());
+  EXPECT_EQ(QDir(path("work")).entryList(QDir::Files), QStringList{"plate.vcl"});
+}
+
+TEST_F(BatchProcessTest, SetCompatibilityWritesNothing) {
+  for (const QStringList& arguments :
+       {QStringList{"-setcm"}, QStringList{"-SETCM"}, QStringList{"-setcmore", "x", "y"}}) {
+    const auto result = run(arguments);
+    ASSERT_TRUE(result.finished);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.err.isEmpty());
+    EXPECT_TRUE(QDir(path("work")).isEmpty());
+    EXPECT_TRUE(QDir(path("home/config")).isEmpty());
+    EXPECT_TRUE(QDir(path("home/data")).isEmpty());
+  }
+}
+
+TEST_F(BatchProcessTest, WrongArgumentCountShowsUsage) {
+  ASSERT_TRUE(writeFile("work/plate.vcl", test::sampleDataFile()));
+  for (const QStringList& arguments :
+       {QStringList{"plate.vcl"}, QStringList{"plate.vcl", "a.txt", "b.txt"},
+        QStringList{"-SetCm"}}) {
+    // With the desktop built the window opens afterwards: stop it after a while.
+    const auto result = run(arguments, QString(), 3000);
+    EXPECT_TRUE(result.err.startsWith(kUsageLine)) << result.err.toStdString();
+    if (result.finished) EXPECT_NE(result.exitCode, 0);
+    EXPECT_FALSE(QFileInfo::exists(path("work/a.txt")));
+  }
+}
+
+TEST_F(BatchProcessTest, StartupStoresTheDataFolderAsLastPath) {
+  ASSERT_TRUE(writeFile("work/plate.vcl", test::sampleDataFile()));
+  const auto result = run({"plate.vcl", "report.txt"});
+  ASSERT_TRUE(result.finished);
+  EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+  const QByteArray config = readFile("home/config/Orlenvik/Vellacore.conf");
+  EXPECT_TRUE(config.contains("[3.0]")) << config.toStdString();
+  EXPECT_TRUE(config.contains("(value not set)")) << config.toStdString();
+  EXPECT_TRUE(config.contains("LastPath=" + (path("home/data") + "/The Vellacore/").toUtf8()))
+      << config.toStdString();
+}
+
+}  // namespace
+}  // namespace vc
