@@ -231,6 +231,9 @@ int Results::printTo(QPrinter& printer) {
   document.setPageSize(QSizeF(textRect.size()));
   QString text = reportText_;
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  // The line end of the last line opens no further line: without this a
+  // report that fills its last page exactly would print an empty page more.
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
   document.setPlainText(text);
 
   QPainter painter;
