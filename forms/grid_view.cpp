@@ -1,0 +1,122 @@
+#include "forms/grid_view.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeySequence>
+#include <QMenu>
+
+namespace vc {
+
+GridView::GridView(TextGrid& grid, const QString& objectName, QWidget* parent)
+    : QTableView(parent), grid_(grid), model_(new TextGridModel(grid, this)) {
+  setObjectName(objectName);
+  setModel(model_);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                  QAbstractItemView::AnyKeyPressed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex&, const QModelIndex&) { followCursor(); });
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this](const QItemSelection&, const QItemSelection&) { followCursor(); });
+  refresh();
+}
+
+void GridView::addEditMenu(const QString& menuName, bool withColumnCommands) {
+  editMenu_ = new QMenu(QStringLiteral("&Edit"), this);
+  editMenu_->setObjectName(menuName);
+  struct Item {
+    int id;
+    const char* caption;
+    const char* shortcut;
+  };
+  const Item rowAndCell[] = {{kCopyRow, "Copy &Row", "Ctrl+R"},
+                             {kDeleteRow, "&Delete Row", "Ctrl+D"},
+                             {kPasteRow, "&Paste Row", "Ctrl+P"},
+                             {0, nullptr, nullptr},
+                             {kCopyCell, "Copy C&ell", "Ctrl+E"},
+                             {kPasteCell, "P&aste Cell", "Ctrl+A"}};
+  const Item column[] = {{0, nullptr, nullptr},
+                         {kCopyColumn, "Copy Co&lumn", "Ctrl+L"},
+                         {kPasteColumn, "Pas&te Column", "Ctrl+T"}};
+  auto add = [this](const Item& item) {
+    if (item.caption == nullptr) {
+      editMenu_->addSeparator();
+      return;
+    }
+    QAction* action = editMenu_->addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(QStringLiteral("menu_%1").arg(item.id));
+    action->setData(item.id);
+    action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+    // The keys work while this grid (or its cell editor) has the focus.
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    const int id = item.id;
+    connect(action, &QAction::triggered, this, [this, id]() { emit gridCommand(id); });
+  };
+  for (const Item& item : rowAndCell) add(item);
+  if (withColumnCommands) {
+    for (const Item& item : column) add(item);
+  }
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { editMenu_->exec(viewport()->mapToGlobal(pos)); });
+}
+
+// The grid's current cell is where a selection started and its anchor the
+// opposite corner, the cell the user dragged or shift-extended to (Qt's
+// current index). A single cell is both.
+void GridView::followCursor() {
+  const QModelIndex current = selectionModel()->currentIndex();
+  if (!current.isValid()) return;
+  int startRow = current.row();
+  int startColumn = current.column();
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    if (!range.contains(current)) continue;
+    startRow = current.row() == range.top() ? range.bottom() : range.top();
+    startColumn = current.column() == range.left() ? range.right() : range.left();
+    break;
+  }
+  grid_.currentRow = startRow;
+  grid_.currentColumn = startColumn;
+  grid_.anchorRow = current.row();
+  grid_.anchorColumn = current.column();
+  syncedRow_ = startRow;
+  syncedColumn_ = startColumn;
+}
+
+void GridView::refresh() {
+  model_->refresh();
+  setEnabled(grid_.enabled);
+  if (grid_.currentRow != syncedRow_ || grid_.currentColumn != syncedColumn_) {
+    const int row = grid_.currentRow;
+    const int column = grid_.currentColumn;
+    const QModelIndex target = model_->index(row, column);
+    if (target.isValid()) {
+      selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+    }
+    grid_.currentRow = row;
+    grid_.currentColumn = column;
+    grid_.anchorRow = row;
+    grid_.anchorColumn = column;
+    syncedRow_ = row;
+    syncedColumn_ = column;
+  }
+  viewport()->update();
+}
+
+}  // namespace vc
+
+namespace vc {
+
+void GridView::commitOpenEditor() {
+  if (state() != QAbstractItemView::EditingState) return;
+  if (QWidget* editor = indexWidget(currentIndex())) {
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
+}
+
+}  // namespace vc

@@ -1,0 +1,327 @@
+#include "forms/main_window.h"
+
+#include <iterator>
+
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/analysis_command.h"
+#include "app/file_commands.h"
+#include "app/settings_store.h"
+#include "forms/grid_view.h"
+#include "forms/help_window.h"
+#include "forms/info_pages.h"
+#include "forms/layup_page_view.h"
+#include "forms/loads_page_view.h"
+#include "forms/materials_page_view.h"
+#include "forms/message_boxes.h"
+#include "forms/qt_file_chooser.h"
+#include "forms/qt_shell_opener.h"
+#include "forms/results_window.h"
+#include "forms/settings_page_view.h"
+#include "pages/page_clearing.h"
+
+namespace vc {
+
+namespace {
+
+// The report text is rebuilt in place at every run; reserving its full size
+// once keeps the runs from reallocating it.
+constexpr std::size_t kReportCapacity = 256000;
+
+const char* const kProgramTopic = "::html/vcla3rcn.htm";
+
+// Help topics of the pages, by tab index.
+const char* const kPageTopics[] = {"::html/vcla4dgz.htm", "::html/vcla52sz.htm",
+                                   "::html/vcla33oo.htm", "::html/vcla1xyo.htm",
+                                   "::html/vcla8h2r.htm", "::html/vcla3igj.htm",
+                                   "::html/vcla4gby.htm"};
+
+QAction* addCommand(QMenu* menu, int id, const char* caption) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(QStringLiteral("menu_%1").arg(id));
+  action->setData(id);
+  return action;
+}
+
+}  // namespace
+
+Form1::Form1(FileChooser* chooser, ShellOpener* shell, HelpRequests* help,
+             MessageSink* messages, QWidget* parent)
+    : QMainWindow(parent),
+      pages_(std::make_unique<InputPages>()),
+      data_(std::make_unique<LaminateData>()) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("The Vellacore - Classical Analysis of Composite Laminates"));
+  reportText_.reserve(kReportCapacity);
+
+  if (messages == nullptr) {
+    ownMessages_ = std::make_unique<QtMessageBoxes>(this);
+    messages = ownMessages_.get();
+  }
+  if (chooser == nullptr) {
+    ownChooser_ = std::make_unique<QtFileChooser>(this);
+    chooser = ownChooser_.get();
+  }
+  if (shell == nullptr) {
+    ownShell_ = std::make_unique<QtShellOpener>();
+    shell = ownShell_.get();
+  }
+  if (help == nullptr) {
+    ownHelp_ = std::make_unique<QtHelpRequests>(*messages);
+    help = ownHelp_.get();
+  }
+  messages_ = messages;
+  chooser_ = chooser;
+  shell_ = shell;
+  help_ = help;
+
+  buildMenus();
+  buildControls();
+  resize(900, 620);
+}
+
+Form1::~Form1() {
+  // The window's folder outlives the process as the remembered folder. A
+  // window that never went through start-up has no folder to remember.
+  if (!currentDataFolder_.isEmpty()) storeLastPath(currentDataFolder_);
+}
+
+void Form1::buildMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("ID_Form1_menu_1"));
+
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  connect(addCommand(file, 1001, "&Open Data File..."), &QAction::triggered, this,
+          &Form1::openDataFile);
+  connect(addCommand(file, 1002, "&Save Data File..."), &QAction::triggered, this,
+          &Form1::saveDataFile);
+  connect(addCommand(file, 1003, "Open Current Directory"), &QAction::triggered, this,
+          &Form1::openCurrentDirectory);
+  // The material library commands arrive with the user material library.
+  addCommand(file, 1004, "Export Material Library...")->setEnabled(false);
+  addCommand(file, 1005, "Import Material Library...")->setEnabled(false);
+  file->addSeparator();
+  connect(addCommand(file, 1007, "E&xit"), &QAction::triggered, this, &QWidget::close);
+
+  editMenu_ = bar->addMenu(QStringLiteral("&Edit"));
+  const char* const pageCaptions[] = {"&Settings", "&Materials",      "S&trength",
+                                      "&Layup",    "L&oads",          "M&icromechanics"};
+  for (int page = 0; page < 6; ++page) {
+    QAction* action = addCommand(editMenu_, 1009 + page, pageCaptions[page]);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, page]() { selectPage(page); });
+  }
+  editMenu_->addSeparator();
+  connect(addCommand(editMenu_, 1016, "Clear &Visible Form"), &QAction::triggered, this,
+          &Form1::clearVisibleForm);
+  connect(addCommand(editMenu_, 1017, "Clear &All Forms"), &QAction::triggered, this,
+          &Form1::clearAllForms);
+  connect(editMenu_, &QMenu::aboutToShow, this, &Form1::markVisiblePageInEditMenu);
+
+  QMenu* library = bar->addMenu(QStringLiteral("&Library"));
+  addCommand(library, 1019, "&Open Material Library")->setEnabled(false);
+  addCommand(library, 1020, "&Add/Edit User Library")->setEnabled(false);
+
+  QMenu* analysis = bar->addMenu(QStringLiteral("&Analysis"));
+  connect(addCommand(analysis, 1022, "&Run Analysis"), &QAction::triggered, this,
+          &Form1::runAnalysis);
+
+  QMenu* helpMenu = bar->addMenu(QStringLiteral("&Help"));
+  connect(addCommand(helpMenu, 1024, "&Program Description"), &QAction::triggered, this,
+          [this]() { showHelpTopic(QString::fromLatin1(kProgramTopic)); });
+  connect(addCommand(helpMenu, 1025, "Help &Topics"), &QAction::triggered, this,
+          [this]() { help_->showIndex(QStringLiteral("Overview")); });
+  connect(addCommand(helpMenu, 1026, "Help on &Visible Form"), &QAction::triggered, this,
+          &Form1::showPageHelp);
+  // The sign-convention picture and the sample data set come with their own
+  // work; the commands keep their places meanwhile.
+  addCommand(helpMenu, 1027, "&Sign Convention")->setEnabled(false);
+  addCommand(helpMenu, 1028, "Sample &Data")->setEnabled(false);
+  helpMenu->addSeparator();
+  connect(addCommand(helpMenu, 1031, "&About The Vellacore"), &QAction::triggered, this,
+          [this]() { selectPage(kAboutPage); });
+
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  f1->setObjectName(QStringLiteral("help_key"));
+  connect(f1, &QShortcut::activated, this,
+          [this]() { showHelpTopic(QString::fromLatin1(kProgramTopic)); });
+}
+
+void Form1::buildControls() {
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("centralWidget"));
+
+  auto* split = new QFrame(central);
+  split->setObjectName(QStringLiteral("hsplit_1"));
+  split->setFrameShape(QFrame::HLine);
+  split->setFrameShadow(QFrame::Plain);
+  split->setLineWidth(1);
+  split->setFixedHeight(1);
+
+  tabs_ = new QTabWidget(central);
+  tabs_->setObjectName(QStringLiteral("tabctrl_1"));
+  settingsPage_ = new TabForm1(pages_->settings, tabs_);
+  materialsPage_ = new TabForm2(pages_->materials, *messages_, tabs_);
+  strengthPage_ = new TabForm7(pages_->strength, tabs_);
+  layupPage_ = new TabForm3(pages_->layup, *messages_, tabs_);
+  loadsPage_ = new TabForm4(pages_->loads, tabs_);
+  micromechanicsPage_ = new TabForm8(tabs_);
+  aboutPage_ = new TabForm5(tabs_);
+  tabs_->addTab(settingsPage_, QStringLiteral("Settings"));
+  tabs_->addTab(materialsPage_, QStringLiteral("Materials"));
+  tabs_->addTab(strengthPage_, QStringLiteral("Strength"));
+  tabs_->addTab(layupPage_, QStringLiteral("Layup"));
+  tabs_->addTab(loadsPage_, QStringLiteral("Loads"));
+  tabs_->addTab(micromechanicsPage_, QStringLiteral("Micromechanics"));
+  tabs_->addTab(aboutPage_, QStringLiteral("About"));
+  tabs_->setCurrentIndex(kSettingsPage);
+
+  analyze_ = new QPushButton(QStringLiteral("Analyze"), central);
+  analyze_->setObjectName(QStringLiteral("cb_Analyze"));
+  auto* quit = new QPushButton(QStringLiteral("&Quit"), central);
+  quit->setObjectName(QStringLiteral("cb_Quit"));
+  auto* helpButton = new QPushButton(QStringLiteral("Help"), central);
+  helpButton->setObjectName(QStringLiteral("cb_Help"));
+  connect(analyze_, &QPushButton::clicked, this, &Form1::runAnalysis);
+  connect(quit, &QPushButton::clicked, this, &QWidget::close);
+  connect(helpButton, &QPushButton::clicked, this, &Form1::showPageHelp);
+  // The micromechanics page is no analysis input: Analyze rests there.
+  connect(tabs_, &QTabWidget::currentChanged, this,
+          [this](int index) { analyze_->setEnabled(index != kMicromechanicsPage); });
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(analyze_);
+  buttons->addWidget(quit);
+  buttons->addWidget(helpButton);
+  buttons->addStretch(1);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(6, 0, 6, 6);
+  layout->addWidget(split);
+  layout->addWidget(tabs_, 1);
+  layout->addLayout(buttons);
+  setCentralWidget(central);
+
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("statusBar"));
+  bar->setSizeGripEnabled(true);
+  // A permanent label: menu status tips never overwrite the folder.
+  status_ = new QLabel(bar);
+  status_->setObjectName(QStringLiteral("statusText"));
+  status_->setTextFormat(Qt::PlainText);
+  bar->addWidget(status_, 1);
+}
+
+void Form1::applyStartup(const StartupState& state) {
+  helpFilePath_ = state.helpFilePath;
+  inputPath_ = state.inputPath;
+  outputPath_ = state.outputPath;
+  if (auto* own = dynamic_cast<QtHelpRequests*>(help_)) own->setHelpFilePath(helpFilePath_);
+  setCurrentDataFolder(state.currentDataFolder);
+}
+
+void Form1::setCurrentDataFolder(const QString& folder) {
+  currentDataFolder_ = folder;
+  updateStatusBar();
+}
+
+QString Form1::statusText() const { return status_->text(); }
+
+void Form1::updateStatusBar() { status_->setText(currentDataFolder_); }
+
+void Form1::selectPage(int index) { tabs_->setCurrentIndex(index); }
+
+int Form1::currentPage() const { return tabs_->currentIndex(); }
+
+QAction* Form1::menuCommand(int id) const {
+  // Only under the menu bar: the grids' context menus reuse the numbers.
+  return menuBar()->findChild<QAction*>(QStringLiteral("menu_%1").arg(id));
+}
+
+void Form1::markVisiblePageInEditMenu() {
+  const int visible = currentPage();
+  for (int page = 0; page < 6; ++page) {
+    menuCommand(1009 + page)->setChecked(page == visible);
+  }
+}
+
+void Form1::refreshPages() {
+  settingsPage_->refresh();
+  materialsPage_->refresh();
+  strengthPage_->refresh();
+  layupPage_->refresh();
+  loadsPage_->refresh();
+}
+
+void Form1::commitGridEdits() {
+  for (GridView* grid : findChildren<GridView*>()) grid->commitOpenEditor();
+}
+
+void Form1::runAnalysis() {
+  commitGridEdits();
+  const RunOutcome outcome = vc::runAnalysis(*pages_, *data_, reportText_, *messages_);
+  refreshPages();
+  if (outcome.status != RunStatus::Completed) {
+    if (outcome.pageToSelect != kNoPage) selectPage(outcome.pageToSelect);
+    return;
+  }
+  {
+    Results results(QString::fromStdString(reportText_), help_, chooser_, this, messages_);
+    results.exec();
+  }
+  // Saving the report may have moved the remembered folder.
+  loadLastPath(currentDataFolder_);
+  updateStatusBar();
+}
+
+void Form1::clearVisibleForm() {
+  const int page = currentPage();
+  // The micromechanics page has no fields yet; About has nothing to clear.
+  clearVisiblePage(*pages_, page);
+  refreshPages();
+}
+
+void Form1::clearAllForms() {
+  clearAllInputPages(*pages_);
+  refreshPages();
+}
+
+void Form1::showHelpTopic(const QString& topic) { help_->showTopic(topic); }
+
+void Form1::showPageHelp() {
+  const int page = currentPage();
+  const bool known = page >= 0 && page < static_cast<int>(std::size(kPageTopics));
+  showHelpTopic(QString::fromLatin1(known ? kPageTopics[page] : kProgramTopic));
+}
+
+void Form1::openDataFile() {
+  commitGridEdits();
+  openDataFileCommand(*chooser_, *pages_, *data_, currentDataFolder_, inputPath_, *messages_);
+  refreshPages();
+  updateStatusBar();
+}
+
+void Form1::saveDataFile() {
+  commitGridEdits();
+  saveDataFileCommand(*chooser_, *pages_, *data_, currentDataFolder_, outputPath_, *messages_);
+  refreshPages();
+  updateStatusBar();
+}
+
+void Form1::openCurrentDirectory() {
+  openCurrentDirectoryCommand(*shell_, currentDataFolder_);
+  updateStatusBar();
+}
+
+}  // namespace vc
