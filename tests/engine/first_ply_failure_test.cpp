@@ -1,0 +1,112 @@
+#include "engine/first_ply_failure.h"
+
+#include <gtest/gtest.h>
+
+#include "engine_fixtures.h"
+#include "engine_steps.h"
+
+namespace vc {
+namespace {
+
+using test::MaterialSpec;
+using test::makeStack;
+using test::throughApparentProperties;
+
+MaterialSpec strongPly() {
+  MaterialSpec s{140000.0, 10000.0, 5000.0, 0.3};
+  s.Xt = 1500.0;
+  s.Xc = 1200.0;
+  s.Yt = 40.0;
+  s.Yc = 200.0;
+  s.S = 70.0;
+  return s;
+}
+
+TEST(FirstPlyFailure, SingleZeroDegreePlyFailsAtThePlyStrengths) {
+  LaminateData d = makeStack(strongPly(), {0.0}, 0.5);
+  ASSERT_TRUE(throughApparentProperties(d));
+  computeFirstPlyFailure(d);
+  const auto& f = d.fpfStrength;
+  for (int c : {kMaxStress, kTsaiWu, kHoffman}) {
+    EXPECT_NEAR(f[c][kXTension], 1500.0, 1e-9) << c;
+    EXPECT_NEAR(f[c][kXCompression], -1200.0, 1e-9) << c;
+    EXPECT_NEAR(f[c][kYTension], 40.0, 1e-9) << c;
+    EXPECT_NEAR(f[c][kYCompression], -200.0, 1e-9) << c;
+    EXPECT_NEAR(f[c][kXYShear], 70.0, 1e-9) << c;
+  }
+  // Tsai-Hill with uniaxial fibre stress reduces to the fibre strengths too.
+  EXPECT_NEAR(f[kTsaiHill][kXTension], 1500.0, 1e-9);
+  EXPECT_NEAR(f[kTsaiHill][kXCompression], -1200.0, 1e-9);
+  // Max Strain: the fibre direction governs (e1 = sigma1 / E1).
+  EXPECT_NEAR(f[kMaxStrain][kXTension], 1500.0, 1e-9);
+  EXPECT_NEAR(f[kMaxStrain][kXYShear], 70.0, 1e-9);
+}
+
+TEST(FirstPlyFailure, CrossPlyTensionFailsTheNinetyDegreePlies) {
+  // [0/90]s under NX: by hand, with no bending, the 90 degree plies carry
+  // sigma2 = Q22 eX + ... ; Max Stress first failure at Yt in those plies.
+  LaminateData d = makeStack(strongPly(), {0.0, 90.0, 90.0, 0.0}, 0.25);
+  ASSERT_TRUE(throughApparentProperties(d));
+  computeFirstPlyFailure(d);
+  const double Q11 = d.Q[1][1][1], Q22 = d.Q[1][2][2], Q12 = d.Q[1][1][2];
+  // A11 = A22 = (Q11 + Q22) h / 2, A12 = Q12 h; NX = sigma h.
+  const double A = (Q11 + Q22) / 2.0, B = Q12;
+  // eX per unit average stress and eY from the 2x2 in-plane system.
+  const double eX = A / (A * A - B * B), eY = -B / (A * A - B * B);
+  const double sigma2In90 = Q12 * eY + Q22 * eX;
+  EXPECT_NEAR(d.fpfStrength[kMaxStress][kXTension], 40.0 / sigma2In90, 1e-6);
+}
+
+TEST(FirstPlyFailure, RestoresTheRunsFlagsAndVectors) {
+  LaminateData d = makeStack(strongPly(), {0.0, 45.0}, 0.2);
+  d.showPlyStresses = false;
+  d.mechanicalOn = true;
+  d.forcesGiven = false;
+  d.strainsGiven = true;
+  for (int i = 1; i <= 6; ++i) {
+    d.mechLoad[i] = 0.0;
+    d.midplaneStrain[i] = 0.0001 * i;
+  }
+  ASSERT_TRUE(throughApparentProperties(d));
+  computeFirstPlyFailure(d);
+  EXPECT_FALSE(d.showPlyStresses);
+  EXPECT_TRUE(d.mechanicalOn);
+  EXPECT_FALSE(d.forcesGiven);
+  EXPECT_TRUE(d.strainsGiven);
+  for (int i = 1; i <= 6; ++i) {
+    EXPECT_EQ(d.mechLoad[i], 0.0);
+    EXPECT_EQ(d.midplaneStrain[i], 0.0001 * i);
+  }
+  EXPECT_GT(d.fpfStrength[kTsaiWu][kXTension], 0.0);
+  EXPECT_LT(d.fpfStrength[kTsaiWu][kXCompression], 0.0);
+}
+
+TEST(FirstPlyFailure, TemperatureStressesScaleWithTheUnitLoad) {
+  // With a temperature change the thermal stresses are scaled along with
+  // the unit load, so the strength differs from the unloaded case.
+  LaminateData cold = makeStack(strongPly(), {0.0, 90.0, 90.0, 0.0}, 0.25);
+  cold.deltaT = -100.0;
+  cold.CTE1[1] = -1.0e-6;
+  cold.CTE2[1] = 3.0e-5;
+  LaminateData plain = cold;
+  plain.deltaT = 0.0;
+  ASSERT_TRUE(throughApparentProperties(cold));
+  ASSERT_TRUE(throughApparentProperties(plain));
+  computeFirstPlyFailure(cold);
+  computeFirstPlyFailure(plain);
+  EXPECT_NE(cold.fpfStrength[kMaxStress][kXTension], plain.fpfStrength[kMaxStress][kXTension]);
+}
+
+TEST(FirstPlyFailure, SkippedWhenAStrengthIsZero) {
+  MaterialSpec weak = strongPly();
+  weak.S = 0.0;
+  LaminateData d = makeStack(weak, {0.0}, 0.5);
+  d.fpfStrength[kTsaiWu][kXTension] = 123.0;
+  ASSERT_TRUE(throughApparentProperties(d));
+  EXPECT_FALSE(allStrengthsNonZero(d));
+  computeFirstPlyFailure(d);
+  EXPECT_EQ(d.fpfStrength[kTsaiWu][kXTension], 123.0);
+}
+
+}  // namespace
+}  // namespace vc
