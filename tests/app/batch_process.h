@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -67,6 +68,11 @@ class BatchProcessTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(root_.isValid());
     executable_ = qEnvironmentVariable("VC_EXECUTABLE");
+    if (executable_.isEmpty()) {
+      // The program is built at the top of the build tree, the tests in tests/.
+      const QString beside = QCoreApplication::applicationDirPath() + "/../vellacore";
+      if (QFileInfo(beside).isExecutable()) executable_ = QFileInfo(beside).canonicalFilePath();
+    }
     ASSERT_FALSE(executable_.isEmpty()) << "VC_EXECUTABLE is not set";
     QDir(root_.path()).mkpath("home/config");
     QDir(root_.path()).mkpath("home/data");

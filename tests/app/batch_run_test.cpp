@@ -138,7 +138,9 @@ TEST_F(BatchProcessTest, WrongArgumentCountShowsUsage) {
     // With the desktop built the window opens afterwards: stop it after a while.
     const auto result = run(arguments, QString(), 3000);
     EXPECT_TRUE(result.err.startsWith(kUsageLine)) << result.err.toStdString();
-    if (result.finished) EXPECT_NE(result.exitCode, 0);
+    if (result.finished) {
+      EXPECT_NE(result.exitCode, 0);
+    }
     EXPECT_FALSE(QFileInfo::exists(path("work/a.txt")));
   }
 }
