@@ -1,0 +1,247 @@
+#include "engine/analysis_run.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine_fixtures.h"
+#include "support/capturing_messages.h"
+
+namespace vc {
+namespace {
+
+using test::CapturingMessages;
+using test::MaterialSpec;
+using test::makeLaminate;
+using test::makeStack;
+
+const char kMaterialError[] = "Material Error";
+const char kZeroExpansion[] = "Material Information: Zero CTE/CME";
+const char kIdError[] = "Material ID Error";
+const char kStrengthError[] = "Material Strength Error";
+const char kDataError[] = "Data Error";
+
+MaterialSpec ply() { return MaterialSpec{140000.0, 10000.0, 5000.0, 0.3}; }
+
+RunOutcome run(LaminateData& d, CapturingMessages& m) { return runChecksAndEngine(d, m); }
+
+TEST(AnalysisRun, CleanInputCompletesWithoutMessages) {
+  LaminateData d = makeStack(ply(), {0, 45, -45, 90}, 0.125);
+  CapturingMessages m;
+  const RunOutcome o = run(d, m);
+  EXPECT_EQ(o.status, RunStatus::Completed);
+  EXPECT_EQ(o.pageToSelect, kNoPage);
+  EXPECT_TRUE(m.messages.empty());
+  EXPECT_EQ(d.inversionStatus, 0);
+  EXPECT_GT(d.EX, 0.0);
+}
+
+TEST(AnalysisRun, ZeroModulusStopsOnTheMaterialsPageWithOnlyThatMessage) {
+  MaterialSpec bad = ply();
+  bad.E2 = 0.0;
+  bad.CTE1 = 0.0;
+  LaminateData d = makeStack(bad, {0}, 0.1);
+  CapturingMessages m;
+  const RunOutcome o = run(d, m);
+  EXPECT_EQ(o.status, RunStatus::Stopped);
+  EXPECT_EQ(o.pageToSelect, kMaterialsPage);
+  ASSERT_EQ(m.messages.size(), 1u);
+  EXPECT_EQ(m.messages[0].caption, kMaterialError);
+  EXPECT_EQ(m.messages[0].text, "A material modulus is zero.  Review material property data.");
+}
+
+TEST(AnalysisRun, NegativeZeroModulusCountsAsZero) {
+  MaterialSpec bad = ply();
+  bad.G12 = -0.0;
+  LaminateData d = makeStack(bad, {0}, 0.1);
+  CapturingMessages m;
+  EXPECT_EQ(run(d, m).status, RunStatus::Stopped);
+}
+
+TEST(AnalysisRun, ZeroExpansionInformsAndGoesOn) {
+  MaterialSpec s = ply();
+  s.CME2 = 0.0;
+  LaminateData d = makeStack(s, {0}, 0.1);
+  CapturingMessages m;
+  EXPECT_EQ(run(d, m).status, RunStatus::Completed);
+  ASSERT_EQ(m.messages.size(), 1u);
+  EXPECT_EQ(m.messages[0].caption, kZeroExpansion);
+  EXPECT_EQ(m.messages[0].text,
+            "Some thermal and/or moisture expansion data is zero.  This is OK, but review material "
+            "property data if this was not intended.");
+}
+
+TEST(AnalysisRun, ZeroCME1AloneShowsNothing) {
+  MaterialSpec s = ply();
+  s.CME1 = 0.0;
+  LaminateData d = makeStack(s, {0}, 0.1);
+  CapturingMessages m;
+  EXPECT_EQ(run(d, m).status, RunStatus::Completed);
+  EXPECT_TRUE(m.messages.empty());
+}
+
+TEST(AnalysisRun, MaterialIdAboveTheCountStopsOnTheLayupPage) {
+  LaminateData d = makeLaminate({ply(), ply()}, {{1, 0, 0.1}, {3, 0, 0.1}});
+  CapturingMessages m;
+  const RunOutcome o = run(d, m);
+  EXPECT_EQ(o.status, RunStatus::Stopped);
+  EXPECT_EQ(o.pageToSelect, kLayupPage);
+  ASSERT_EQ(m.messages.size(), 1u);
+  EXPECT_EQ(m.messages[0].caption, kIdError);
+  EXPECT_EQ(m.messages[0].text,
+            "A material ID (MatID) was used in the layup that is greater than the number of "
+            "materials selected on the materials form.  Review material and layup data.");
+}
+
+TEST(AnalysisRun, MaterialIdBelowOneIsRejectedToo) {
+  for (int id : {0, -1, -2147483647}) {
+    LaminateData d = makeLaminate({ply()}, {{1, 0, 0.1}, {id, 0, 0.1}});
+    CapturingMessages m;
+    const RunOutcome o = run(d, m);
+    EXPECT_EQ(o.status, RunStatus::Stopped) << id;
+    ASSERT_EQ(m.captions(), std::vector<std::string>{kIdError}) << id;
+  }
+}
+
+TEST(AnalysisRun, ZeroStrengthWarnsOnlyWhenFailureIsShown) {
+  MaterialSpec s = ply();
+  s.Yc = 0.0;
+  LaminateData quiet = makeStack(s, {0}, 0.1);
+  CapturingMessages m1;
+  EXPECT_EQ(run(quiet, m1).status, RunStatus::Completed);
+  EXPECT_TRUE(m1.messages.empty());
+
+  LaminateData loud = makeStack(s, {0}, 0.1);
+  loud.showFailure = true;
+  CapturingMessages m2;
+  EXPECT_EQ(run(loud, m2).status, RunStatus::Completed);
+  ASSERT_EQ(m2.messages.size(), 1u);
+  EXPECT_EQ(m2.messages[0].caption, kStrengthError);
+  EXPECT_EQ(m2.messages[0].text,
+            "Some material strength data is zero.  Load failure factors will be incorrect if this "
+            "was not intended.");
+}
+
+TEST(AnalysisRun, MessagesComeInCheckOrder) {
+  MaterialSpec s = ply();
+  s.CTE2 = 0.0;
+  s.Xt = 0.0;
+  LaminateData d = makeStack(s, {0}, 0.1);
+  d.showFailure = true;
+  CapturingMessages m;
+  EXPECT_EQ(run(d, m).status, RunStatus::Completed);
+  EXPECT_EQ(m.captions(), (std::vector<std::string>{kZeroExpansion, kStrengthError}));
+
+  LaminateData stop = makeLaminate({s}, {{2, 0, 0.1}});
+  stop.showFailure = true;
+  CapturingMessages m2;
+  EXPECT_EQ(run(stop, m2).status, RunStatus::Stopped);
+  EXPECT_EQ(m2.captions(), (std::vector<std::string>{kZeroExpansion, kIdError}));
+}
+
+TEST(AnalysisRun, NoLayersEndsWithTheSingularMessage) {
+  LaminateData d = makeStack(ply(), {}, 0.1);
+  CapturingMessages m;
+  const RunOutcome o = run(d, m);
+  EXPECT_EQ(o.status, RunStatus::Stopped);
+  EXPECT_EQ(o.pageToSelect, kLayupPage);
+  ASSERT_EQ(m.messages.size(), 1u);
+  EXPECT_EQ(m.messages[0].caption, kDataError);
+  EXPECT_EQ(m.messages[0].text, "ABD matrix is singular.  Review material and layup data.");
+  EXPECT_EQ(d.inversionStatus, 1);
+}
+
+TEST(AnalysisRun, DoubleDoubleRunsBeforeASingularStop) {
+  LaminateData d = makeStack(ply(), {0, 45}, 0.0);
+  d.doubleDouble = true;
+  d.ddRepeat = -5;
+  CapturingMessages m;
+  EXPECT_EQ(run(d, m).status, RunStatus::Stopped);
+  EXPECT_TRUE(d.ddSingleMaterial);
+  EXPECT_EQ(d.ddRepeat, 1);
+}
+
+TEST(AnalysisRun, DoubleDoubleNeedsOneMaterial) {
+  LaminateData mixed =
+      makeLaminate({ply(), ply()}, {{1, 0, 0.1}, {1, 0, 0.1}, {1, 0, 0.1}, {2, 0, 0.1}});
+  mixed.doubleDouble = true;
+  mixed.ddPsi = 77.0;
+  CapturingMessages m;
+  EXPECT_EQ(run(mixed, m).status, RunStatus::Completed);
+  EXPECT_FALSE(mixed.ddSingleMaterial);
+  EXPECT_EQ(mixed.ddPsi, 77.0);
+
+  LaminateData single = makeStack(ply(), {30}, 0.1);
+  single.doubleDouble = true;
+  EXPECT_EQ(run(single, m).status, RunStatus::Completed);
+  EXPECT_TRUE(single.ddSingleMaterial);
+  EXPECT_NEAR(single.ddPsi, 30.0, 1e-6);
+}
+
+TEST(AnalysisRun, RefusesCountsOutsideTheLimitsSilently) {
+  const int materials[] = {0, -1, 11, 1000};
+  for (int nm : materials) {
+    LaminateData d = makeStack(ply(), {0}, 0.1);
+    d.numMaterials = nm;
+    CapturingMessages m;
+    EXPECT_EQ(run(d, m).status, RunStatus::Refused) << nm;
+    EXPECT_TRUE(m.messages.empty());
+  }
+  for (int nl : {-1, 101, 1 << 30}) {
+    LaminateData d = makeStack(ply(), {0}, 0.1);
+    d.numLayers = nl;
+    d.ABD[1][1] = 42.0;
+    CapturingMessages m;
+    EXPECT_EQ(run(d, m).status, RunStatus::Refused) << nl;
+    EXPECT_TRUE(m.messages.empty());
+    EXPECT_EQ(d.ABD[1][1], 42.0);
+  }
+}
+
+TEST(AnalysisRun, PlyStressesWithoutAnyLoadAreDropped) {
+  LaminateData d = makeStack(ply(), {0, 90}, 0.1);
+  d.showPlyStresses = true;
+  d.showFailure = true;
+  d.showLoadVectors = true;
+  d.ply[1][kMid].stress12[1] = 55.0;
+  CapturingMessages m;
+  EXPECT_EQ(run(d, m).status, RunStatus::Completed);
+  EXPECT_FALSE(d.showPlyStresses);
+  EXPECT_FALSE(d.showFailure);
+  EXPECT_TRUE(d.showLoadVectors);
+}
+
+TEST(AnalysisRun, FailureFactorsAreThoseOfTheRealLoad) {
+  MaterialSpec s = ply();
+  s.Xt = 1000.0;
+  s.Xc = 800.0;
+  LaminateData d = makeStack(s, {0}, 1.0);
+  d.showFailure = true;
+  d.mechanicalOn = true;
+  d.mechLoad[1] = 100.0;  // sigma1 = 100 in the single ply
+  CapturingMessages m;
+  EXPECT_EQ(run(d, m).status, RunStatus::Completed);
+  EXPECT_NEAR(d.minPlus[kMaxStress], 10.0, 1e-9);
+  EXPECT_NEAR(d.minMinus[kMaxStress], -8.0, 1e-9);
+  EXPECT_NEAR(d.fpfStrength[kMaxStress][kXTension], 1000.0, 1e-9);
+  EXPECT_EQ(d.mechLoad[1], 100.0);
+  EXPECT_NEAR(d.ply[1][kMid].stress12[1], 100.0, 1e-9);
+}
+
+TEST(AnalysisRun, NoDisplayOptionStillComputesApparentProperties) {
+  LaminateData d = makeStack(ply(), {0}, 0.2);
+  d.showABD = d.showApparent = false;
+  d.mechanicalOn = true;
+  d.mechLoad[1] = 10.0;
+  d.ply[1][kMid].stress12[1] = -1.0;
+  CapturingMessages m;
+  EXPECT_EQ(run(d, m).status, RunStatus::Completed);
+  EXPECT_NEAR(d.EX, 140000.0, 1e-6);
+  // The strain step did not run for the real load (only the unit loads of
+  // the strength table, whose stresses are not 10 / 0.2 = 50).
+  EXPECT_NE(d.ply[1][kMid].stress12[1], 50.0);
+}
+
+}  // namespace
+}  // namespace vc
