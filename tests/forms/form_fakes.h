@@ -1,0 +1,95 @@
+// Stand-ins for the dialogs, the shell and the help viewer of the main
+// window, and a fixture that keeps the settings store and the data folder in
+// a temporary folder.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "app/file_chooser.h"
+#include "app/help_requests.h"
+#include "app/shell_open.h"
+
+namespace vc::test {
+
+class FakeChooser : public FileChooser {
+ public:
+  QString openFileName(const QString& title, const QString& startFolder,
+                       const QList<FileFilter>&) override {
+    titles << title;
+    startFolders << startFolder;
+    return openAnswer;
+  }
+  QString saveFileName(const QString& title, const QString& startFolder,
+                       const QList<FileFilter>&) override {
+    titles << title;
+    startFolders << startFolder;
+    return saveAnswer;
+  }
+  QString openAnswer;
+  QString saveAnswer;
+  QStringList titles;
+  QStringList startFolders;
+};
+
+class FakeShell : public ShellOpener {
+ public:
+  void openFolder(const QString& folder) override { folders << folder; }
+  void openLink(const QString& url) override { links << url; }
+  QStringList folders;
+  QStringList links;
+};
+
+class FakeHelp : public HelpRequests {
+ public:
+  void showTopic(const QString& topic) override { topics << topic; }
+  void showIndex(const QString& keyword) override { keywords << keyword; }
+  QStringList topics;
+  QStringList keywords;
+};
+
+// Points the per-user settings and the default data folder ($APPDATA) at a
+// fresh temporary folder for the life of the object.
+class TemporarySettings {
+ public:
+  TemporarySettings() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path() + "/config");
+    qputenv("APPDATA", (dir.path() + "/appdata").toLocal8Bit());
+  }
+  QString path() const { return dir.path(); }
+  static QString storedLastPath() {
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orlenvik"),
+                QStringLiteral("Vellacore"));
+    return s.value(QStringLiteral("3.0/LastPath")).toString();
+  }
+  QTemporaryDir dir;
+};
+
+// Runs `onDialog` on the next modal dialog that opens (polling from the
+// event loop that the dialog's exec() runs), then closes it.
+inline void whenModalOpens(std::function<void(QWidget*)> onDialog, int* seen = nullptr) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, onDialog, seen]() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    timer->stop();
+    timer->deleteLater();
+    if (seen != nullptr) ++*seen;
+    onDialog(modal);
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->done(QDialog::Accepted);
+    } else {
+      modal->close();
+    }
+  });
+  timer->start();
+}
+
+}  // namespace vc::test
