@@ -30,36 +30,40 @@ FactorPair quadraticRoots(double V, double linear) {
   return limited((D - b) / (2.0 * a), (-b - D) / (2.0 * a));
 }
 
-struct QuadraticCoefficients {
-  double F1, F2, F11, F22, F66;
-};
+}  // namespace
 
-QuadraticCoefficients coefficients(const PlyStrengths& s) {
+QuadraticCoefficients quadraticCoefficients(const PlyStrengths& s) {
   QuadraticCoefficients c;
   c.F1 = 1.0 / s.Xt + 1.0 / s.Xc;
   c.F2 = 1.0 / s.Yt + 1.0 / s.Yc;
   c.F11 = -1.0 / (s.Xt * s.Xc);
   c.F22 = -1.0 / (s.Yt * s.Yc);
   c.F66 = 1.0 / (s.S * s.S);
+  c.rootF11F22 = std::sqrt(c.F11 * c.F22);
   return c;
 }
 
-}  // namespace
-
-FactorPair tsaiWuFactors(const PlyStrengths& s, double s1, double s2, double t12) {
-  const QuadraticCoefficients c = coefficients(s);
+FactorPair tsaiWuFactors(const QuadraticCoefficients& c, double s1, double s2, double t12) {
   const double linear = c.F1 * s1 + c.F2 * s2;
   const double V = (((c.F66 * (t12 * t12) + c.F11 * (s1 * s1)) + linear) + c.F22 * (s2 * s2)) -
-                   (std::sqrt(c.F11 * c.F22) * s1) * s2;
+                   (c.rootF11F22 * s1) * s2;
   return quadraticRoots(V, linear);
 }
 
-FactorPair hoffmanFactors(const PlyStrengths& s, double s1, double s2, double t12) {
-  const QuadraticCoefficients c = coefficients(s);
+FactorPair hoffmanFactors(const QuadraticCoefficients& c, double s1, double s2, double t12) {
+  // As Tsai-Wu with the interaction term -F11 sigma1 sigma2.
   const double linear = c.F1 * s1 + c.F2 * s2;
   const double V = (((c.F66 * (t12 * t12) + c.F11 * (s1 * s1)) + linear) + c.F22 * (s2 * s2)) -
                    (c.F11 * s1) * s2;
   return quadraticRoots(V, linear);
+}
+
+FactorPair tsaiWuFactors(const PlyStrengths& s, double s1, double s2, double t12) {
+  return tsaiWuFactors(quadraticCoefficients(s), s1, s2, t12);
+}
+
+FactorPair hoffmanFactors(const PlyStrengths& s, double s1, double s2, double t12) {
+  return hoffmanFactors(quadraticCoefficients(s), s1, s2, t12);
 }
 
 FactorPair tsaiHillFactors(const PlyStrengths& s, double s1, double s2, double t12) {

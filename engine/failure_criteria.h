@@ -16,6 +16,17 @@ struct FactorPair {
   double minus = -kNoFailureFactor;
 };
 
+// Strength parameters of the quadratic interaction criteria, formed once
+// per material.
+struct QuadraticCoefficients {
+  double F1 = 0.0, F2 = 0.0, F11 = 0.0, F22 = 0.0, F66 = 0.0;
+  double rootF11F22 = 0.0;  // sqrt(F11 * F22), the Tsai-Wu interaction
+};
+QuadraticCoefficients quadraticCoefficients(const PlyStrengths& s);
+
+FactorPair tsaiWuFactors(const QuadraticCoefficients& c, double sigma1, double sigma2, double tau12);
+FactorPair hoffmanFactors(const QuadraticCoefficients& c, double sigma1, double sigma2, double tau12);
+
 // sigma1, sigma2, tau12 in material axes.
 FactorPair tsaiWuFactors(const PlyStrengths& s, double sigma1, double sigma2, double tau12);
 FactorPair hoffmanFactors(const PlyStrengths& s, double sigma1, double sigma2, double tau12);

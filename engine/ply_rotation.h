@@ -27,4 +27,11 @@ inline PlyRotation plyRotation(double angleRadians) {
   return r;
 }
 
+// The rotation of layer k (1..100) at the given angle. A run asks for the
+// same layer's rotation several times (stiffness, expansion, and four strain
+// steps with the first-ply-failure loads); the cosine and sine are taken once
+// per distinct angle value and remembered per layer and thread. The result
+// is bit-identical to plyRotation(angleRadians).
+const PlyRotation& layerRotation(int k, double angleRadians);
+
 }  // namespace vc
