@@ -151,6 +151,32 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(window.result(), int(QDialog::Accepted));
   }
 
+  // The design: a text box over the whole width, the four equal buttons in a
+  // row below it, OK to Help from left to right, in any window size.
+  void layoutFollowsTheDesign() {
+    vc::Results window(QStringLiteral("x\r\n"), nullptr, nullptr);
+    for (const QSize size : {window.size(), QSize(900, 700), QSize(500, 300)}) {
+      window.resize(size);
+      window.show();
+      auto* box = window.findChild<QPlainTextEdit*>(QStringLiteral("rtb_1"));
+      const QRect text = box->geometry();
+      QVERIFY(window.rect().contains(text));
+      QVERIFY(text.width() > window.width() * 0.95);
+      int previousRight = -1;
+      for (const char* name : {"cb_OK", "cb_Print", "cb_Save", "cb_Help"}) {
+        const QRect b = window.findChild<QPushButton*>(QString::fromLatin1(name))->geometry();
+        QVERIFY2(window.rect().contains(b), name);
+        QVERIFY2(b.top() > text.bottom(), name);
+        QVERIFY2(b.left() > previousRight, name);
+        previousRight = b.right();
+      }
+    }
+    // 454 by 288 dialog units make a window about 1.58 times as wide as high.
+    vc::Results fresh(QStringLiteral("x\r\n"), nullptr, nullptr);
+    const double aspect = double(fresh.width()) / fresh.height();
+    QVERIFY(aspect > 1.2 && aspect < 2.0);
+  }
+
   void firstUseCreatesTheSettingsKey() {
     vc::Results window(QStringLiteral("x\r\n"), nullptr, nullptr);
     QSettings s = settingsKey();
