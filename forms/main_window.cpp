@@ -95,6 +95,9 @@ Form1::~Form1() {
   // The window's folder outlives the process as the remembered folder. A
   // window that never went through start-up has no folder to remember.
   if (!currentDataFolder_.isEmpty()) storeLastPath(currentDataFolder_);
+  // The page views read the page models until they are gone, so they go
+  // before the models (members die before the base class's children).
+  delete takeCentralWidget();
 }
 
 void Form1::buildMenus() {

@@ -15,6 +15,7 @@
 #include "app/file_chooser.h"
 #include "app/help_requests.h"
 #include "app/shell_open.h"
+#include "support/capturing_messages.h"
 
 namespace vc::test {
 
@@ -53,6 +54,13 @@ class FakeHelp : public HelpRequests {
   QStringList topics;
   QStringList keywords;
 };
+
+// The captions of the captured messages, in a form Qt Test can print.
+inline QStringList captionsOf(const CapturingMessages& messages) {
+  QStringList out;
+  for (const auto& m : messages.messages) out << QString::fromStdString(m.caption);
+  return out;
+}
 
 // Points the per-user settings and the default data folder ($APPDATA) at a
 // fresh temporary folder for the life of the object.

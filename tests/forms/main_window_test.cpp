@@ -125,7 +125,7 @@ class MainWindowTest : public QObject {
     // Empty pages: every modulus is zero, so the run stops at its first check
     // and moves to the Materials page, which shows that it ran.
     w->menuCommand(1022)->trigger();
-    QCOMPARE(messages_.captions(), std::vector<std::string>{"Material Error"});
+    QCOMPARE(vc::test::captionsOf(messages_), QStringList{"Material Error"});
     QCOMPARE(w->currentPage(), 1);
   }
 
@@ -190,8 +190,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(help.lastTopic(), QString("::html/vcla1xyo.htm"));
     QCOMPARE(help.lastKeyword(), QString("Overview"));
     QCOMPARE(messages.messages.size(), std::size_t(2));
-    QCOMPARE(messages.messages[0].caption, std::string("Help"));
-    QCOMPARE(messages.messages[0].text, std::string("Help is not installed."));
+    QCOMPARE(QString::fromStdString(messages.messages[0].caption), QString("Help"));
+    QCOMPARE(QString::fromStdString(messages.messages[0].text), QString("Help is not installed."));
   }
 
   void statusBarFollowsTheFolder() {
@@ -239,7 +239,7 @@ class MainWindowTest : public QObject {
     chooser_.openAnswer = file;
     w->menuCommand(1001)->trigger();
     QCOMPARE(chooser_.startFolders.last(), state.currentDataFolder);
-    QCOMPARE(w->pages().layup.grid_1.cell(0, 2), std::string("45"));
+    QCOMPARE(QString::fromStdString(w->pages().layup.grid_1.cell(0, 2)), QString("45"));
     QVERIFY(w->statusText().endsWith("/elsewhere/"));
     QCOMPARE(w->inputPath(), file);
   }

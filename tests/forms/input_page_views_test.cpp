@@ -1,0 +1,288 @@
+// The input pages as the user drives them: initial states and enable rules,
+// typing into cells and boxes, and the reactions to the material count, the
+// layer count with the symmetric option, and the load boxes and buttons.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QtTest>
+
+#include "forms/main_window.h"
+#include "support/capturing_messages.h"
+#include "tests/forms/form_fakes.h"
+
+using vc::Form1;
+using vc::test::CapturingMessages;
+
+namespace {
+
+template <typename T>
+T* onPage(Form1& w, const char* page, const char* control) {
+  QWidget* p = w.findChild<QWidget*>(page);
+  return p ? p->findChild<T*>(control) : nullptr;
+}
+
+QString cellText(QTableView* view, int row, int column) {
+  return view->model()->data(view->model()->index(row, column)).toString();
+}
+
+// Types `text` into a cell the way a user does: current cell, keys, Enter.
+void typeIntoCell(QTableView* view, int row, int column, const QString& text) {
+  view->setFocus();
+  view->setCurrentIndex(view->model()->index(row, column));
+  QTest::keyClick(view, Qt::Key_F2);  // opens the cell editor
+  QWidget* editor = QApplication::focusWidget();
+  QVERIFY(editor != nullptr && editor != view);
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QCoreApplication::processEvents();  // the delegate commits from the event loop
+}
+
+}  // namespace
+
+class InputPageViewsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  vc::test::TemporarySettings* settings_ = nullptr;
+  vc::test::FakeChooser chooser_;
+  vc::test::FakeShell shell_;
+  vc::test::FakeHelp help_;
+  CapturingMessages messages_;
+
+  std::unique_ptr<Form1> shownWindow(int page) {
+    messages_ = {};
+    auto w = std::make_unique<Form1>(&chooser_, &shell_, &help_, &messages_);
+    w->selectPage(page);
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
+    return w;
+  }
+
+ private slots:
+  void initTestCase() { settings_ = new vc::test::TemporarySettings; }
+  void cleanupTestCase() { delete settings_; }
+
+  void settingsPageStartsWithTheFirstTwoBoxes() {
+    auto w = shownWindow(0);
+    QVERIFY(w);
+    const QList<QPair<const char*, bool>> boxes = {{"checkbox_1", true},  {"checkbox_2", true},
+                                                   {"checkbox_3", false}, {"checkbox_7", false},
+                                                   {"checkbox_4", false}, {"checkbox_5", false},
+                                                   {"checkbox_6", false}};
+    for (const auto& [name, checked] : boxes) {
+      QCOMPARE(onPage<QCheckBox>(*w, "TabForm1", name)->isChecked(), checked);
+    }
+    QCOMPARE(onPage<QCheckBox>(*w, "TabForm1", "checkbox_5")->text(),
+             QString("Display Ply Stresses and Strains (Requires Load Input):"));
+    QVERIFY(onPage<QRadioButton>(*w, "TabForm1", "optb_1")->isChecked());
+    QVERIFY(!onPage<QRadioButton>(*w, "TabForm1", "optb_2")->isChecked());
+
+    // Clicks reach the page model that a run reads.
+    onPage<QCheckBox>(*w, "TabForm1", "checkbox_6")->click();
+    onPage<QRadioButton>(*w, "TabForm1", "optb_2")->click();
+    QVERIFY(w->pages().settings.checkbox_6.checked);
+    QVERIFY(w->pages().settings.optb_2.selected);
+    QVERIFY(!w->pages().settings.optb_1.selected);
+  }
+
+  void gridsHaveTheirShapesAndHeadings() {
+    auto w = shownWindow(1);
+    QVERIFY(w);
+    auto* mat = onPage<QTableView>(*w, "TabForm2", "matgrid");
+    QCOMPARE(mat->model()->rowCount(), 10);
+    QCOMPARE(mat->model()->columnCount(), 10);
+    QCOMPARE(mat->model()->headerData(9, Qt::Horizontal).toString(),
+             QString("Material Description"));
+    QCOMPARE(mat->columnWidth(9), 2 * mat->columnWidth(1));
+    QCOMPARE(cellText(mat, 0, 0), QString("1"));
+    QCOMPARE(cellText(mat, 1, 0), QString(""));
+
+    auto* strength = onPage<QTableView>(*w, "TabForm7", "grid_1");
+    QCOMPARE(strength->model()->columnCount(), 6);
+    QCOMPARE(strength->model()->headerData(2, Qt::Horizontal).toString(), QString("Xc (-)"));
+    auto* layup = onPage<QTableView>(*w, "TabForm3", "grid_1");
+    QCOMPARE(layup->model()->rowCount(), 100);
+    QCOMPARE(layup->model()->headerData(2, Qt::Horizontal).toString(), QString("Ply Angle"));
+    auto* loads = onPage<QTableView>(*w, "TabForm4", "grid_1");
+    QCOMPARE(loads->model()->rowCount(), 1);
+    QVERIFY(loads->verticalHeader()->isHidden());
+    QCOMPARE(loads->model()->headerData(5, Qt::Horizontal).toString(), QString("MXY"));
+
+    auto* combo = onPage<QComboBox>(*w, "TabForm2", "combo_1");
+    QCOMPARE(combo->count(), 10);
+    QCOMPARE(combo->currentText(), QString("1"));
+    QCOMPARE(onPage<QPushButton>(*w, "TabForm2", "cb_MatDB")->text(), QString("&Material Library"));
+  }
+
+  void typedCellsKeepTheirText() {
+    auto w = shownWindow(1);
+    QVERIFY(w);
+    auto* mat = onPage<QTableView>(*w, "TabForm2", "matgrid");
+    typeIntoCell(mat, 0, 1, "1.5e6psi");
+    typeIntoCell(mat, 0, 9, "AS4/3506-1 <carbon>");
+    QCOMPARE(QString::fromStdString(w->pages().materials.matgrid.cell(0, 1)), QString("1.5e6psi"));
+    QCOMPARE(QString::fromStdString(w->pages().materials.matgrid.cell(0, 9)), QString("AS4/3506-1 <carbon>"));
+  }
+
+  void materialCountNumbersAndEmptiesRows() {
+    auto w = shownWindow(1);
+    QVERIFY(w);
+    auto* combo = onPage<QComboBox>(*w, "TabForm2", "combo_1");
+    auto* mat = onPage<QTableView>(*w, "TabForm2", "matgrid");
+    QTest::keyClick(combo, Qt::Key_Down);
+    QTest::keyClick(combo, Qt::Key_Down);  // "3"
+    QCOMPARE(QString::fromStdString(w->pages().materials.combo_1), QString("3"));
+    for (int row = 0; row < 3; ++row) QCOMPARE(cellText(mat, row, 0), QString::number(row + 1));
+    QCOMPARE(cellText(mat, 3, 0), QString(""));
+    QCOMPARE(mat->currentIndex().row(), 2);
+    typeIntoCell(mat, 2, 9, "third");
+    typeIntoCell(mat, 2, 1, "7");
+
+    QTest::keyClick(combo, Qt::Key_Up);  // "2"
+    QCOMPARE(cellText(mat, 1, 0), QString("2"));
+    QCOMPARE(cellText(mat, 2, 0), QString(""));
+    QCOMPARE(cellText(mat, 2, 1), QString(""));
+    QCOMPARE(cellText(mat, 2, 9), QString(""));
+    // The Strength grid keeps its own numbering.
+    QCOMPARE(QString::fromStdString(w->pages().strength.grid_1.cell(1, 0)), QString(""));
+    QVERIFY(messages_.messages.empty());
+  }
+
+  void symmetricEightShowsFourRows() {
+    auto w = shownWindow(3);
+    QVERIFY(w);
+    auto* count = onPage<QLineEdit>(*w, "TabForm3", "textb_1");
+    auto* sym = onPage<QCheckBox>(*w, "TabForm3", "checkbox_1");
+    auto* grid = onPage<QTableView>(*w, "TabForm3", "grid_1");
+    sym->click();  // empty count: nothing happens
+    QVERIFY(sym->isChecked());
+    count->setFocus();
+    QTest::keyClicks(count, "8");
+    grid->setFocus();  // leaving the box
+    QCOMPARE(cellText(grid, 3, 0), QString("4"));
+    QCOMPARE(cellText(grid, 4, 0), QString(""));
+    // Clearing the option numbers the full stack.
+    sym->click();
+    QCOMPARE(cellText(grid, 7, 0), QString("8"));
+    QVERIFY(messages_.messages.empty());
+  }
+
+  void oddCountWithSymmetryIsRefused() {
+    auto w = shownWindow(3);
+    QVERIFY(w);
+    auto* count = onPage<QLineEdit>(*w, "TabForm3", "textb_1");
+    auto* sym = onPage<QCheckBox>(*w, "TabForm3", "checkbox_1");
+    auto* grid = onPage<QTableView>(*w, "TabForm3", "grid_1");
+    sym->click();
+    count->setFocus();
+    QTest::keyClicks(count, "7");
+    grid->setFocus();
+    QCOMPARE(vc::test::captionsOf(messages_), QStringList{"Not an even number"});
+    QCOMPARE(QString::fromStdString(messages_.messages[0].text), QString("For symmetry option, the number of layers must be an even number."));
+    QVERIFY(!sym->isChecked());
+    QCOMPARE(cellText(grid, 6, 0), QString("7"));
+    QCOMPARE(cellText(grid, 7, 0), QString(""));
+  }
+
+  void tooManyLayersEmptiesBoxAndGrid() {
+    auto w = shownWindow(3);
+    QVERIFY(w);
+    auto* count = onPage<QLineEdit>(*w, "TabForm3", "textb_1");
+    auto* grid = onPage<QTableView>(*w, "TabForm3", "grid_1");
+    count->setFocus();
+    QTest::keyClicks(count, "3");
+    grid->setFocus();
+    typeIntoCell(grid, 0, 2, "45");
+    count->setFocus();
+    count->selectAll();
+    QTest::keyClicks(count, "150");
+    grid->setFocus();
+    QCOMPARE(vc::test::captionsOf(messages_), QStringList{"Error"});
+    QCOMPARE(QString::fromStdString(messages_.messages[0].text), QString("Layers limited to 100 total.  Reduce number of layers."));
+    QCOMPARE(count->text(), QString(""));
+    QCOMPARE(cellText(grid, 0, 0), QString(""));
+    QCOMPARE(cellText(grid, 0, 2), QString(""));
+  }
+
+  void loadsPageEnableRules() {
+    auto w = shownWindow(4);
+    QVERIFY(w);
+    auto* mech = onPage<QCheckBox>(*w, "TabForm4", "checkbox_1");
+    auto* forces = onPage<QRadioButton>(*w, "TabForm4", "optb_1");
+    auto* strains = onPage<QRadioButton>(*w, "TabForm4", "optb_2");
+    auto* grid = onPage<QTableView>(*w, "TabForm4", "grid_1");
+    auto* temp = onPage<QCheckBox>(*w, "TabForm4", "checkbox_2");
+    auto* tempLabel = onPage<QLabel>(*w, "TabForm4", "label_1");
+    auto* tempBox = onPage<QLineEdit>(*w, "TabForm4", "textb_1");
+    auto* moist = onPage<QCheckBox>(*w, "TabForm4", "checkbox_3");
+    auto* percent = onPage<QLabel>(*w, "TabForm4", "label_3");
+    auto* moistBox = onPage<QLineEdit>(*w, "TabForm4", "textb_2");
+
+    QVERIFY(forces->isChecked() && !strains->isChecked());
+    for (QWidget* c : std::initializer_list<QWidget*>{forces, strains, grid, tempLabel, tempBox,
+                                                      percent, moistBox}) {
+      QVERIFY(!c->isEnabled());
+    }
+    mech->click();
+    QVERIFY(forces->isEnabled() && strains->isEnabled() && grid->isEnabled());
+
+    typeIntoCell(grid, 0, 0, "1000");
+    QCOMPARE(QString::fromStdString(w->pages().loads.grid_1.cell(0, 0)), QString("1000"));
+    forces->click();  // already selected: still empties the row
+    QCOMPARE(cellText(grid, 0, 0), QString(""));
+    strains->click();
+    QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), QString("eX"));
+    QCOMPARE(grid->model()->headerData(5, Qt::Horizontal).toString(), QString("kXY"));
+    QVERIFY(w->pages().loads.optb_2.selected && !w->pages().loads.optb_1.selected);
+
+    temp->click();
+    QVERIFY(tempLabel->isEnabled() && tempBox->isEnabled());
+    QTest::keyClicks(tempBox, "-280");
+    temp->click();
+    QVERIFY(!tempBox->isEnabled());
+    QCOMPARE(tempBox->text(), QString("-280"));  // disabling keeps the text
+    moist->click();
+    QVERIFY(percent->isEnabled() && moistBox->isEnabled());
+    QTest::keyClicks(moistBox, "0.5");
+    QCOMPARE(QString::fromStdString(w->pages().loads.textb_2.text), QString("0.5"));
+
+    mech->click();
+    QVERIFY(!forces->isEnabled() && !grid->isEnabled());
+  }
+
+  void editMenusOfTheGrids() {
+    auto w = shownWindow(1);
+    QVERIFY(w);
+    struct Expect {
+      const char* page;
+      const char* grid;
+      const char* menu;
+      int commands;
+    };
+    for (const Expect& e : {Expect{"TabForm2", "matgrid", "ID_TabForm2_menu_1", 5},
+                            Expect{"TabForm7", "grid_1", "ID_TabForm7_menu_1", 5},
+                            Expect{"TabForm3", "grid_1", "ID_TabForm3_menu_1", 7}}) {
+      auto* grid = onPage<QTableView>(*w, e.page, e.grid);
+      auto* menu = grid->findChild<QMenu*>(e.menu);
+      QVERIFY2(menu != nullptr, e.menu);
+      QCOMPARE(menu->title(), QString("&Edit"));
+      int commands = 0;
+      for (QAction* a : menu->actions()) commands += a->isSeparator() ? 0 : 1;
+      QCOMPARE(commands, e.commands);
+      QAction* pasteCell = menu->findChild<QAction*>("menu_1006");
+      QCOMPARE(pasteCell->text(), QString("P&aste Cell"));
+      QCOMPARE(pasteCell->shortcut(), QKeySequence("Ctrl+A"));
+    }
+    QVERIFY(onPage<QTableView>(*w, "TabForm4", "grid_1")->findChild<QMenu*>() == nullptr);
+  }
+};
+
+QTEST_MAIN(InputPageViewsTest)
+#include "input_page_views_test.moc"
