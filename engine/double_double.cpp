@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/engine_bounds.h"
+#include "engine/ply_rotation.h"
 
 namespace vc {
 
@@ -49,8 +50,9 @@ LaminationParameters laminationParameters(const LaminateData& d) {
   const double h = d.totalThickness;
   const double h3 = (h * h) * h;
   for (int k = 1; k <= n; ++k) {
-    const double c2 = std::cos(2.0 * d.angle[k]);
-    const double c4 = std::cos(4.0 * d.angle[k]);
+    const MultipleAngleCosines& cosines = layerMultipleAngleCosines(k, d.angle[k]);
+    const double c2 = cosines.cos2;
+    const double c4 = cosines.cos4;
     const double inPlaneWeight = d.thickness[k] / h;
     p.V1 += inPlaneWeight * c2;
     p.V3 += inPlaneWeight * c4;

@@ -19,11 +19,11 @@ inline int layerLoopCount(const LaminateData& d) {
 }
 
 // The material of a layer as an index that is always safe to use: an
-// identifier outside 1..10 maps to slot 0, which is never a real material.
-// The run rejects such layers before any computation reads them.
+// identifier outside 1..numMaterials maps to slot 0, which is never a real
+// material. The run rejects such layers before any computation reads them.
 inline int safeMaterialIndex(const LaminateData& d, int layer) {
   const int id = d.MatID[layer];
-  return (id >= 1 && id <= kMaxMaterials) ? id : 0;
+  return (id >= 1 && id <= materialLoopCount(d)) ? id : 0;
 }
 
 }  // namespace vc

@@ -23,8 +23,7 @@ void runFailureStep(LaminateData& d) {
     coefficients[m] = quadraticCoefficients(PlyStrengths{d.Xt[m], d.Xc[m], d.Yt[m], d.Yc[m], d.S[m]});
   const int n = layerLoopCount(d);
   for (int k = 1; k <= n; ++k) {
-    int m = safeMaterialIndex(d, k);
-    if (m > nm) m = 0;  // never a material beyond the count (the run rejects it)
+    const int m = safeMaterialIndex(d, k);
     const Vec3& sig = d.ply[k][kMid].stress12;
     const Vec3& eps = d.ply[k][kMid].effStrain12;
     PlyStrengths stress{d.Xt[m], d.Xc[m], d.Yt[m], d.Yc[m], d.S[m]};

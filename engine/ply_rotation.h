@@ -34,4 +34,10 @@ inline PlyRotation plyRotation(double angleRadians) {
 // is bit-identical to plyRotation(angleRadians).
 const PlyRotation& layerRotation(int k, double angleRadians);
 
+// cos 2theta and cos 4theta of layer k, remembered the same way.
+struct MultipleAngleCosines {
+  double cos2 = 1.0, cos4 = 1.0;
+};
+const MultipleAngleCosines& layerMultipleAngleCosines(int k, double angleRadians);
+
 }  // namespace vc
