@@ -79,25 +79,31 @@ class TemporarySettings {
   QTemporaryDir dir;
 };
 
-// Runs `onDialog` on the next modal dialog that opens (polling from the
-// event loop that the dialog's exec() runs), then closes it.
-inline void whenModalOpens(std::function<void(QWidget*)> onDialog, int* seen = nullptr) {
-  auto* timer = new QTimer;
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, onDialog, seen]() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) return;
-    timer->stop();
-    timer->deleteLater();
-    if (seen != nullptr) ++*seen;
-    onDialog(modal);
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-      dialog->done(QDialog::Accepted);
-    } else {
-      modal->close();
-    }
-  });
-  timer->start();
-}
+// While it lives, runs `onDialog` on each modal dialog that opens (polling
+// from the event loop that the dialog's exec() runs) and then closes it.
+class ModalWatcher {
+ public:
+  explicit ModalWatcher(std::function<void(QWidget*)> onDialog = {})
+      : onDialog_(std::move(onDialog)) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this]() {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr) return;
+      ++seen;
+      if (onDialog_) onDialog_(modal);
+      if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->done(QDialog::Accepted);
+      } else {
+        modal->close();
+      }
+    });
+    timer_.start();
+  }
+  int seen = 0;
+
+ private:
+  std::function<void(QWidget*)> onDialog_;
+  QTimer timer_;
+};
 
 }  // namespace vc::test

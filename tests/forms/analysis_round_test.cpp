@@ -1,0 +1,216 @@
+// A full interactive round: pages filled by typing, Analyze pressed, the
+// results window opening on the report of those pages; and the runs that a
+// check stops, with their messages and the page they leave selected.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QCheckBox>
+#include <QTableView>
+#include <QtTest>
+#include <cmath>
+
+#include "app/analysis_command.h"
+#include "forms/main_window.h"
+#include "support/capturing_messages.h"
+#include "tests/forms/form_fakes.h"
+
+using vc::Form1;
+using vc::test::CapturingMessages;
+
+namespace {
+
+template <typename T>
+T* onPage(Form1& w, const char* page, const char* control) {
+  QWidget* p = w.findChild<QWidget*>(page);
+  return p ? p->findChild<T*>(control) : nullptr;
+}
+
+void typeIntoCell(QTableView* view, int row, int column, const QString& text) {
+  view->setFocus();
+  view->setCurrentIndex(view->model()->index(row, column));
+  QTest::keyClick(view, Qt::Key_F2);
+  QWidget* editor = QApplication::focusWidget();
+  QVERIFY(editor != nullptr && editor != view);
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QCoreApplication::processEvents();
+}
+
+// Carbon/epoxy ply properties (psi, in/in/F) of a typical AS4 prepreg.
+const char* const kPly[] = {"20.6e6", "1.5e6", "1.04e6", "0.27",
+                            "-0.5e-6", "15e-6", "0.01", "0.2"};
+
+}  // namespace
+
+class AnalysisRoundTest : public QObject {
+  Q_OBJECT
+
+ private:
+  vc::test::TemporarySettings* settings_ = nullptr;
+  vc::test::FakeChooser chooser_;
+  vc::test::FakeShell shell_;
+  vc::test::FakeHelp help_;
+  CapturingMessages messages_;
+
+  std::unique_ptr<Form1> shownWindow() {
+    messages_ = {};
+    auto w = std::make_unique<Form1>(&chooser_, &shell_, &help_, &messages_);
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
+    return w;
+  }
+
+  // One material, a [0/90/90/0] cross-ply of 0.005 plies, Nx = 1000.
+  void typeCrossPly(Form1& w, const QString& outerMaterial = "1") {
+    w.selectPage(1);
+    auto* mat = onPage<QTableView>(w, "TabForm2", "matgrid");
+    for (int c = 0; c < 8; ++c) typeIntoCell(mat, 0, c + 1, kPly[c]);
+    typeIntoCell(mat, 0, 9, "AS4/3501-6");
+    w.selectPage(3);
+    auto* count = onPage<QLineEdit>(w, "TabForm3", "textb_1");
+    auto* layup = onPage<QTableView>(w, "TabForm3", "grid_1");
+    count->setFocus();
+    QTest::keyClicks(count, "4");
+    layup->setFocus();
+    const char* const angles[] = {"0", "90", "90", "0"};
+    for (int k = 0; k < 4; ++k) {
+      typeIntoCell(layup, k, 1, k == 0 ? outerMaterial : QString("1"));
+      typeIntoCell(layup, k, 2, angles[k]);
+      typeIntoCell(layup, k, 3, "0.005");
+    }
+    w.selectPage(4);
+    onPage<QCheckBox>(w, "TabForm4", "checkbox_1")->click();
+    typeIntoCell(onPage<QTableView>(w, "TabForm4", "grid_1"), 0, 0, "1000");
+    w.selectPage(0);
+  }
+
+ private slots:
+  void initTestCase() { settings_ = new vc::test::TemporarySettings; }
+  void cleanupTestCase() { delete settings_; }
+
+  void analyzeOpensTheResultsOfThePagesShown() {
+    auto w = shownWindow();
+    QVERIFY(w);
+    typeCrossPly(*w);
+
+    QString shown;
+    QString title;
+    vc::test::ModalWatcher watcher([&](QWidget* modal) {
+      title = modal->objectName();
+      if (auto* text = modal->findChild<QPlainTextEdit*>("rtb_1")) shown = text->toPlainText();
+    });
+    QTest::mouseClick(w->findChild<QPushButton*>("cb_Analyze"), Qt::LeftButton);
+    QCOMPARE(watcher.seen, 1);
+    QCOMPARE(title, QString("Results"));
+    // Only the zero-strength data could warn, and no failure output is asked.
+    QVERIFY(messages_.messages.empty());
+
+    // The same pages through the analysis command give the same report.
+    vc::InputPages copy = w->pages();
+    auto record = std::make_unique<vc::LaminateData>();
+    std::string report;
+    CapturingMessages quiet;
+    QCOMPARE(int(vc::runAnalysis(copy, *record, report, quiet).status),
+             int(vc::RunStatus::Completed));
+    QString expected = QString::fromStdString(report);
+    expected.replace("\r\n", "\n");
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(shown, expected);
+    QCOMPARE(QString::fromStdString(w->reportText()), QString::fromStdString(report));
+
+    // What was typed is what was analysed.
+    const vc::LaminateData& d = w->data();
+    QCOMPARE(d.numMaterials, 1);
+    QCOMPARE(d.numLayers, 4);
+    QCOMPARE(d.E1[1], 20.6e6);
+    QCOMPARE(d.v12[1], 0.27);
+    QCOMPARE(d.thickness[3], 0.005);
+    QCOMPARE(d.angle[2], 90.0 * vc::kPi / 180.0);
+    // Hand calculation of a balanced symmetric cross-ply: A11 = A22 =
+    // (Q11 + Q22) h / 2, A12 = Q12 h, and Ex = (A11^2 - A12^2) / (A11 h).
+    const double v21 = 0.27 * 1.5e6 / 20.6e6;
+    const double den = 1.0 - 0.27 * v21;
+    const double q11 = 20.6e6 / den, q22 = 1.5e6 / den, q12 = 0.27 * 1.5e6 / den;
+    const double h = 0.02;
+    const double a11 = (q11 + q22) * h / 2.0, a12 = q12 * h;
+    const double ex = (a11 * a11 - a12 * a12) / (a11 * h);
+    QVERIFY2(std::fabs(d.EX - ex) < 1e-9 * ex, qPrintable(QString::number(d.EX, 'g', 17)));
+    QVERIFY(std::fabs(d.EY - ex) < 1e-9 * ex);
+  }
+
+  void resultsClosingReloadsTheRememberedFolder() {
+    auto w = shownWindow();
+    QVERIFY(w);
+    typeCrossPly(*w);
+    w->setCurrentDataFolder(settings_->path() + "/before/");
+    const QString saved = settings_->path() + "/reports/";
+    // A save in the results window moves the remembered folder; the main
+    // window follows it when the window closes.
+    vc::test::ModalWatcher watcher([&](QWidget*) {
+      QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Orlenvik", "Vellacore");
+      s.setValue("3.0/LastPath", saved);
+    });
+    w->findChild<QPushButton*>("cb_Analyze")->click();
+    QCOMPARE(w->currentDataFolder(), saved);
+    QCOMPARE(w->statusText(), saved);
+  }
+
+  void zeroModulusStopsOnTheMaterialsPage() {
+    auto w = shownWindow();
+    QVERIFY(w);
+    typeCrossPly(*w);
+    typeIntoCell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 0, 2, "0");  // E2
+    typeIntoCell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 0, 5, "0");  // CTE1 too
+    w->selectPage(4);
+    vc::test::ModalWatcher watcher;
+    w->findChild<QPushButton*>("cb_Analyze")->click();
+    QCOMPARE(vc::test::captionsOf(messages_), QStringList{"Material Error"});
+    QCOMPARE(QString::fromStdString(messages_.messages[0].text),
+             QString("A material modulus is zero.  Review material property data."));
+    QCOMPARE(w->currentPage(), 1);
+    QCOMPARE(watcher.seen, 0);
+    QVERIFY(w->reportText().empty());
+  }
+
+  void materialNumberAboveTheCountStopsOnTheLayupPage() {
+    auto w = shownWindow();
+    QVERIFY(w);
+    typeCrossPly(*w, "3");
+    w->selectPage(2);
+    w->menuCommand(1022)->trigger();
+    QCOMPARE(vc::test::captionsOf(messages_), QStringList{"Material ID Error"});
+    QCOMPARE(w->currentPage(), 3);
+    QVERIFY(w->reportText().empty());
+  }
+
+  void warningsLetTheRunGoOn() {
+    auto w = shownWindow();
+    QVERIFY(w);
+    typeCrossPly(*w);
+    typeIntoCell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 0, 8, "0");  // CME2
+    onPage<QCheckBox>(*w, "TabForm1", "checkbox_6")->click();  // failure: strengths are empty
+    vc::test::ModalWatcher watcher;
+    w->findChild<QPushButton*>("cb_Analyze")->click();
+    QCOMPARE(vc::test::captionsOf(messages_),
+             (QStringList{"Material Information: Zero CTE/CME", "Material Strength Error"}));
+    QCOMPARE(watcher.seen, 1);
+    QCOMPARE(w->currentPage(), 0);
+  }
+
+  void singularStackStopsOnTheLayupPage() {
+    auto w = shownWindow();
+    QVERIFY(w);
+    typeCrossPly(*w);
+    auto* layup = onPage<QTableView>(*w, "TabForm3", "grid_1");
+    for (int k = 0; k < 4; ++k) typeIntoCell(layup, k, 3, "0");
+    w->findChild<QPushButton*>("cb_Analyze")->click();
+    QCOMPARE(vc::test::captionsOf(messages_), QStringList{"Data Error"});
+    QCOMPARE(w->currentPage(), 3);
+  }
+};
+
+QTEST_MAIN(AnalysisRoundTest)
+#include "analysis_round_test.moc"
