@@ -75,8 +75,9 @@ FactorPair tsaiHillFactors(const PlyStrengths& s, double s1, double s2, double t
   const double Yr = s2 < 0.0 ? s.Yt : s.Yc;
   const double S2 = s.S * s.S;
   const double X2 = X * X, Y2 = Y * Y, Xr2 = Xr * Xr, Yr2 = Yr * Yr;
-  const double P = std::fabs((((s1 * s1) / X2 - (s1 * s2) / X2) + (s2 * s2) / Y2) + (t12 * t12) / S2);
-  const double N = std::fabs((((s1 * s1) / Xr2 - (s1 * s2) / Xr2) + (s2 * s2) / Yr2) + (t12 * t12) / S2);
+  const double shearTerm = (t12 * t12) / S2;
+  const double P = std::fabs((((s1 * s1) / X2 - (s1 * s2) / X2) + (s2 * s2) / Y2) + shearTerm);
+  const double N = std::fabs((((s1 * s1) / Xr2 - (s1 * s2) / Xr2) + (s2 * s2) / Yr2) + shearTerm);
   const double plus = P < 1.0e-8 ? kNoFailureFactor : 1.0 / std::sqrt(P);
   const double minus = N < 1.0e-8 ? -kNoFailureFactor : -1.0 / std::sqrt(N);
   return limited(plus, minus);
