@@ -91,6 +91,7 @@ class ModalWatcher {
       if (modal == nullptr) return;
       ++seen;
       if (onDialog_) onDialog_(modal);
+      if (!modal->isVisible()) return;  // the callback answered it already
       if (auto* dialog = qobject_cast<QDialog*>(modal)) {
         dialog->done(QDialog::Accepted);
       } else {
