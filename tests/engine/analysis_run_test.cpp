@@ -199,6 +199,17 @@ TEST(AnalysisRun, RefusesCountsOutsideTheLimitsSilently) {
   }
 }
 
+TEST(AnalysisRun, StrengthTableIsComputedWithoutLoadOrFailureOption) {
+  LaminateData d = makeStack(ply(), {0}, 0.5);
+  for (int c = 0; c < kCriterionCount; ++c) d.fpfStrength[c][kXTension] = -1.0;
+  CapturingMessages m;
+  EXPECT_EQ(run(d, m).status, RunStatus::Completed);
+  // A single 0 degree ply fails in fibre tension at Xt (1500) under the
+  // maximum-stress and interaction criteria.
+  EXPECT_NEAR(d.fpfStrength[kMaxStress][kXTension], 1500.0, 1e-9);
+  EXPECT_NEAR(d.fpfStrength[kTsaiWu][kXTension], 1500.0, 1e-9);
+}
+
 TEST(AnalysisRun, PlyStressesWithoutAnyLoadAreDropped) {
   LaminateData d = makeStack(ply(), {0, 90}, 0.1);
   d.showPlyStresses = true;
