@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QMenu>
+#include <QScrollBar>
 
 namespace vc {
 
@@ -110,6 +111,16 @@ void GridView::refresh() {
 }  // namespace vc
 
 namespace vc {
+
+void GridView::fitWidthToColumns() {
+  int width = 2 * frameWidth();
+  if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) {
+    width += verticalScrollBar()->sizeHint().width();
+  }
+  if (!verticalHeader()->isHidden()) width += verticalHeader()->sizeHint().width();
+  for (int c = 0; c < model_->columnCount(); ++c) width += columnWidth(c);
+  setMaximumWidth(width);
+}
 
 void GridView::commitOpenEditor() {
   if (state() != QAbstractItemView::EditingState) return;

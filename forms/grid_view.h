@@ -38,6 +38,10 @@ class GridView : public QTableView {
   // and, when page code moved it, the current cell.
   void refresh();
 
+  // Keeps the view no wider than its columns (plus row numbers and scroll
+  // bar), so a grid of a few columns does not trail an empty area.
+  void fitWidthToColumns();
+
   // Puts the text of an open cell editor into the grid and closes it.
   void commitOpenEditor();
 

@@ -44,6 +44,7 @@ TabForm3::TabForm3(LayupPage& page, MessageSink& messages, QWidget* parent)
 
   grid_ = new GridView(page_.grid_1, QStringLiteral("grid_1"), group);
   grid_->addEditMenu(QStringLiteral("ID_TabForm3_menu_1"), true);
+  grid_->fitWidthToColumns();
 
   auto* countRow = new QHBoxLayout;
   countRow->addWidget(countLabel);

@@ -42,6 +42,9 @@ TabForm4::TabForm4(LoadsPage& page, QWidget* parent) : QWidget(parent), page_(pa
   kindGroup_->addButton(strains_);
   grid_ = new GridView(page_.grid_1, QStringLiteral("grid_1"), mechanicalGroup);
   grid_->verticalHeader()->hide();  // the load row has no row-number column
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->fitWidthToColumns();
   grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() +
                         grid_->verticalHeader()->defaultSectionSize() + 4);
 

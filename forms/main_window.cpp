@@ -88,7 +88,7 @@ Form1::Form1(FileChooser* chooser, ShellOpener* shell, HelpRequests* help,
 
   buildMenus();
   buildControls();
-  resize(900, 620);
+  resize(1000, 640);
 }
 
 Form1::~Form1() {

@@ -54,7 +54,9 @@ TabForm2::TabForm2(MaterialsPage& page, MessageSink& messages, QWidget* parent)
   grid_ = new GridView(page_.matgrid, QStringLiteral("matgrid"), group);
   grid_->addEditMenu(QStringLiteral("ID_TabForm2_menu_1"), false);
   // The description column is twice as wide as the number columns.
+  grid_->horizontalHeader()->setDefaultSectionSize(84);
   grid_->setColumnWidth(9, 2 * grid_->horizontalHeader()->defaultSectionSize());
+  grid_->fitWidthToColumns();
 
   connect(count_, &QComboBox::activated, this, [this](int index) {
     page_.combo_1 = count_->itemText(index).toStdString();
@@ -87,6 +89,7 @@ TabForm7::TabForm7(StrengthPage& page, QWidget* parent) : QWidget(parent), page_
       "label_1", "Enter material strengths (only needed if failure factors are desired):", group);
   grid_ = new GridView(page_.grid_1, QStringLiteral("grid_1"), group);
   grid_->addEditMenu(QStringLiteral("ID_TabForm7_menu_1"), false);
+  grid_->fitWidthToColumns();
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(label);
   layout->addWidget(grid_, 1);
