@@ -87,6 +87,22 @@ class GridViewTest : public QObject {
     }
     QCOMPARE(view.editMenu()->actions().size(), 9);  // two separators
   }
+
+  void controlAIsPasteCellNotSelectAll() {
+    vc::TextGrid grid(10, 10, {});
+    vc::GridView view(grid, "matgrid");
+    view.addEditMenu("ID_TabForm2_menu_1", false);
+    view.show();
+    QApplication::setActiveWindow(&view);
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.setFocus();
+    view.setCurrentIndex(view.model()->index(2, 3));
+    QSignalSpy spy(&view, &vc::GridView::gridCommand);
+    QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.last().at(0).toInt(), int(vc::kPasteCell));
+    QCOMPARE(view.selectionModel()->selectedIndexes().size(), 1);
+  }
 };
 
 QTEST_MAIN(GridViewTest)
