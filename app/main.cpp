@@ -13,7 +13,9 @@
 #include "app/stderr_messages.h"
 
 #if defined(VC_WITH_GUI)
-#include "forms/desktop.h"
+#include <QLibrary>
+
+#include "app/executable_path.h"
 #endif
 
 namespace {
@@ -37,13 +39,31 @@ int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
   return vc::runBatch(state.inputPath, state.outputPath, messages);
 }
 
+#if defined(VC_WITH_GUI)
+// The windows are in the module "vellacore-desktop" beside the executable;
+// loading it only here keeps the GUI libraries out of batch runs.
+int runDesktopModule(int& argc, char** argv, bool showUsage) {
+  QLibrary module(vc::executableFolder() + QStringLiteral("/vellacore-desktop"));
+  using Entry = int (*)(int*, char**, int);
+  auto entry = reinterpret_cast<Entry>(module.resolve("vellacoreRunDesktop"));
+  if (entry == nullptr) {
+    std::fprintf(stderr,
+                 "vellacore: the desktop window cannot be started (%s); "
+                 "to analyse without it: vellacore input_file output_file\n",
+                 qPrintable(module.errorString()));
+    return 2;
+  }
+  return entry(&argc, argv, showUsage ? 1 : 0);
+}
+#endif
+
 int interactiveMain(int& argc, char** argv, bool showUsage) {
   if (showUsage) {
     vc::StderrMessages messages;
     messages.inform(vc::kUsageCaption, vc::kUsageText);
   }
 #if defined(VC_WITH_GUI)
-  return vc::runDesktop(argc, argv, showUsage);
+  return runDesktopModule(argc, argv, showUsage);
 #else
   (void)argc;
   (void)argv;

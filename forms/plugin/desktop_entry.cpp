@@ -1,0 +1,10 @@
+// The entry point of the desktop module. The program loads this module only
+// for an interactive run, so a batch run never loads the Qt GUI libraries
+// and starts in a fraction of the time.
+#include <QtGlobal>
+
+#include "forms/desktop.h"
+
+extern "C" Q_DECL_EXPORT int vellacoreRunDesktop(int* argc, char** argv, int showUsageMessage) {
+  return vc::runDesktop(*argc, argv, showUsageMessage != 0);
+}
