@@ -11,7 +11,7 @@ PACKAGES=(
   qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
   qt6-qpa-plugins libgl-dev
   xvfb xauth fonts-liberation fonts-dejavu-core
-  hyperfine
+  hyperfine python3
 )
 
 missing=()

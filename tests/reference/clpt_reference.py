@@ -191,6 +191,23 @@ def pages_round_trip(d):
 
 # ---------------------------------------------------------------- the engine
 
+def div(a, b):
+    """IEEE division: a zero divisor gives an infinity or NaN, as in C."""
+    try:
+        return a / b
+    except ZeroDivisionError:
+        if a == 0 or a != a:
+            return math.nan
+        return math.copysign(math.inf, a) * math.copysign(1.0, b)
+
+
+def sqrt(x):
+    """IEEE square root: NaN for a negative or NaN argument."""
+    if x != x or x < 0:
+        return math.nan
+    return math.sqrt(x)
+
+
 def mat_zero(n):
     return [[0.0] * (n + 1) for _ in range(n + 1)]
 
@@ -527,19 +544,19 @@ class Engine:
             plus = [0.0] * 5
             minus = [0.0] * 5
             plus[0], minus[0] = self._max_crit(s1, s2, t12, Xt, Xc, Yt, Yc, S)
-            e1t, e1c = Xt / d.E1[mt], Xc / d.E1[mt]
-            e2t, e2c = Yt / d.E2[mt], Yc / d.E2[mt]
-            g12u = S / d.G12[mt]
+            e1t, e1c = div(Xt, d.E1[mt]), div(Xc, d.E1[mt])
+            e2t, e2c = div(Yt, d.E2[mt]), div(Yc, d.E2[mt])
+            g12u = div(S, d.G12[mt])
             plus[1], minus[1] = self._max_crit(e1, e2, g12, e1t, e1c, e2t, e2c, g12u)
             plus[2], minus[2] = self._tsai_hill(s1, s2, t12, Xt, Xc, Yt, Yc, S)
-            F1 = 1 / Xt + 1 / Xc
-            F2 = 1 / Yt + 1 / Yc
-            F11 = (-1) / (Xt * Xc)
-            F22 = (-1) / (Yt * Yc)
-            F66 = 1 / (S * S)
+            F1 = div(1, Xt) + div(1, Xc)
+            F2 = div(1, Yt) + div(1, Yc)
+            F11 = div(-1, Xt * Xc)
+            F22 = div(-1, Yt * Yc)
+            F66 = div(1, S * S)
             base = ((F66 * (t12 * t12) + F11 * (s1 * s1)) + (F1 * s1 + F2 * s2)) + F22 * (s2 * s2)
             plus[3], minus[3] = self._quadratic(base - (F11 * s1) * s2, F1, F2, s1, s2)
-            plus[4], minus[4] = self._quadratic(base - (math.sqrt(F11 * F22) * s1) * s2, F1, F2, s1, s2)
+            plus[4], minus[4] = self._quadratic(base - (sqrt(F11 * F22) * s1) * s2, F1, F2, s1, s2)
             plus = [9999.0 if math.isnan(v) else v for v in plus]
             minus = [-9999.0 if math.isnan(v) else v for v in minus]
             self.fP[k], self.fM[k] = plus, minus
@@ -563,8 +580,8 @@ class Engine:
         if not disc >= 0:
             return 9999.0, -9999.0
         D = math.sqrt(disc)
-        p = (D - b) / (2 * a)
-        q = (-b - D) / (2 * a)
+        p = div(D - b, 2 * a)
+        q = div(-b - D, 2 * a)
         p = 9999.0 if (math.isnan(p) or p > 9999) else p
         q = -9999.0 if (math.isnan(q) or q < -9999) else q
         return p, q
@@ -575,20 +592,20 @@ class Engine:
         Y, Yp = (Yc, Yt) if s2 < 0 else (Yt, Yc)
         lim = []
         if s1 != 0:
-            lim.append(X / s1)
+            lim.append(div(X, s1))
         if s2 != 0:
-            lim.append(Y / s2)
+            lim.append(div(Y, s2))
         if t != 0:
-            lim.append(S / abs(t))
+            lim.append(div(S, abs(t)))
         p = min(lim) if lim else 9999.0
         p = min(p, 9999.0)
         lim = []
         if s1 != 0:
-            lim.append((-Xp) / s1)
+            lim.append(div(-Xp, s1))
         if s2 != 0:
-            lim.append((-Yp) / s2)
+            lim.append(div(-Yp, s2))
         if t != 0:
-            lim.append(S / abs(t))
+            lim.append(div(S, abs(t)))
         q = -(min(lim)) if lim else -9999.0
         q = max(q, -9999.0)
         return p, q
@@ -601,12 +618,12 @@ class Engine:
 
         def val(X, Y):
             X2, Y2 = X * X, Y * Y
-            return abs(((s11 / X2 - (s1 * s2) / X2) + s22 / Y2) + tt / (S * S))
+            return abs(((div(s11, X2) - div(s1 * s2, X2)) + div(s22, Y2)) + div(tt, S * S))
         P = val(X, Y)
         N = val(Xp, Yp)
-        p = 9999.0 if P < 1.0e-8 else 1 / math.sqrt(P)
+        p = 9999.0 if P < 1.0e-8 else div(1, sqrt(P))
         p = 9999.0 if p > 9999 else p
-        q = -9999.0 if N < 1.0e-8 else -1 / math.sqrt(N)
+        q = -9999.0 if N < 1.0e-8 else div(-1, sqrt(N))
         q = -9999.0 if q < -9999 else q
         return p, q
 
