@@ -1,98 +1,26 @@
 // The complete analysis run (checks, lamina and ABD matrices,
 // double-double, inversion, apparent properties with the first-ply-failure
 // strengths, ply strains and stresses, failure factors) on the largest
-// problem the record holds: 10 materials, 100 layers, every option set and
-// a mechanical, thermal and moisture load. The heap counter must stay 0.
+// problem the record holds. The heap counter must stay 0.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <new>
-
 #include "engine/analysis_run.h"
-#include "engine/input_preparation.h"
-#include "engine/messages.h"
+#include "support/largest_problem.h"
 
 namespace {
-long allocationCount = 0;
-}
-
-// The replacements pair malloc with free themselves; the compiler cannot see
-// that every pointer reaching these deletes came from the news above.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-
-void* operator new(std::size_t size) {
-  ++allocationCount;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-  ++allocationCount;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-
-namespace {
-
-class SilentMessages : public vc::MessageSink {
- public:
-  void inform(const char*, const char*) override {}
-};
-
-void fillLargestProblem(vc::LaminateData& d) {
-  using namespace vc;
-  d.numMaterials = kMaxMaterials;
-  for (int m = 1; m <= kMaxMaterials; ++m) {
-    d.E1[m] = 130000.0 + 1000.0 * m;
-    d.E2[m] = 9000.0 + 50.0 * m;
-    d.G12[m] = 4500.0;
-    d.v12[m] = 0.3;
-    d.CTE1[m] = -0.5e-6;
-    d.CTE2[m] = 30e-6;
-    d.CME1[m] = 1e-4;
-    d.CME2[m] = 4e-3;
-    d.Xt[m] = 1500.0;
-    d.Xc[m] = 1200.0;
-    d.Yt[m] = 40.0;
-    d.Yc[m] = 200.0;
-    d.S[m] = 70.0;
-  }
-  d.numLayers = kMaxLayers;
-  const double angles[] = {0.0, 45.0, -45.0, 90.0, 30.0};
-  for (int k = 1; k <= kMaxLayers; ++k) {
-    d.MatID[k] = 1 + (k % kMaxMaterials);
-    d.angle[k] = angles[k % 5];
-    d.thickness[k] = 0.125;
-  }
-  d.showABD = d.showLayerMatrices = d.showPlyStresses = d.showFailure = true;
-  d.showApparent = d.showLoadVectors = d.doubleDouble = d.showTotalStrains = true;
-  d.mechanicalOn = d.thermalOn = d.moistureOn = true;
-  d.forcesGiven = true;
-  d.strainsGiven = false;
-  d.mechLoad[1] = 100.0;
-  d.mechLoad[4] = 15.0;
-  d.deltaT = -150.0;
-  d.moistureGain = 0.005;
-  prepareCopiedInputs(d);
-}
 
 vc::LaminateData record;
 
 void BM_CompleteRunLargestProblem(benchmark::State& state) {
-  fillLargestProblem(record);
-  SilentMessages messages;
-  const long before = allocationCount;
+  vc::test::fillLargestProblem(record);
+  vc::test::SilentMessages messages;
+  const long before = vc::test::allocationCount;
   for (auto _ : state) {
     vc::RunOutcome o = vc::runChecksAndEngine(record, messages);
     benchmark::DoNotOptimize(o);
     benchmark::ClobberMemory();
   }
-  state.counters["heap_allocations"] = static_cast<double>(allocationCount - before);
+  state.counters["heap_allocations"] = static_cast<double>(vc::test::allocationCount - before);
 }
 BENCHMARK(BM_CompleteRunLargestProblem)->Unit(benchmark::kMicrosecond);
 

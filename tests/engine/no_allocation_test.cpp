@@ -1,90 +1,19 @@
-// The complete run on the largest problem must not touch the heap. The
-// global allocation functions of this test program are replaced by
-// counting ones.
+// The complete run on the largest problem must not touch the heap.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
-
 #include "engine/analysis_run.h"
-#include "engine/input_preparation.h"
-#include "engine/messages.h"
-
-namespace {
-long allocationCount = 0;
-}
-
-// The replacements pair malloc with free themselves; the compiler cannot see
-// that every pointer reaching these deletes came from the news above.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-
-void* operator new(std::size_t size) {
-  ++allocationCount;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-  ++allocationCount;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#include "support/largest_problem.h"
 
 namespace vc {
 namespace {
 
-class SilentMessages : public MessageSink {
- public:
-  void inform(const char*, const char*) override { ++count; }
-  int count = 0;
-};
-
-void fillLargestProblem(LaminateData& d) {
-  d.numMaterials = kMaxMaterials;
-  for (int m = 1; m <= kMaxMaterials; ++m) {
-    d.E1[m] = 130000.0 + 1000.0 * m;
-    d.E2[m] = 9000.0 + 50.0 * m;
-    d.G12[m] = 4500.0;
-    d.v12[m] = 0.3;
-    d.CTE1[m] = -0.5e-6;
-    d.CTE2[m] = 30e-6;
-    d.CME1[m] = 1e-4;
-    d.CME2[m] = 4e-3;
-    d.Xt[m] = 1500.0;
-    d.Xc[m] = 1200.0;
-    d.Yt[m] = 40.0;
-    d.Yc[m] = 200.0;
-    d.S[m] = 70.0;
-  }
-  d.numLayers = kMaxLayers;
-  const double angles[] = {0.0, 45.0, -45.0, 90.0, 30.0};
-  for (int k = 1; k <= kMaxLayers; ++k) {
-    d.MatID[k] = 1 + (k % kMaxMaterials);
-    d.angle[k] = angles[k % 5];
-    d.thickness[k] = 0.125;
-  }
-  d.showABD = d.showLayerMatrices = d.showPlyStresses = d.showFailure = true;
-  d.showApparent = d.showLoadVectors = d.doubleDouble = d.showTotalStrains = true;
-  d.mechanicalOn = d.thermalOn = d.moistureOn = true;
-  d.mechLoad[1] = 100.0;
-  d.mechLoad[4] = 15.0;
-  d.deltaT = -150.0;
-  d.moistureGain = 0.005;
-  prepareCopiedInputs(d);
-}
-
 TEST(NoAllocation, CompleteRunOnTheLargestProblemUsesNoHeap) {
   static LaminateData d;
-  fillLargestProblem(d);
-  SilentMessages messages;
-  const long before = allocationCount;
+  test::fillLargestProblem(d);
+  test::SilentMessages messages;
+  const long before = test::allocationCount;
   const RunOutcome o = runChecksAndEngine(d, messages);
-  const long after = allocationCount;
+  const long after = test::allocationCount;
   EXPECT_EQ(o.status, RunStatus::Completed);
   EXPECT_EQ(messages.count, 0);
   EXPECT_EQ(after - before, 0);
