@@ -37,90 +37,69 @@ TEST(AnalysisRun, CleanInputCompletesWithoutMessages) {
   EXPECT_GT(d.EX, 0.0);
 }
 
-TEST(AnalysisRun, ZeroModulusStopsOnTheMaterialsPageWithOnlyThatMessage) {
-  MaterialSpec bad = ply();
-  bad.E2 = 0.0;
-  bad.CTE1 = 0.0;
-  LaminateData d = makeStack(bad, {0}, 0.1);
-  CapturingMessages m;
-  const RunOutcome o = run(d, m);
-  EXPECT_EQ(o.status, RunStatus::Stopped);
-  EXPECT_EQ(o.pageToSelect, kMaterialsPage);
-  ASSERT_EQ(m.messages.size(), 1u);
-  EXPECT_EQ(m.messages[0].caption, kMaterialError);
-  EXPECT_EQ(m.messages[0].text, "A material modulus is zero.  Review material property data.");
-}
-
-TEST(AnalysisRun, NegativeZeroModulusCountsAsZero) {
-  MaterialSpec bad = ply();
-  bad.G12 = -0.0;
-  LaminateData d = makeStack(bad, {0}, 0.1);
-  CapturingMessages m;
-  EXPECT_EQ(run(d, m).status, RunStatus::Stopped);
-}
-
-TEST(AnalysisRun, ZeroExpansionInformsAndGoesOn) {
-  MaterialSpec s = ply();
-  s.CME2 = 0.0;
-  LaminateData d = makeStack(s, {0}, 0.1);
-  CapturingMessages m;
-  EXPECT_EQ(run(d, m).status, RunStatus::Completed);
-  ASSERT_EQ(m.messages.size(), 1u);
-  EXPECT_EQ(m.messages[0].caption, kZeroExpansion);
-  EXPECT_EQ(m.messages[0].text,
-            "Some thermal and/or moisture expansion data is zero.  This is OK, but review material "
-            "property data if this was not intended.");
-}
-
-TEST(AnalysisRun, ZeroCME1AloneShowsNothing) {
-  MaterialSpec s = ply();
-  s.CME1 = 0.0;
-  LaminateData d = makeStack(s, {0}, 0.1);
-  CapturingMessages m;
-  EXPECT_EQ(run(d, m).status, RunStatus::Completed);
-  EXPECT_TRUE(m.messages.empty());
-}
-
-TEST(AnalysisRun, MaterialIdAboveTheCountStopsOnTheLayupPage) {
-  LaminateData d = makeLaminate({ply(), ply()}, {{1, 0, 0.1}, {3, 0, 0.1}});
-  CapturingMessages m;
-  const RunOutcome o = run(d, m);
-  EXPECT_EQ(o.status, RunStatus::Stopped);
-  EXPECT_EQ(o.pageToSelect, kLayupPage);
-  ASSERT_EQ(m.messages.size(), 1u);
-  EXPECT_EQ(m.messages[0].caption, kIdError);
-  EXPECT_EQ(m.messages[0].text,
-            "A material ID (MatID) was used in the layup that is greater than the number of "
-            "materials selected on the materials form.  Review material and layup data.");
-}
-
-TEST(AnalysisRun, MaterialIdBelowOneIsRejectedToo) {
-  for (int id : {0, -1, -2147483647}) {
-    LaminateData d = makeLaminate({ply()}, {{1, 0, 0.1}, {id, 0, 0.1}});
+// One input fault per row: the run's outcome, the page it selects and the
+// one message it shows, word for word.
+TEST(AnalysisRun, EachCheckStopsOrInformsWithItsOwnMessage) {
+  const char* const kModulus = "A material modulus is zero.  Review material property data.";
+  const char* const kExpansion =
+      "Some thermal and/or moisture expansion data is zero.  This is OK, but review material "
+      "property data if this was not intended.";
+  const char* const kId =
+      "A material ID (MatID) was used in the layup that is greater than the number of "
+      "materials selected on the materials form.  Review material and layup data.";
+  const char* const kStrength =
+      "Some material strength data is zero.  Load failure factors will be incorrect if this "
+      "was not intended.";
+  struct Case {
+    const char* name;
+    double MaterialSpec::*field;  // set to zero (or the value below)
+    double value;
+    int badId;                    // MatID of the second layer (1: valid)
+    bool showFailure;
+    RunStatus status;
+    int page;
+    const char* caption;  // nullptr: no message
+    const char* text;
+  };
+  const Case cases[] = {
+      {"zero E2 (and CTE1)", &MaterialSpec::E2, 0.0, 1, false, RunStatus::Stopped, kMaterialsPage,
+       kMaterialError, kModulus},
+      {"negative zero G12", &MaterialSpec::G12, -0.0, 1, false, RunStatus::Stopped, kMaterialsPage,
+       kMaterialError, kModulus},
+      {"zero CME2", &MaterialSpec::CME2, 0.0, 1, false, RunStatus::Completed, kNoPage,
+       kZeroExpansion, kExpansion},
+      {"zero CME1 alone", &MaterialSpec::CME1, 0.0, 1, false, RunStatus::Completed, kNoPage,
+       nullptr, nullptr},
+      {"MatID above the count", &MaterialSpec::S, 70.0, 3, false, RunStatus::Stopped, kLayupPage,
+       kIdError, kId},
+      {"MatID 0", &MaterialSpec::S, 70.0, 0, false, RunStatus::Stopped, kLayupPage, kIdError, kId},
+      {"MatID -1", &MaterialSpec::S, 70.0, -1, false, RunStatus::Stopped, kLayupPage, kIdError, kId},
+      {"MatID most negative", &MaterialSpec::S, 70.0, -2147483647, false, RunStatus::Stopped,
+       kLayupPage, kIdError, kId},
+      {"zero Yc, failure hidden", &MaterialSpec::Yc, 0.0, 1, false, RunStatus::Completed, kNoPage,
+       nullptr, nullptr},
+      {"zero Yc, failure shown", &MaterialSpec::Yc, 0.0, 1, true, RunStatus::Completed, kNoPage,
+       kStrengthError, kStrength},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MaterialSpec s = ply();
+    s.*c.field = c.value;
+    if (c.field == &MaterialSpec::E2) s.CTE1 = 0.0;  // the modulus check stops before this one
+    LaminateData d = makeLaminate({s, s}, {{1, 0, 0.1}, {c.badId, 0, 0.1}});
+    d.showFailure = c.showFailure;
     CapturingMessages m;
     const RunOutcome o = run(d, m);
-    EXPECT_EQ(o.status, RunStatus::Stopped) << id;
-    ASSERT_EQ(m.captions(), std::vector<std::string>{kIdError}) << id;
+    EXPECT_EQ(o.status, c.status);
+    EXPECT_EQ(o.pageToSelect, c.page);
+    if (!c.caption) {
+      EXPECT_TRUE(m.messages.empty());
+      continue;
+    }
+    ASSERT_EQ(m.messages.size(), 1u);
+    EXPECT_EQ(m.messages[0].caption, c.caption);
+    EXPECT_EQ(m.messages[0].text, c.text);
   }
-}
-
-TEST(AnalysisRun, ZeroStrengthWarnsOnlyWhenFailureIsShown) {
-  MaterialSpec s = ply();
-  s.Yc = 0.0;
-  LaminateData quiet = makeStack(s, {0}, 0.1);
-  CapturingMessages m1;
-  EXPECT_EQ(run(quiet, m1).status, RunStatus::Completed);
-  EXPECT_TRUE(m1.messages.empty());
-
-  LaminateData loud = makeStack(s, {0}, 0.1);
-  loud.showFailure = true;
-  CapturingMessages m2;
-  EXPECT_EQ(run(loud, m2).status, RunStatus::Completed);
-  ASSERT_EQ(m2.messages.size(), 1u);
-  EXPECT_EQ(m2.messages[0].caption, kStrengthError);
-  EXPECT_EQ(m2.messages[0].text,
-            "Some material strength data is zero.  Load failure factors will be incorrect if this "
-            "was not intended.");
 }
 
 TEST(AnalysisRun, MessagesComeInCheckOrder) {

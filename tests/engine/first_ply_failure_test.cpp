@@ -57,30 +57,6 @@ TEST(FirstPlyFailure, CrossPlyTensionFailsTheNinetyDegreePlies) {
   EXPECT_NEAR(d.fpfStrength[kMaxStress][kXTension], 40.0 / sigma2In90, 1e-6);
 }
 
-TEST(FirstPlyFailure, RestoresTheRunsFlagsAndVectors) {
-  LaminateData d = makeStack(strongPly(), {0.0, 45.0}, 0.2);
-  d.showPlyStresses = false;
-  d.mechanicalOn = true;
-  d.forcesGiven = false;
-  d.strainsGiven = true;
-  for (int i = 1; i <= 6; ++i) {
-    d.mechLoad[i] = 0.0;
-    d.midplaneStrain[i] = 0.0001 * i;
-  }
-  ASSERT_TRUE(throughApparentProperties(d));
-  computeFirstPlyFailure(d);
-  EXPECT_FALSE(d.showPlyStresses);
-  EXPECT_TRUE(d.mechanicalOn);
-  EXPECT_FALSE(d.forcesGiven);
-  EXPECT_TRUE(d.strainsGiven);
-  for (int i = 1; i <= 6; ++i) {
-    EXPECT_EQ(d.mechLoad[i], 0.0);
-    EXPECT_EQ(d.midplaneStrain[i], 0.0001 * i);
-  }
-  EXPECT_GT(d.fpfStrength[kTsaiWu][kXTension], 0.0);
-  EXPECT_LT(d.fpfStrength[kTsaiWu][kXCompression], 0.0);
-}
-
 TEST(FirstPlyFailure, TemperatureStressesScaleWithTheUnitLoad) {
   // With a temperature change the thermal stresses are scaled along with
   // the unit load, so the strength differs from the unloaded case.

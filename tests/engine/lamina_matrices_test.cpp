@@ -86,15 +86,5 @@ TEST(LaminaMatrices, TransformedComplianceInvertsTransformedStiffness) {
     }
 }
 
-TEST(LaminaMatrices, ZeroDegreePlyHasTheMaterialMatrices) {
-  LaminateData d = makeStack(kT300, {0.0}, 1.0);
-  computeLaminaMatrices(d);
-  for (int i = 1; i <= 3; ++i)
-    for (int j = 1; j <= 3; ++j) {
-      EXPECT_EQ(d.QBar[1][i][j], d.Q[1][i][j]);
-      EXPECT_EQ(d.SBar[1][i][j], d.SMatrix[1][i][j]);
-    }
-}
-
 }  // namespace
 }  // namespace vc

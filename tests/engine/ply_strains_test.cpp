@@ -91,23 +91,6 @@ TEST(PlyStrains, MechanicalLoadIsIgnoredWithoutItsFlagAfterPreparation) {
   EXPECT_NEAR(d.ply[1][kMid].stress12[1], 0.0, 1e-9);
 }
 
-TEST(PlyStrains, MidSurfaceIsTheMeanOfLowerAndUpper) {
-  LaminateData d = makeStack(kPly, {0.0, 90.0}, 0.1);
-  d.mechanicalOn = true;
-  d.mechLoad[4] = 3.0;
-  ASSERT_TRUE(throughApparentProperties(d));
-  runStrainStep(d);
-  for (int k = 1; k <= 2; ++k)
-    for (int i = 1; i <= 3; ++i) {
-      const SurfaceResults* p = d.ply[k];
-      EXPECT_EQ(p[kMid].strainXY[i], (p[kLower].strainXY[i] + p[kUpper].strainXY[i]) * 0.5);
-      EXPECT_EQ(p[kMid].strain12[i], (p[kLower].strain12[i] + p[kUpper].strain12[i]) * 0.5);
-    }
-  // Interface strains are linear in z.
-  EXPECT_DOUBLE_EQ(d.interfaceStrain[0][1], d.midplaneStrain[1] + d.z[0] * d.midplaneStrain[4]);
-  EXPECT_DOUBLE_EQ(d.interfaceStrain[2][1], d.midplaneStrain[1] + d.z[2] * d.midplaneStrain[4]);
-}
-
 // Published worked example: carbon/epoxy E1 = 132.7 GPa, E2 = 9.3 GPa,
 // v12 = 0.28, G12 = 4.6 GPa, [0/10/90/70] of 0.125 mm plies under
 // NX = 100 N/mm and MX = 15 N.
