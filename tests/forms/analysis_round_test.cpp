@@ -12,31 +12,12 @@
 #include <cmath>
 
 #include "app/analysis_command.h"
-#include "forms/main_window.h"
-#include "support/capturing_messages.h"
 #include "tests/forms/form_fakes.h"
 
 using vc::Form1;
-using vc::test::CapturingMessages;
+using namespace vc::test;
 
 namespace {
-
-template <typename T>
-T* onPage(Form1& w, const char* page, const char* control) {
-  QWidget* p = w.findChild<QWidget*>(page);
-  return p ? p->findChild<T*>(control) : nullptr;
-}
-
-void typeIntoCell(QTableView* view, int row, int column, const QString& text) {
-  view->setFocus();
-  view->setCurrentIndex(view->model()->index(row, column));
-  QTest::keyClick(view, Qt::Key_F2);
-  QWidget* editor = QApplication::focusWidget();
-  QVERIFY(editor != nullptr && editor != view);
-  QTest::keyClicks(editor, text);
-  QTest::keyClick(editor, Qt::Key_Return);
-  QCoreApplication::processEvents();
-}
 
 // Carbon/epoxy ply properties (psi, in/in/F) of a typical AS4 prepreg.
 const char* const kPly[] = {"20.6e6", "1.5e6", "1.04e6", "0.27",
@@ -44,24 +25,8 @@ const char* const kPly[] = {"20.6e6", "1.5e6", "1.04e6", "0.27",
 
 }  // namespace
 
-class AnalysisRoundTest : public QObject {
+class AnalysisRoundTest : public vc::test::FormFixture {
   Q_OBJECT
-
- private:
-  vc::test::TemporarySettings* settings_ = nullptr;
-  vc::test::FakeChooser chooser_;
-  vc::test::FakeShell shell_;
-  vc::test::FakeHelp help_;
-  CapturingMessages messages_;
-
-  std::unique_ptr<Form1> shownWindow() {
-    messages_ = {};
-    auto w = std::make_unique<Form1>(&chooser_, &shell_, &help_, &messages_);
-    w->show();
-    QApplication::setActiveWindow(w.get());
-    if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
-    return w;
-  }
 
   // One material, a [0/90/90/0] cross-ply of 0.005 plies, Nx = 1000.
   void typeCrossPly(Form1& w, const QString& outerMaterial = "1") {
@@ -88,9 +53,6 @@ class AnalysisRoundTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { settings_ = new vc::test::TemporarySettings; }
-  void cleanupTestCase() { delete settings_; }
-
   void analyzeOpensTheResultsOfThePagesShown() {
     auto w = shownWindow();
     QVERIFY(w);
@@ -145,8 +107,8 @@ class AnalysisRoundTest : public QObject {
     auto w = shownWindow();
     QVERIFY(w);
     typeCrossPly(*w);
-    w->setCurrentDataFolder(settings_->path() + "/before/");
-    const QString saved = settings_->path() + "/reports/";
+    w->setCurrentDataFolder(settings_.path() + "/before/");
+    const QString saved = settings_.path() + "/reports/";
     // A save in the results window moves the remembered folder; the main
     // window follows it when the window closes.
     vc::test::ModalWatcher watcher([&](QWidget*) {

@@ -7,23 +7,12 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "forms/main_window.h"
-#include "support/capturing_messages.h"
 #include "tests/forms/form_fakes.h"
 
 using vc::Form1;
+using namespace vc::test;
 
 namespace {
-
-template <typename T>
-T* onPage(Form1& w, const char* page, const char* control) {
-  QWidget* p = w.findChild<QWidget*>(page);
-  return p ? p->findChild<T*>(control) : nullptr;
-}
-
-QString cell(QTableView* view, int row, int column) {
-  return view->model()->data(view->model()->index(row, column)).toString();
-}
 
 // Every page filled the way a user would leave it before clearing.
 void fillEverything(Form1& w) {
@@ -57,24 +46,10 @@ void fillEverything(Form1& w) {
 
 }  // namespace
 
-class ClearingCommandsTest : public QObject {
+class ClearingCommandsTest : public vc::test::FormFixture {
   Q_OBJECT
 
- private:
-  vc::test::TemporarySettings* settings_ = nullptr;
-  vc::test::FakeChooser chooser_;
-  vc::test::FakeShell shell_;
-  vc::test::FakeHelp help_;
-  vc::test::CapturingMessages messages_;
-
-  std::unique_ptr<Form1> window() {
-    return std::make_unique<Form1>(&chooser_, &shell_, &help_, &messages_);
-  }
-
  private slots:
-  void initTestCase() { settings_ = new vc::test::TemporarySettings; }
-  void cleanupTestCase() { delete settings_; }
-
   void visibleSettingsClearsAllSevenBoxes() {
     auto w = window();
     fillEverything(*w);
@@ -86,7 +61,7 @@ class ClearingCommandsTest : public QObject {
     }
     // The strain buttons stay, and no other page is touched.
     QVERIFY(onPage<QRadioButton>(*w, "TabForm1", "optb_2")->isChecked());
-    QCOMPARE(cell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 2, 1), QString("1e7"));
+    QCOMPARE(cellText(onPage<QTableView>(*w, "TabForm2", "matgrid"), 2, 1), QString("1e7"));
     QCOMPARE(onPage<QLineEdit>(*w, "TabForm3", "textb_1")->text(), QString("6"));
   }
 
@@ -105,15 +80,15 @@ class ClearingCommandsTest : public QObject {
 
     auto* mat = onPage<QTableView>(*w, "TabForm2", "matgrid");
     QCOMPARE(onPage<QComboBox>(*w, "TabForm2", "combo_1")->currentText(), QString("1"));
-    QCOMPARE(cell(mat, 0, 0), QString("1"));
-    QCOMPARE(cell(mat, 0, 1), QString(""));
-    QCOMPARE(cell(mat, 1, 0), QString(""));
+    QCOMPARE(cellText(mat, 0, 0), QString("1"));
+    QCOMPARE(cellText(mat, 0, 1), QString(""));
+    QCOMPARE(cellText(mat, 1, 0), QString(""));
     auto* strength = onPage<QTableView>(*w, "TabForm7", "grid_1");
-    QCOMPARE(cell(strength, 0, 0), QString("1"));
-    QCOMPARE(cell(strength, 2, 0), QString(""));
+    QCOMPARE(cellText(strength, 0, 0), QString("1"));
+    QCOMPARE(cellText(strength, 2, 0), QString(""));
     QCOMPARE(onPage<QLineEdit>(*w, "TabForm3", "textb_1")->text(), QString(""));
     QVERIFY(!onPage<QCheckBox>(*w, "TabForm3", "checkbox_1")->isChecked());
-    QCOMPARE(cell(onPage<QTableView>(*w, "TabForm3", "grid_1"), 2, 2), QString(""));
+    QCOMPARE(cellText(onPage<QTableView>(*w, "TabForm3", "grid_1"), 2, 2), QString(""));
   }
 
   void visibleLoadsResetsControlsAndEnableRules() {
@@ -128,7 +103,7 @@ class ClearingCommandsTest : public QObject {
     QVERIFY(!forces->isEnabled() && !strains->isEnabled());
     auto* grid = onPage<QTableView>(*w, "TabForm4", "grid_1");
     QVERIFY(!grid->isEnabled());
-    QCOMPARE(cell(grid, 0, 3), QString(""));
+    QCOMPARE(cellText(grid, 0, 3), QString(""));
     auto* temperature = onPage<QLineEdit>(*w, "TabForm4", "textb_1");
     QCOMPARE(temperature->text(), QString("0"));
     QVERIFY(!temperature->isEnabled());
@@ -147,7 +122,7 @@ class ClearingCommandsTest : public QObject {
     auto* grid = onPage<QTableView>(*w, "TabForm3", "grid_1");
     QCOMPARE(grid->currentIndex().row(), 0);
     QCOMPARE(grid->currentIndex().column(), 0);
-    QCOMPARE(cell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 2, 1), QString("1e7"));
+    QCOMPARE(cellText(onPage<QTableView>(*w, "TabForm2", "matgrid"), 2, 1), QString("1e7"));
   }
 
   void visibleAboutChangesNothing() {
@@ -157,7 +132,7 @@ class ClearingCommandsTest : public QObject {
     w->menuCommand(1016)->trigger();
     QVERIFY(onPage<QCheckBox>(*w, "TabForm1", "checkbox_7")->isChecked());
     QCOMPARE(onPage<QLineEdit>(*w, "TabForm3", "textb_1")->text(), QString("6"));
-    QCOMPARE(cell(onPage<QTableView>(*w, "TabForm4", "grid_1"), 0, 3), QString("10"));
+    QCOMPARE(cellText(onPage<QTableView>(*w, "TabForm4", "grid_1"), 0, 3), QString("10"));
   }
 };
 

@@ -1,20 +1,24 @@
 // Stand-ins for the dialogs, the shell and the help viewer of the main
-// window, and a fixture that keeps the settings store and the data folder in
-// a temporary folder.
+// window, a fixture that keeps the settings store and the data folder in a
+// temporary folder, and the helpers that drive the pages as a user would.
 #pragma once
 
 #include <QApplication>
 #include <QDialog>
+#include <QTableView>
+#include <QtTest>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "app/file_chooser.h"
 #include "app/help_requests.h"
 #include "app/shell_open.h"
+#include "forms/main_window.h"
 #include "support/capturing_messages.h"
 
 namespace vc::test {
@@ -105,6 +109,56 @@ class ModalWatcher {
  private:
   std::function<void(QWidget*)> onDialog_;
   QTimer timer_;
+};
+
+template <typename T>
+T* onPage(Form1& w, const char* page, const char* control) {
+  QWidget* p = w.findChild<QWidget*>(page);
+  return p ? p->findChild<T*>(control) : nullptr;
+}
+
+inline QString cellText(QTableView* view, int row, int column) {
+  return view->model()->data(view->model()->index(row, column)).toString();
+}
+
+// Types `text` into a cell the way a user does: current cell, keys, Enter.
+inline void typeIntoCell(QTableView* view, int row, int column, const QString& text) {
+  view->setFocus();
+  view->setCurrentIndex(view->model()->index(row, column));
+  QTest::keyClick(view, Qt::Key_F2);  // opens the cell editor
+  QWidget* editor = QApplication::focusWidget();
+  QVERIFY(editor != nullptr && editor != view);
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QCoreApplication::processEvents();  // the delegate commits from the event loop
+}
+
+// The base of the main window's test classes: temporary settings for the
+// life of the test object and fresh stand-ins for every window made.
+class FormFixture : public QObject {
+ protected:
+  std::unique_ptr<Form1> window() {
+    chooser_ = {};
+    shell_ = {};
+    help_ = {};
+    messages_ = {};
+    return std::make_unique<Form1>(&chooser_, &shell_, &help_, &messages_);
+  }
+  // A window shown and active on `page`, or null when it never became active.
+  std::unique_ptr<Form1> shownWindow(int page = 0) {
+    auto w = window();
+    w->selectPage(page);
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
+    return w;
+  }
+
+  TemporarySettings settings_;
+  FakeChooser chooser_;
+  FakeShell shell_;
+  FakeHelp help_;
+  CapturingMessages messages_;
 };
 
 }  // namespace vc::test

@@ -12,63 +12,15 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "forms/main_window.h"
-#include "support/capturing_messages.h"
 #include "tests/forms/form_fakes.h"
 
 using vc::Form1;
-using vc::test::CapturingMessages;
+using namespace vc::test;
 
-namespace {
-
-template <typename T>
-T* onPage(Form1& w, const char* page, const char* control) {
-  QWidget* p = w.findChild<QWidget*>(page);
-  return p ? p->findChild<T*>(control) : nullptr;
-}
-
-QString cellText(QTableView* view, int row, int column) {
-  return view->model()->data(view->model()->index(row, column)).toString();
-}
-
-// Types `text` into a cell the way a user does: current cell, keys, Enter.
-void typeIntoCell(QTableView* view, int row, int column, const QString& text) {
-  view->setFocus();
-  view->setCurrentIndex(view->model()->index(row, column));
-  QTest::keyClick(view, Qt::Key_F2);  // opens the cell editor
-  QWidget* editor = QApplication::focusWidget();
-  QVERIFY(editor != nullptr && editor != view);
-  QTest::keyClicks(editor, text);
-  QTest::keyClick(editor, Qt::Key_Return);
-  QCoreApplication::processEvents();  // the delegate commits from the event loop
-}
-
-}  // namespace
-
-class InputPageViewsTest : public QObject {
+class InputPageViewsTest : public vc::test::FormFixture {
   Q_OBJECT
 
- private:
-  vc::test::TemporarySettings* settings_ = nullptr;
-  vc::test::FakeChooser chooser_;
-  vc::test::FakeShell shell_;
-  vc::test::FakeHelp help_;
-  CapturingMessages messages_;
-
-  std::unique_ptr<Form1> shownWindow(int page) {
-    messages_ = {};
-    auto w = std::make_unique<Form1>(&chooser_, &shell_, &help_, &messages_);
-    w->selectPage(page);
-    w->show();
-    QApplication::setActiveWindow(w.get());
-    if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
-    return w;
-  }
-
  private slots:
-  void initTestCase() { settings_ = new vc::test::TemporarySettings; }
-  void cleanupTestCase() { delete settings_; }
-
   void settingsPageStartsWithTheFirstTwoBoxes() {
     auto w = shownWindow(0);
     QVERIFY(w);

@@ -13,30 +13,14 @@
 
 #include "app/startup.h"
 #include "forms/help_window.h"
-#include "forms/main_window.h"
-#include "support/capturing_messages.h"
 #include "tests/forms/form_fakes.h"
 
 using vc::Form1;
-using vc::test::CapturingMessages;
+using namespace vc::test;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public vc::test::FormFixture {
   Q_OBJECT
 
- private:
-  vc::test::TemporarySettings* settings_ = nullptr;
-  vc::test::FakeChooser chooser_;
-  vc::test::FakeShell shell_;
-  vc::test::FakeHelp help_;
-  CapturingMessages messages_;
-
-  std::unique_ptr<Form1> makeWindow() {
-    chooser_ = {};
-    shell_ = {};
-    help_ = {};
-    messages_ = {};
-    return std::make_unique<Form1>(&chooser_, &shell_, &help_, &messages_);
-  }
   static QTabWidget* tabs(Form1& w) { return w.findChild<QTabWidget*>("tabctrl_1"); }
   static QMenu* topMenu(Form1& w, const QString& title) {
     for (QAction* a : w.menuBar()->actions()) {
@@ -46,11 +30,8 @@ class MainWindowTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { settings_ = new vc::test::TemporarySettings; }
-  void cleanupTestCase() { delete settings_; }
-
   void titleButtonsAndSplitBar() {
-    auto w = makeWindow();
+    auto w = window();
     QCOMPARE(w->windowTitle(), QString("The Vellacore - Classical Analysis of Composite Laminates"));
     QCOMPARE(w->objectName(), QString("Form1"));
     QCOMPARE(w->findChild<QPushButton*>("cb_Analyze")->text(), QString("Analyze"));
@@ -62,7 +43,7 @@ class MainWindowTest : public QObject {
   }
 
   void sevenPagesInOrderSettingsFirst() {
-    auto w = makeWindow();
+    auto w = window();
     QTabWidget* t = tabs(*w);
     const QStringList captions = {"Settings", "Materials",      "Strength", "Layup",
                                   "Loads",    "Micromechanics", "About"};
@@ -77,7 +58,7 @@ class MainWindowTest : public QObject {
   }
 
   void menuTableCaptionsAndIdentifiers() {
-    auto w = makeWindow();
+    auto w = window();
     const QList<QPair<int, QString>> table = {
         {1001, "&Open Data File..."},      {1002, "&Save Data File..."},
         {1003, "Open Current Directory"},  {1004, "Export Material Library..."},
@@ -109,7 +90,7 @@ class MainWindowTest : public QObject {
   }
 
   void analyzeDisabledOnMicromechanicsOnly() {
-    auto w = makeWindow();
+    auto w = window();
     auto* analyze = w->findChild<QPushButton*>("cb_Analyze");
     for (int page : {0, 1, 2, 3, 4, 6}) {
       w->selectPage(page);
@@ -120,7 +101,7 @@ class MainWindowTest : public QObject {
   }
 
   void runAnalysisMenuStillRunsOnMicromechanicsPage() {
-    auto w = makeWindow();
+    auto w = window();
     w->selectPage(5);
     // Empty pages: every modulus is zero, so the run stops at its first check
     // and moves to the Materials page, which shows that it ran.
@@ -130,7 +111,7 @@ class MainWindowTest : public QObject {
   }
 
   void editMenuMarksOnlyTheVisiblePage() {
-    auto w = makeWindow();
+    auto w = window();
     QMenu* edit = topMenu(*w, "&Edit");
     for (int page = 0; page <= 6; ++page) {
       w->selectPage(page);
@@ -142,7 +123,7 @@ class MainWindowTest : public QObject {
   }
 
   void editMenuSelectsPages() {
-    auto w = makeWindow();
+    auto w = window();
     for (int item = 0; item < 6; ++item) {
       w->menuCommand(1009 + item)->trigger();
       QCOMPARE(w->currentPage(), item);
@@ -152,7 +133,7 @@ class MainWindowTest : public QObject {
   }
 
   void pageHelpFollowsTheVisiblePage() {
-    auto w = makeWindow();
+    auto w = window();
     const QStringList topics = {"::html/vcla4dgz.htm", "::html/vcla52sz.htm",
                                 "::html/vcla33oo.htm", "::html/vcla1xyo.htm",
                                 "::html/vcla8h2r.htm", "::html/vcla3igj.htm",
@@ -168,7 +149,7 @@ class MainWindowTest : public QObject {
   }
 
   void programHelpIndexAndF1() {
-    auto w = makeWindow();
+    auto w = window();
     w->menuCommand(1024)->trigger();
     QCOMPARE(help_.topics.last(), QString("::html/vcla3rcn.htm"));
     w->menuCommand(1025)->trigger();
@@ -195,7 +176,7 @@ class MainWindowTest : public QObject {
   }
 
   void statusBarFollowsTheFolder() {
-    auto w = makeWindow();
+    auto w = window();
     vc::StartupState state;
     vc::runStartupSteps(state);
     w->applyStartup(state);
@@ -205,7 +186,7 @@ class MainWindowTest : public QObject {
 
     // Open Current Directory on a folder that has gone: the default data
     // folder comes back and the status bar shows it.
-    const QString gone = settings_->path() + "/gone/";
+    const QString gone = settings_.path() + "/gone/";
     w->setCurrentDataFolder(gone);
     QCOMPARE(w->statusText(), gone);
     w->menuCommand(1003)->trigger();
@@ -216,12 +197,12 @@ class MainWindowTest : public QObject {
   }
 
   void savingAndOpeningADataFileMovesTheFolder() {
-    auto w = makeWindow();
+    auto w = window();
     vc::StartupState state;
     vc::runStartupSteps(state);
     w->applyStartup(state);
-    QDir(settings_->path()).mkpath("elsewhere");
-    const QString file = settings_->path() + "/elsewhere/plate.vcl";
+    QDir(settings_.path()).mkpath("elsewhere");
+    const QString file = settings_.path() + "/elsewhere/plate.vcl";
     w->pages().layup.textb_1.text = "2";
     w->pages().layup.grid_1.setCell(0, 1, "1");
     w->pages().layup.grid_1.setCell(0, 2, "45");
@@ -245,8 +226,8 @@ class MainWindowTest : public QObject {
   }
 
   void quitAndExitCloseAndDestructionStoresTheFolder() {
-    auto w = makeWindow();
-    const QString folder = settings_->path() + "/kept/";
+    auto w = window();
+    const QString folder = settings_.path() + "/kept/";
     w->setCurrentDataFolder(folder);
     w->show();
     w->findChild<QPushButton*>("cb_Quit")->click();

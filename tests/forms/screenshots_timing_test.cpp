@@ -7,16 +7,15 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "forms/main_window.h"
-#include "support/capturing_messages.h"
 #include "tests/forms/form_fakes.h"
 
 using vc::Form1;
+using namespace vc::test;
 
 namespace {
 
 // Notes when the results window is first shown.
-class ShowWatcher : public QObject {
+class ShowWatcher : public vc::test::FormFixture {
  public:
   QElapsedTimer clock;
   qint64 shownAfter = -1;
@@ -103,20 +102,10 @@ void save(const QPixmap& picture, const QString& name) {
 
 }  // namespace
 
-class ScreenshotsTimingTest : public QObject {
+class ScreenshotsTimingTest : public vc::test::FormFixture {
   Q_OBJECT
 
- private:
-  vc::test::TemporarySettings* settings_ = nullptr;
-  vc::test::FakeChooser chooser_;
-  vc::test::FakeShell shell_;
-  vc::test::FakeHelp help_;
-  vc::test::CapturingMessages messages_;
-
  private slots:
-  void initTestCase() { settings_ = new vc::test::TemporarySettings; }
-  void cleanupTestCase() { delete settings_; }
-
   void everyPageAndTheResultsRender() {
     Form1 w(&chooser_, &shell_, &help_, &messages_);
     w.setCurrentDataFolder(QStringLiteral("/home/user/.local/share/The Vellacore/"));
