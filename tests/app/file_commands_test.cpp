@@ -112,22 +112,18 @@ class FileCommandsTest : public vc::test::SettingsTest {
   QString outputPath;
 };
 
-TEST(DefaultExtension, NameWithoutExtensionGetsDotAndExtension) {
-  EXPECT_EQ(vc::withDefaultExtension("/a/b/plate", "vcl"), "/a/b/plate.vcl");
-  EXPECT_EQ(vc::withDefaultExtension("plate", "txt"), "plate.txt");
-}
-
-TEST(DefaultExtension, NameEndingInDotGetsTheExtensionOnly) {
-  EXPECT_EQ(vc::withDefaultExtension("/a/b/plate.", "vcl"), "/a/b/plate.vcl");
-}
-
-TEST(DefaultExtension, AnyExtensionIsKept) {
-  EXPECT_EQ(vc::withDefaultExtension("/a/b/plate.dat", "vcl"), "/a/b/plate.dat");
-  EXPECT_EQ(vc::withDefaultExtension("/a/b/plate.vcl", "vcl"), "/a/b/plate.vcl");
-}
-
-TEST(DefaultExtension, DotsInFolderNamesDoNotCount) {
-  EXPECT_EQ(vc::withDefaultExtension("/data.d/plate", "vcl"), "/data.d/plate.vcl");
+// A name without an extension gets one; a trailing dot gets only the
+// extension; any extension is kept; dots in folder names do not count.
+TEST(DefaultExtension, AddedOnlyWhenTheNameHasNone) {
+  const char* const cases[][3] = {
+      {"/a/b/plate", "vcl", "/a/b/plate.vcl"},     {"plate", "txt", "plate.txt"},
+      {"/a/b/plate.", "vcl", "/a/b/plate.vcl"},    {"/a/b/plate.dat", "vcl", "/a/b/plate.dat"},
+      {"/a/b/plate.vcl", "vcl", "/a/b/plate.vcl"}, {"/data.d/plate", "vcl", "/data.d/plate.vcl"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c[0]);
+    EXPECT_EQ(vc::withDefaultExtension(c[0], c[1]), c[2]);
+  }
 }
 
 TEST_F(FileCommandsTest, OpenAsksWithTitleFolderAndFilters) {

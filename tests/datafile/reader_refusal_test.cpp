@@ -72,19 +72,6 @@ TEST(DataFileRefusal, TheFileItselfReads) {
   EXPECT_DOUBLE_EQ(data->S[2], 10400);
 }
 
-TEST(DataFileRefusal, CountsOutsideTheRecordsLimits) {
-  EXPECT_EQ(refusal(replaced("2\n$ Material", "11\n$ Material")),
-            "line 2: the number of materials must be 1 to 10, not 11.");
-  EXPECT_EQ(refusal(replaced("2\n$ Material", "0\n$ Material")),
-            "line 2: the number of materials must be 1 to 10, not 0.");
-  EXPECT_EQ(refusal(replaced("2\n1 1 0", "101\n1 1 0")),
-            "line 9: the total number of layers must be 0 to 100, not 101.");
-  EXPECT_EQ(refusal(replaced("2\n1 1 0", "-1\n1 1 0")),
-            "line 9: the total number of layers must be 0 to 100, not -1.");
-  EXPECT_EQ(refusal(replaced("2\n$ Material", "99999999999\n$ Material")),
-            "line 2: the number of materials must be 1 to 10, not 2147483647.");
-}
-
 TEST(DataFileRefusal, NoLayersIsAFile) {
   const std::string text = replaced("2\n1 1 0 0.005\n2 2 90 0.005\n", "0\n");
   auto data = std::make_unique<LaminateData>();
@@ -94,15 +81,37 @@ TEST(DataFileRefusal, NoLayersIsAFile) {
   EXPECT_EQ(data->numLayers, 0);
 }
 
-TEST(DataFileRefusal, AValueThatIsNotANumber) {
-  EXPECT_EQ(refusal(replaced("5.6e6 1.2e6", "5.6e6 abc")),
-            "line 7: expected the E2 of material 2, found \"abc\".");
-  EXPECT_EQ(refusal(replaced("2 2 90", "2 x 90")),
-            "line 11: expected the material number of layer 2, found \"x\".");
-  EXPECT_EQ(refusal(replaced("1 2 3 4 5 6", "1 2 3 - 5 6")),
-            "line 13: expected the mechanical load value MX, found \"-\".");
-  EXPECT_EQ(refusal(replaced("0 0\n", "0 none\n")),
-            "line 14: expected the percent moisture content, found \"none\".");
+// Each fault of the sample file and the first problem the reader names.
+TEST(DataFileRefusal, EachFaultNamesItsLineAndValue) {
+  struct Case {
+    const char* what;
+    const char* with;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"2\n$ Material", "11\n$ Material", "line 2: the number of materials must be 1 to 10, not 11."},
+      {"2\n$ Material", "0\n$ Material", "line 2: the number of materials must be 1 to 10, not 0."},
+      {"2\n$ Material", "99999999999\n$ Material",
+       "line 2: the number of materials must be 1 to 10, not 2147483647."},
+      {"2\n1 1 0", "101\n1 1 0", "line 9: the total number of layers must be 0 to 100, not 101."},
+      {"2\n1 1 0", "-1\n1 1 0", "line 9: the total number of layers must be 0 to 100, not -1."},
+      {"5.6e6 1.2e6", "5.6e6 abc", "line 7: expected the E2 of material 2, found \"abc\"."},
+      {"2 2 90", "2 x 90", "line 11: expected the material number of layer 2, found \"x\"."},
+      {"1 2 3 4 5 6", "1 2 3 - 5 6", "line 13: expected the mechanical load value MX, found \"-\"."},
+      {"0 0\n", "0 none\n", "line 14: expected the percent moisture content, found \"none\"."},
+      {"1\n1 2 3 4 5 6\n", "3\n1 2 3 4 5 6\n", "line 12: the load kind must be 0 to 2, not 3."},
+      {"2 1.5e5 -8.8e4 4500 -17100 10400", "1.5e5 -8.8e4 4500 -17100",
+       "line 16: expected the strengths Xt, Xc, Yt, Yc, S of material 2, found 4 values."},
+      {"2 1.5e5 -8.8e4 4500 -17100 10400", "2 1.5e5 -8.8e4 4500 -17100 10400 9",
+       "line 16: expected the strengths Xt, Xc, Yt, Yc, S of material 2, found 7 values."},
+      {"2 1.5e5 -8.8e4", "2 1.5e5 psi", "line 16: expected the Xc of material 2, found \"psi\"."},
+      {"0 1\n0\n0\n", "0 1\nyes\n0\n",
+       "line 22: expected the Display Ply Failure Analysis option, found \"yes\"."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.with);
+    EXPECT_EQ(refusal(replaced(c.what, c.with)), c.error);
+  }
 }
 
 TEST(DataFileRefusal, AValueThatIsMissing) {
@@ -115,25 +124,6 @@ TEST(DataFileRefusal, AValueThatIsMissing) {
   noStrengths.resize(noStrengths.find("1 2.2e5"));
   EXPECT_EQ(refusal(noStrengths),
             "end of file: expected the strengths Xt, Xc, Yt, Yc, S of material 1.");
-}
-
-TEST(DataFileRefusal, LoadKindOtherThanZeroOneTwo) {
-  EXPECT_EQ(refusal(replaced("1\n1 2 3 4 5 6\n", "3\n1 2 3 4 5 6\n")),
-            "line 12: the load kind must be 0 to 2, not 3.");
-}
-
-TEST(DataFileRefusal, StrengthLinesWithTooFewOrTooManyValues) {
-  EXPECT_EQ(refusal(replaced("2 1.5e5 -8.8e4 4500 -17100 10400", "1.5e5 -8.8e4 4500 -17100")),
-            "line 16: expected the strengths Xt, Xc, Yt, Yc, S of material 2, found 4 values.");
-  EXPECT_EQ(refusal(replaced("2 1.5e5 -8.8e4 4500 -17100 10400", "2 1.5e5 -8.8e4 4500 -17100 10400 9")),
-            "line 16: expected the strengths Xt, Xc, Yt, Yc, S of material 2, found 7 values.");
-  EXPECT_EQ(refusal(replaced("2 1.5e5 -8.8e4", "2 1.5e5 psi")),
-            "line 16: expected the Xc of material 2, found \"psi\".");
-}
-
-TEST(DataFileRefusal, AnOptionThatIsNotANumber) {
-  EXPECT_EQ(refusal(replaced("0 1\n0\n0\n", "0 1\nyes\n0\n")),
-            "line 22: expected the Display Ply Failure Analysis option, found \"yes\".");
 }
 
 // ---- Files on disk ----------------------------------------------------------
