@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QtTest>
 #include <cmath>
+#include <functional>
 
 #include "app/analysis_command.h"
 #include "tests/forms/form_fakes.h"
@@ -120,57 +121,56 @@ class AnalysisRoundTest : public vc::test::FormFixture {
     QCOMPARE(w->statusText(), saved);
   }
 
-  void zeroModulusStopsOnTheMaterialsPage() {
-    auto w = shownWindow();
-    QVERIFY(w);
-    typeCrossPly(*w);
-    typeIntoCell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 0, 2, "0");  // E2
-    typeIntoCell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 0, 5, "0");  // CTE1 too
-    w->selectPage(4);
-    vc::test::ModalWatcher watcher;
-    w->findChild<QPushButton*>("cb_Analyze")->click();
-    QCOMPARE(vc::test::captionsOf(messages_), QStringList{"Material Error"});
-    QCOMPARE(QString::fromStdString(messages_.messages[0].text),
-             QString("A material modulus is zero.  Review material property data."));
-    QCOMPARE(w->currentPage(), 1);
-    QCOMPARE(watcher.seen, 0);
-    QVERIFY(w->reportText().empty());
-  }
-
-  void materialNumberAboveTheCountStopsOnTheLayupPage() {
-    auto w = shownWindow();
-    QVERIFY(w);
-    typeCrossPly(*w, "3");
-    w->selectPage(2);
-    w->menuCommand(1022)->trigger();
-    QCOMPARE(vc::test::captionsOf(messages_), QStringList{"Material ID Error"});
-    QCOMPARE(w->currentPage(), 3);
-    QVERIFY(w->reportText().empty());
-  }
-
-  void warningsLetTheRunGoOn() {
-    auto w = shownWindow();
-    QVERIFY(w);
-    typeCrossPly(*w);
-    typeIntoCell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 0, 8, "0");  // CME2
-    onPage<QCheckBox>(*w, "TabForm1", "checkbox_6")->click();  // failure: strengths are empty
-    vc::test::ModalWatcher watcher;
-    w->findChild<QPushButton*>("cb_Analyze")->click();
-    QCOMPARE(vc::test::captionsOf(messages_),
-             (QStringList{"Material Information: Zero CTE/CME", "Material Strength Error"}));
-    QCOMPARE(watcher.seen, 1);
-    QCOMPARE(w->currentPage(), 0);
-  }
-
-  void singularStackStopsOnTheLayupPage() {
-    auto w = shownWindow();
-    QVERIFY(w);
-    typeCrossPly(*w);
-    auto* layup = onPage<QTableView>(*w, "TabForm3", "grid_1");
-    for (int k = 0; k < 4; ++k) typeIntoCell(layup, k, 3, "0");
-    w->findChild<QPushButton*>("cb_Analyze")->click();
-    QCOMPARE(vc::test::captionsOf(messages_), QStringList{"Data Error"});
-    QCOMPARE(w->currentPage(), 3);
+  // Each check's message is shown and the run stops on the page to mend,
+  // without a results window; warnings let the run go on.
+  void checksShowTheirMessagesAndSelectThePage() {
+    struct Case {
+      const char* name;
+      std::function<void(Form1&)> spoil;
+      QStringList captions;
+      int page;
+      int resultsShown;
+    };
+    const auto mat = [](Form1& w) { return onPage<QTableView>(w, "TabForm2", "matgrid"); };
+    const QList<Case> cases = {
+        {"zero modulus",
+         [&](Form1& w) {
+           typeIntoCell(mat(w), 0, 2, "0");  // E2
+           typeIntoCell(mat(w), 0, 5, "0");  // CTE1 too: the stop comes first
+         },
+         {"Material Error"}, 1, 0},
+        {"material number above the count",
+         [](Form1& w) { typeIntoCell(onPage<QTableView>(w, "TabForm3", "grid_1"), 0, 1, "3"); },
+         {"Material ID Error"}, 3, 0},
+        {"zero thickness",
+         [](Form1& w) {
+           for (int k = 0; k < 4; ++k) typeIntoCell(onPage<QTableView>(w, "TabForm3", "grid_1"), k, 3, "0");
+         },
+         {"Data Error"}, 3, 0},
+        {"warnings",
+         [&](Form1& w) {
+           typeIntoCell(mat(w), 0, 8, "0");  // CME2
+           onPage<QCheckBox>(w, "TabForm1", "checkbox_6")->click();  // no strengths given
+         },
+         {"Material Information: Zero CTE/CME", "Material Strength Error"}, 0, 1},
+    };
+    for (const Case& c : cases) {
+      auto w = shownWindow();
+      QVERIFY(w);
+      typeCrossPly(*w);
+      c.spoil(*w);
+      w->selectPage(0);
+      vc::test::ModalWatcher watcher;
+      w->findChild<QPushButton*>("cb_Analyze")->click();
+      QVERIFY2(vc::test::captionsOf(messages_) == c.captions, c.name);
+      QVERIFY2(w->currentPage() == c.page, c.name);
+      QVERIFY2(watcher.seen == c.resultsShown, c.name);
+      QVERIFY2(w->reportText().empty() == (c.resultsShown == 0), c.name);
+      if (c.page == 1) {
+        QCOMPARE(QString::fromStdString(messages_.messages[0].text),
+                 QString("A material modulus is zero.  Review material property data."));
+      }
+    }
   }
 };
 

@@ -32,15 +32,17 @@ class FakeChooser : public FileChooser {
     return openAnswer;
   }
   QString saveFileName(const QString& title, const QString& startFolder,
-                       const QList<FileFilter>&) override {
+                       const QList<FileFilter>& offered) override {
     titles << title;
     startFolders << startFolder;
+    filters = offered;
     return saveAnswer;
   }
   QString openAnswer;
   QString saveAnswer;
   QStringList titles;
   QStringList startFolders;
+  QList<FileFilter> filters;  // of the last save dialog
 };
 
 class FakeShell : public ShellOpener {

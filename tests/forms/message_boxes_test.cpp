@@ -6,7 +6,6 @@
 #include <QProcessEnvironment>
 #include <QtTest>
 
-#include "forms/desktop.h"
 #include "forms/message_boxes.h"
 #include "tests/forms/form_fakes.h"
 
@@ -66,23 +65,6 @@ class MessageBoxesTest : public QObject {
       QCOMPARE(boxes.ask("Save", "Save?", vc::QuestionButtons::YesNoCancel), vc::Answer::Cancel);
     }
     QCOMPARE(buttons, 3);
-  }
-
-  void noDisplayIsReportedInsteadOfAborting() {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const QByteArray display = qgetenv("DISPLAY");
-    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    qunsetenv("DISPLAY");
-    qunsetenv("WAYLAND_DISPLAY");
-    int argc = 1;
-    char name[] = "vellacore";
-    char* argv[] = {name, nullptr};
-    const int status = vc::runDesktop(argc, argv, false);
-    qputenv("QT_QPA_PLATFORM", platform);
-    if (!display.isEmpty()) qputenv("DISPLAY", display);
-    if (!wayland.isEmpty()) qputenv("WAYLAND_DISPLAY", wayland);
-    QCOMPARE(status, 2);
   }
 
   void programWithoutDisplayEndsWithAMessage() {
