@@ -45,6 +45,12 @@ TEST_F(BatchProcessTest, WritesTheReportWithOneClosingLineEnd) {
   const std::string report = interactiveReport(path("work/plate.vcl"));
   ASSERT_FALSE(report.empty());
   EXPECT_EQ(written.toStdString(), report + "\r\n");
+  // Start-up stored the data folder as the remembered one.
+  const QByteArray config = readFile("home/config/Orlenvik/Vellacore.conf");
+  EXPECT_TRUE(config.contains("[3.0]")) << config.toStdString();
+  EXPECT_TRUE(config.contains("(value not set)")) << config.toStdString();
+  EXPECT_TRUE(config.contains("LastPath=" + (path("home/data") + "/The Vellacore/").toUtf8()))
+      << config.toStdString();
 }
 
 TEST_F(BatchProcessTest, QuotedPathsWithBlanks) {
@@ -68,22 +74,19 @@ TEST_F(BatchProcessTest, RelativePathsReferToTheStartingFolder) {
   EXPECT_FALSE(QFileInfo::exists(path("home/data/The Vellacore/sub/report.txt")));
 }
 
-TEST_F(BatchProcessTest, MissingInputIsACommandLineErrorWithoutOutput) {
-  const auto result = run({"no such file.vcl", "report.txt"});
-  ASSERT_TRUE(result.finished);
-  EXPECT_EQ(result.exitCode, 2);
-  EXPECT_EQ(result.err,
+// A missing or refused input ends with status 2 and writes no report.
+TEST_F(BatchProcessTest, RefusedInputWritesNoOutput) {
+  ASSERT_TRUE(writeFile("work/bad.vcl", "this is not a laminate\r\n"));
+  const auto missing = run({"no such file.vcl", "report.txt"});
+  ASSERT_TRUE(missing.finished);
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_EQ(missing.err,
             "Command Line Error: Specified input file does not exist or could not be found: "
             "no such file.vcl\n");
-  EXPECT_FALSE(QFileInfo::exists(path("work/report.txt")));
-}
-
-TEST_F(BatchProcessTest, RefusedDataFileWritesNoOutput) {
-  ASSERT_TRUE(writeFile("work/bad.vcl", "this is not a laminate\r\n"));
-  const auto result = run({"bad.vcl", "report.txt"});
-  ASSERT_TRUE(result.finished);
-  EXPECT_EQ(result.exitCode, 2);
-  EXPECT_TRUE(result.err.startsWith("Data File Error: ")) << result.err.toStdString();
+  const auto refused = run({"bad.vcl", "report.txt"});
+  ASSERT_TRUE(refused.finished);
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_TRUE(refused.err.startsWith("Data File Error: ")) << refused.err.toStdString();
   EXPECT_FALSE(QFileInfo::exists(path("work/report.txt")));
 }
 
@@ -97,22 +100,18 @@ TEST_F(BatchProcessTest, StoppedAnalysisLeavesOneLineEnd) {
   EXPECT_EQ(readFile("work/report.txt"), QByteArray("\r\n"));
 }
 
+// A missing folder or a folder in the way of the report: status 3.
 TEST_F(BatchProcessTest, UnwritableOutputIsReported) {
   ASSERT_TRUE(writeFile("work/plate.vcl", test::sampleDataFile()));
-  const auto result = run({"plate.vcl", "missing folder/report.txt"});
-  ASSERT_TRUE(result.finished);
-  EXPECT_EQ(result.exitCode, 3);
-  EXPECT_TRUE(result.err.startsWith("Output File Error: The report could not be written to "))
-      << result.err.toStdString();
-  EXPECT_TRUE(result.err.contains("missing folder/report.txt"));
-}
-
-TEST_F(BatchProcessTest, OutputPathThatIsAFolderIsReported) {
-  ASSERT_TRUE(writeFile("work/plate.vcl", test::sampleDataFile()));
-  QDir(path("work")).mkpath("report.txt");  // a folder where the file should go
-  const auto result = run({"plate.vcl", "report.txt"});
-  ASSERT_TRUE(result.finished);
-  EXPECT_EQ(result.exitCode, 3);
+  QDir(path("work")).mkpath("report.txt");
+  for (const char* output : {"missing folder/report.txt", "report.txt"}) {
+    const auto result = run({"plate.vcl", output});
+    ASSERT_TRUE(result.finished);
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_TRUE(result.err.startsWith("Output File Error: The report could not be written to "))
+        << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(output));
+  }
   EXPECT_TRUE(QFileInfo(path("work/report.txt")).isDir());
   EXPECT_EQ(QDir(path("work")).entryList(QDir::Files), QStringList{"plate.vcl"});
 }
@@ -143,18 +142,6 @@ TEST_F(BatchProcessTest, WrongArgumentCountShowsUsage) {
     }
     EXPECT_FALSE(QFileInfo::exists(path("work/a.txt")));
   }
-}
-
-TEST_F(BatchProcessTest, StartupStoresTheDataFolderAsLastPath) {
-  ASSERT_TRUE(writeFile("work/plate.vcl", test::sampleDataFile()));
-  const auto result = run({"plate.vcl", "report.txt"});
-  ASSERT_TRUE(result.finished);
-  EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-  const QByteArray config = readFile("home/config/Orlenvik/Vellacore.conf");
-  EXPECT_TRUE(config.contains("[3.0]")) << config.toStdString();
-  EXPECT_TRUE(config.contains("(value not set)")) << config.toStdString();
-  EXPECT_TRUE(config.contains("LastPath=" + (path("home/data") + "/The Vellacore/").toUtf8()))
-      << config.toStdString();
 }
 
 }  // namespace
