@@ -2,8 +2,6 @@
 // input loads and conditions.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "report_fixture.h"
 
 namespace {
@@ -51,51 +49,21 @@ const char* const kSectionsOneToFive =
     "                                   ----------\r\n"
     " Total Laminate Thickness :        1.020e-002\r\n";
 
-TEST(ReportBanner, FiveLinesOf79Characters) {
-    auto d = smallLaminate();
-    std::string text = report(*d);
-    ASSERT_EQ(text.substr(0, std::string(kBanner).size()), kBanner);
-    std::istringstream lines(text.substr(0, 5 * 81));
-    std::string line;
-    for (int i = 0; i < 5; ++i) {
-        std::getline(lines, line);
-        EXPECT_EQ(line.size(), 80u) << "line " << i + 1;  // 79 characters and the CR
-    }
-}
-
+// Without a load the result options add nothing; the writer replaces the
+// previous text and keeps its reserved buffer from run to run.
 TEST(ReportWithoutOptions, HoldsExactlyTheProblemDescription) {
-    auto d = smallLaminate();
-    EXPECT_EQ(report(*d), std::string(kBanner) + kSectionsOneToFive);
-}
-
-TEST(ReportWithoutOptions, ResultOptionsNeedALoad) {
-    auto d = smallLaminate();
-    d->showLoadVectors = true;
-    d->showPlyStresses = true;
-    d->showFailure = true;
-    EXPECT_EQ(report(*d), std::string(kBanner) + kSectionsOneToFive);
-}
-
-TEST(ReportWriter, ReplacesThePreviousTextAndKeepsItsBuffer) {
     auto d = smallLaminate();
     std::string text = "old report";
     vc::writeReport(*d, text);
     EXPECT_EQ(text, std::string(kBanner) + kSectionsOneToFive);
     EXPECT_GE(text.capacity(), 256000u);
     const char* buffer = text.data();
+    d->showLoadVectors = true;
+    d->showPlyStresses = true;
+    d->showFailure = true;
     vc::writeReport(*d, text);
+    EXPECT_EQ(text, std::string(kBanner) + kSectionsOneToFive);
     EXPECT_EQ(text.data(), buffer);
-}
-
-TEST(ReportWriter, EveryLineEndsWithCrLf) {
-    auto d = smallLaminate();
-    std::string text = report(*d);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            ASSERT_GT(i, 0u);
-            EXPECT_EQ(text[i - 1], '\r') << "at " << i;
-        }
-    }
 }
 
 TEST(ReportInputLoads, ForceVectorWithoutLineBreak) {
@@ -129,21 +97,16 @@ TEST(ReportInputLoads, StrainVectorInsteadOfForces) {
     EXPECT_FALSE(contains(text, "Input Load Vector"));
 }
 
-TEST(ReportInputLoads, NeverBothVectors) {
+// One input vector at most, and only with the mechanical load on.
+TEST(ReportInputLoads, ForcesWinAndNothingWithoutTheMechanicalLoad) {
     auto d = smallLaminate();
-    d->mechanicalOn = true;
     d->forcesGiven = true;
     d->strainsGiven = true;
+    EXPECT_FALSE(contains(report(*d), "Input Load Vector"));
+    d->mechanicalOn = true;
     std::string text = report(*d);
     EXPECT_TRUE(contains(text, "Input Load Vector"));
     EXPECT_FALSE(contains(text, "Input Strain Vector"));
-}
-
-TEST(ReportInputLoads, NoVectorWithoutTheMechanicalLoad) {
-    auto d = smallLaminate();
-    d->forcesGiven = true;
-    d->mechLoad[1] = 1000.0;
-    EXPECT_FALSE(contains(report(*d), "Input Load Vector"));
 }
 
 TEST(ReportConditions, MoistureGainInPercent) {
