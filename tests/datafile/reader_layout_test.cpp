@@ -60,56 +60,49 @@ std::string withCrLf(const std::string& text) {
 }
 
 TEST(DataFileReader, ReadsEveryBlockOfAHandWrittenFile) {
-  Parsed p = parse(kSmallFile);
-  ASSERT_TRUE(p.ok) << p.error;
-  const LaminateData& d = *p.data;
-  EXPECT_EQ(d.numMaterials, 2);
-  EXPECT_DOUBLE_EQ(d.E1[1], 18e6);
-  EXPECT_DOUBLE_EQ(d.G12[1], 0.7e6);
-  EXPECT_DOUBLE_EQ(d.CME2[1], 0.3);
-  EXPECT_STREQ(d.description[1], "T300 carbon");
-  EXPECT_DOUBLE_EQ(d.E1[2], 5.6e6);
-  EXPECT_DOUBLE_EQ(d.v12[2], 0.26);
-  EXPECT_STREQ(d.description[2], "");
-  EXPECT_EQ(d.numLayers, 3);
-  EXPECT_EQ(d.MatID[2], 2);
-  EXPECT_EQ(d.layerNumber[3], 3);
-  EXPECT_DOUBLE_EQ(d.angle[1], 22.5 * 3.14159265358979 / 180.0);
-  EXPECT_DOUBLE_EQ(d.angle[2], -45 * 3.14159265358979 / 180.0);
-  EXPECT_DOUBLE_EQ(d.totalThickness, 0.0175);
-  EXPECT_EQ(d.loadKind, 1);
-  EXPECT_DOUBLE_EQ(d.mechLoad[2], -200);
-  EXPECT_DOUBLE_EQ(d.mechLoad[6], -6);
-  EXPECT_DOUBLE_EQ(d.deltaT, -280);
-  EXPECT_DOUBLE_EQ(d.moistureGain, 0.005);
-  // Six pieces: the number in front is skipped; five pieces: all strengths.
-  EXPECT_DOUBLE_EQ(d.Xt[1], 2.2e5);
-  EXPECT_DOUBLE_EQ(d.Xc[1], 250000);  // negated only by the next page copy
-  EXPECT_DOUBLE_EQ(d.S[1], 9860);
-  EXPECT_DOUBLE_EQ(d.Xt[2], 150000);
-  EXPECT_DOUBLE_EQ(d.Yc[2], -17100);
-  EXPECT_DOUBLE_EQ(d.e1t[1], 2.2e5 / 18e6);
-  EXPECT_DOUBLE_EQ(d.e2c[2], -17100 / 1200000.0);
-  EXPECT_DOUBLE_EQ(d.g12u[2], 10400 / 600000.0);
-  const SettingsPage& s = p.settings;
-  EXPECT_FALSE(s.checkbox_1.checked);
-  EXPECT_TRUE(s.checkbox_2.checked);
-  EXPECT_TRUE(s.checkbox_3.checked);
-  EXPECT_FALSE(s.checkbox_4.checked);
-  EXPECT_TRUE(s.checkbox_5.checked);
-  EXPECT_FALSE(s.optb_1.selected);
-  EXPECT_TRUE(s.optb_2.selected);
-  EXPECT_TRUE(s.checkbox_6.checked);
-  EXPECT_TRUE(s.checkbox_7.checked);
-}
-
-TEST(DataFileReader, CrLfAndLfReadAlike) {
-  Parsed lf = parse(kSmallFile);
-  Parsed crlf = parse(withCrLf(kSmallFile));
-  ASSERT_TRUE(crlf.ok) << crlf.error;
-  EXPECT_STREQ(crlf.data->description[1], "T300 carbon");
-  EXPECT_DOUBLE_EQ(crlf.data->S[2], lf.data->S[2]);
-  EXPECT_TRUE(crlf.settings.checkbox_7.checked);
+  for (const std::string& text : {std::string(kSmallFile), withCrLf(kSmallFile)}) {
+    Parsed p = parse(text);
+    ASSERT_TRUE(p.ok) << p.error;
+    const LaminateData& d = *p.data;
+    EXPECT_EQ(d.numMaterials, 2);
+    EXPECT_DOUBLE_EQ(d.E1[1], 18e6);
+    EXPECT_DOUBLE_EQ(d.G12[1], 0.7e6);
+    EXPECT_DOUBLE_EQ(d.CME2[1], 0.3);
+    EXPECT_STREQ(d.description[1], "T300 carbon");
+    EXPECT_DOUBLE_EQ(d.E1[2], 5.6e6);
+    EXPECT_DOUBLE_EQ(d.v12[2], 0.26);
+    EXPECT_STREQ(d.description[2], "");
+    EXPECT_EQ(d.numLayers, 3);
+    EXPECT_EQ(d.MatID[2], 2);
+    EXPECT_EQ(d.layerNumber[3], 3);
+    EXPECT_DOUBLE_EQ(d.angle[1], 22.5 * 3.14159265358979 / 180.0);
+    EXPECT_DOUBLE_EQ(d.angle[2], -45 * 3.14159265358979 / 180.0);
+    EXPECT_DOUBLE_EQ(d.totalThickness, 0.0175);
+    EXPECT_EQ(d.loadKind, 1);
+    EXPECT_DOUBLE_EQ(d.mechLoad[2], -200);
+    EXPECT_DOUBLE_EQ(d.mechLoad[6], -6);
+    EXPECT_DOUBLE_EQ(d.deltaT, -280);
+    EXPECT_DOUBLE_EQ(d.moistureGain, 0.005);
+    // Six pieces: the number in front is skipped; five pieces: all strengths.
+    EXPECT_DOUBLE_EQ(d.Xt[1], 2.2e5);
+    EXPECT_DOUBLE_EQ(d.Xc[1], 250000);  // negated only by the next page copy
+    EXPECT_DOUBLE_EQ(d.S[1], 9860);
+    EXPECT_DOUBLE_EQ(d.Xt[2], 150000);
+    EXPECT_DOUBLE_EQ(d.Yc[2], -17100);
+    EXPECT_DOUBLE_EQ(d.e1t[1], 2.2e5 / 18e6);
+    EXPECT_DOUBLE_EQ(d.e2c[2], -17100 / 1200000.0);
+    EXPECT_DOUBLE_EQ(d.g12u[2], 10400 / 600000.0);
+    const SettingsPage& s = p.settings;
+    EXPECT_FALSE(s.checkbox_1.checked);
+    EXPECT_TRUE(s.checkbox_2.checked);
+    EXPECT_TRUE(s.checkbox_3.checked);
+    EXPECT_FALSE(s.checkbox_4.checked);
+    EXPECT_TRUE(s.checkbox_5.checked);
+    EXPECT_FALSE(s.optb_1.selected);
+    EXPECT_TRUE(s.optb_2.selected);
+    EXPECT_TRUE(s.checkbox_6.checked);
+    EXPECT_TRUE(s.checkbox_7.checked);
+  }
 }
 
 TEST(DataFileReader, ValuesMayBeSplitOrJoinedOutsideTheLineBoundParts) {
@@ -244,22 +237,18 @@ TEST(DataFileReader, LoadKindsZeroAndTwo) {
   EXPECT_DOUBLE_EQ(q.data->Xt[2], 150000);
 }
 
-TEST(DataFileReader, LongDescriptionIsKeptWholeAndStreamGoesOn) {
-  const std::string longName(200, 'x');
+// A long description is kept whole and the values after it still read;
+// fields the file does not carry keep their values.
+TEST(DataFileReader, LongDescriptionAndFieldsNotInTheFile) {
   std::string text = kSmallFile;
-  text.replace(text.find("T300 carbon"), 11, longName);
-  Parsed p = parse(text);
-  ASSERT_TRUE(p.ok) << p.error;
-  EXPECT_EQ(std::string(p.data->description[1]), longName);
-  EXPECT_DOUBLE_EQ(p.data->E1[2], 5.6e6);
-}
-
-TEST(DataFileReader, FieldsTheFileDoesNotCarryKeepTheirValues) {
+  text.replace(text.find("T300 carbon"), 11, std::string(200, 'x'));
   Parsed p;
   p.data->symmetric = true;
   p.data->E1[5] = 123;
-  p.ok = parseDataFile(kSmallFile, *p.data, p.settings, p.error);
-  ASSERT_TRUE(p.ok);
+  p.ok = parseDataFile(text, *p.data, p.settings, p.error);
+  ASSERT_TRUE(p.ok) << p.error;
+  EXPECT_EQ(std::string(p.data->description[1]), std::string(200, 'x'));
+  EXPECT_DOUBLE_EQ(p.data->E1[2], 5.6e6);
   EXPECT_TRUE(p.data->symmetric);
   EXPECT_DOUBLE_EQ(p.data->E1[5], 123);
 }

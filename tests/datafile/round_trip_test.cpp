@@ -164,36 +164,25 @@ TEST_F(SaveOnDisk, SaveReplacesAnExistingFile) {
   EXPECT_EQ(fileCount(), 1);
 }
 
+// A target that cannot be replaced (a folder holding a file) or a missing
+// folder: the message says which file and why, and nothing is lost.
 TEST_F(SaveOnDisk, FailedSaveKeepsTheOldFileAndSaysWhy) {
-  // The target is a folder holding a file: it cannot be replaced.
-  const fs::path target = folder_ / "busy.vcl";
-  fs::create_directories(target);
-  std::ofstream(target / "keep.txt") << "kept";
-  auto data = std::make_unique<LaminateData>();
-  test::CapturingMessages messages;
-  EXPECT_FALSE(writeDataFile(target.string(), pages_, *data, messages));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].caption, "Data File Error");
-  EXPECT_EQ(messages.messages[0].text.rfind("Cannot write the data file \"" + target.string() +
-                                                "\": the file cannot be replaced (",
-                                            0),
-            0u)
-      << messages.messages[0].text;
-  EXPECT_EQ(contents(target / "keep.txt"), "kept");
+  const fs::path busy = folder_ / "busy.vcl";
+  fs::create_directories(busy);
+  std::ofstream(busy / "keep.txt") << "kept";
+  const std::pair<std::string, std::string> cases[] = {
+      {busy.string(), "the file cannot be replaced ("},
+      {(folder_ / "no-such-folder" / "a.vcl").string(), "cannot create a file in its folder ("}};
+  for (const auto& [path, why] : cases) {
+    auto data = std::make_unique<LaminateData>();
+    test::CapturingMessages messages;
+    EXPECT_FALSE(writeDataFile(path, pages_, *data, messages));
+    ASSERT_EQ(messages.captions(), std::vector<std::string>{"Data File Error"});
+    EXPECT_EQ(messages.messages[0].text.rfind("Cannot write the data file \"" + path + "\": " + why, 0), 0u)
+        << messages.messages[0].text;
+  }
+  EXPECT_EQ(contents(busy / "keep.txt"), "kept");
   EXPECT_EQ(fileCount(), 1);
-}
-
-TEST_F(SaveOnDisk, MissingFolderIsReported) {
-  const std::string path = (folder_ / "no-such-folder" / "a.vcl").string();
-  auto data = std::make_unique<LaminateData>();
-  test::CapturingMessages messages;
-  EXPECT_FALSE(writeDataFile(path, pages_, *data, messages));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text.rfind("Cannot write the data file \"" + path +
-                                                "\": cannot create a file in its folder (",
-                                            0),
-            0u)
-      << messages.messages[0].text;
 }
 
 TEST_F(SaveOnDisk, MechanicalLoadOffIsWrittenAsKindOneWithZeros) {
