@@ -356,6 +356,13 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
+// Skips leading blanks and an optional sign; returns whether it was '-'.
+bool skipBlanksAndSign(const char*& p) {
+    while (isBlank(*p)) ++p;
+    if (*p == '+' || *p == '-') return *p++ == '-';
+    return false;
+}
+
 }  // namespace
 
 void appendf(std::string& out, const char* format, ...) {
@@ -386,12 +393,7 @@ std::string pageNumberText(double value) {
 double readPageReal(const char* text) {
     if (!text) return 0.0;
     const char* p = text;
-    while (isBlank(*p)) ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = *p == '-';
-        ++p;
-    }
+    const bool negative = skipBlanksAndSign(p);
     const char* start = p;
     std::size_t digits = 0;
     while (*p >= '0' && *p <= '9') {
@@ -467,12 +469,7 @@ double readPageReal(const std::string& text) { return readPageReal(text.c_str())
 int readPageInt(const char* text) {
     if (!text) return 0;
     const char* p = text;
-    while (isBlank(*p)) ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = *p == '-';
-        ++p;
-    }
+    const bool negative = skipBlanksAndSign(p);
     long long value = 0;
     const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
     while (*p >= '0' && *p <= '9') {
