@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine_fixtures.h"
@@ -22,7 +23,7 @@ const char kIdError[] = "Material ID Error";
 const char kStrengthError[] = "Material Strength Error";
 const char kDataError[] = "Data Error";
 
-MaterialSpec ply() { return MaterialSpec{140000.0, 10000.0, 5000.0, 0.3}; }
+MaterialSpec ply() { return test::testPly(); }
 
 RunOutcome run(LaminateData& d, CapturingMessages& m) { return runChecksAndEngine(d, m); }
 
@@ -119,60 +120,54 @@ TEST(AnalysisRun, MessagesComeInCheckOrder) {
   EXPECT_EQ(m2.captions(), (std::vector<std::string>{kZeroExpansion, kIdError}));
 }
 
-TEST(AnalysisRun, NoLayersEndsWithTheSingularMessage) {
-  LaminateData d = makeStack(ply(), {}, 0.1);
-  CapturingMessages m;
-  const RunOutcome o = run(d, m);
-  EXPECT_EQ(o.status, RunStatus::Stopped);
-  EXPECT_EQ(o.pageToSelect, kLayupPage);
-  ASSERT_EQ(m.messages.size(), 1u);
-  EXPECT_EQ(m.messages[0].caption, kDataError);
-  EXPECT_EQ(m.messages[0].text, "ABD matrix is singular.  Review material and layup data.");
-  EXPECT_EQ(d.inversionStatus, 1);
-}
-
-TEST(AnalysisRun, DoubleDoubleRunsBeforeASingularStop) {
-  LaminateData d = makeStack(ply(), {0, 45}, 0.0);
-  d.doubleDouble = true;
-  d.ddRepeat = -5;
-  CapturingMessages m;
-  EXPECT_EQ(run(d, m).status, RunStatus::Stopped);
-  EXPECT_TRUE(d.ddSingleMaterial);
-  EXPECT_EQ(d.ddRepeat, 1);
+// No layers, or layers of no thickness, leave ABD singular; the run stops
+// there, after the double-double figures.
+TEST(AnalysisRun, SingularStackStopsWithTheDataError) {
+  LaminateData noLayers = makeStack(ply(), {}, 0.1);
+  LaminateData zeroThickness = makeStack(ply(), {0, 45}, 0.0);
+  zeroThickness.doubleDouble = true;
+  zeroThickness.ddRepeat = -5;
+  for (LaminateData* d : {&noLayers, &zeroThickness}) {
+    SCOPED_TRACE(d->numLayers);
+    CapturingMessages m;
+    const RunOutcome o = run(*d, m);
+    EXPECT_EQ(o.status, RunStatus::Stopped);
+    EXPECT_EQ(o.pageToSelect, kLayupPage);
+    ASSERT_EQ(m.messages.size(), 1u);
+    EXPECT_EQ(m.messages[0].caption, kDataError);
+    EXPECT_EQ(m.messages[0].text, "ABD matrix is singular.  Review material and layup data.");
+    EXPECT_EQ(d->inversionStatus, 1);
+  }
+  EXPECT_TRUE(zeroThickness.ddSingleMaterial);
+  EXPECT_EQ(zeroThickness.ddRepeat, 1);
 }
 
 TEST(AnalysisRun, DoubleDoubleNeedsOneMaterial) {
   LaminateData mixed =
       makeLaminate({ply(), ply()}, {{1, 0, 0.1}, {1, 0, 0.1}, {1, 0, 0.1}, {2, 0, 0.1}});
-  mixed.doubleDouble = true;
+  LaminateData single = makeStack(ply(), {30}, 0.1);
+  mixed.doubleDouble = single.doubleDouble = true;
   mixed.ddPsi = 77.0;
   CapturingMessages m;
   EXPECT_EQ(run(mixed, m).status, RunStatus::Completed);
+  EXPECT_EQ(run(single, m).status, RunStatus::Completed);
   EXPECT_FALSE(mixed.ddSingleMaterial);
   EXPECT_EQ(mixed.ddPsi, 77.0);
-
-  LaminateData single = makeStack(ply(), {30}, 0.1);
-  single.doubleDouble = true;
-  EXPECT_EQ(run(single, m).status, RunStatus::Completed);
   EXPECT_TRUE(single.ddSingleMaterial);
   EXPECT_NEAR(single.ddPsi, 30.0, 1e-6);
 }
 
 TEST(AnalysisRun, RefusesCountsOutsideTheLimitsSilently) {
-  const int materials[] = {0, -1, 11, 1000};
-  for (int nm : materials) {
+  const std::pair<int, int> counts[] = {{0, 1},  {-1, 1},   {11, 1},        {1000, 1},
+                                        {1, -1}, {1, 101}, {1, 1 << 30}};
+  for (const auto& [materials, layers] : counts) {
+    SCOPED_TRACE(::testing::Message() << materials << " materials, " << layers << " layers");
     LaminateData d = makeStack(ply(), {0}, 0.1);
-    d.numMaterials = nm;
-    CapturingMessages m;
-    EXPECT_EQ(run(d, m).status, RunStatus::Refused) << nm;
-    EXPECT_TRUE(m.messages.empty());
-  }
-  for (int nl : {-1, 101, 1 << 30}) {
-    LaminateData d = makeStack(ply(), {0}, 0.1);
-    d.numLayers = nl;
+    d.numMaterials = materials;
+    d.numLayers = layers;
     d.ABD[1][1] = 42.0;
     CapturingMessages m;
-    EXPECT_EQ(run(d, m).status, RunStatus::Refused) << nl;
+    EXPECT_EQ(run(d, m).status, RunStatus::Refused);
     EXPECT_TRUE(m.messages.empty());
     EXPECT_EQ(d.ABD[1][1], 42.0);
   }

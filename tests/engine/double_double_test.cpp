@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "engine/abd_matrix.h"
 #include "engine_fixtures.h"
@@ -11,71 +12,59 @@
 namespace vc {
 namespace {
 
-using test::MaterialSpec;
 using test::makeStack;
 
-const MaterialSpec kPly{140000.0, 10000.0, 5000.0, 0.3};
-
-LaminateData ddOf(std::initializer_list<double> angles, double t = 0.25) {
-  LaminateData d = makeStack(kPly, angles, t);
+LaminateData ddOf(const std::vector<double>& angles, double t = 0.25) {
+  LaminateData d = makeStack(test::testPly(), angles, t);
   computeABD(d);  // the interface coordinates
   computeDoubleDouble(d);
   return d;
 }
 
-TEST(DoubleDouble, AllZeroStackIsExactInPlaneAndInBending) {
-  const LaminateData d = ddOf({0, 0, 0, 0});
-  EXPECT_EQ(d.ddPsi, 0.0);
-  EXPECT_EQ(d.ddPhi, 0.0);
-  EXPECT_FALSE(d.ddApprox);
-  EXPECT_TRUE(d.ddNormalOrder);
-  EXPECT_EQ(d.ddPsiFlex, 0.0);
-  EXPECT_EQ(d.ddPhiFlex, 0.0);
-  EXPECT_FALSE(d.ddApproxFlex);
-  EXPECT_EQ(d.ddRepeat, 1);
+// In-plane angles recovered from stacks whose double-double form is known.
+TEST(DoubleDouble, InPlaneAnglesOfKnownStacks) {
+  struct Case {
+    const char* name;
+    std::vector<double> angles;
+    double t, psi, phi, tol;
+    bool approx, normalOrder;
+  };
+  const Case cases[] = {
+      {"all zero", {0, 0, 0, 0}, 0.25, 0.0, 0.0, 0.0, false, true},
+      // Sums of rounded products can land one ulp above 1.
+      {"twelve thin zero plies", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0.005, 0.0, 0.0, 0.0,
+       false, true},
+      // [20/-50/-20/50]: V1 = (cos 40 + cos 100)/2, V3 = (cos 80 + cos 200)/2.
+      {"double-double unit", {20, -50, -20, 50}, 0.25, 20.0, 50.0, 1e-9, false, true},
+      {"cross-ply: swapped order", {0, 90, 90, 0}, 0.25, 0.0, 90.0, 1e-9, false, false},
+      {"uniform thirty", {30, 30, 30, 30}, 0.25, 30.0, 30.0, 0.05, false, true},
+      {"angle-ply 45", {45, -45, -45, 45}, 0.25, 45.0, 45.0, 0.05, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const LaminateData d = ddOf(c.angles, c.t);
+    EXPECT_NEAR(d.ddPsi, c.psi, c.tol);
+    EXPECT_NEAR(d.ddPhi, c.phi, c.tol);
+    if (c.tol < 0.01) {
+      EXPECT_EQ(d.ddApprox, c.approx);
+      EXPECT_EQ(d.ddNormalOrder, c.normalOrder);
+    }
+  }
 }
 
-TEST(DoubleDouble, TwelveThinZeroPliesAreStillExact) {
-  // Sums of rounded products can land one ulp above 1.
-  const LaminateData d = ddOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0.005);
-  EXPECT_FALSE(d.ddApprox);
-  EXPECT_FALSE(d.ddApproxFlex);
-  EXPECT_EQ(d.ddPsi, 0.0);
-  EXPECT_EQ(d.ddPhi, 0.0);
-  EXPECT_EQ(d.ddRepeat, 3);
-}
-
-TEST(DoubleDouble, CrossPlyIsZeroAndNinetyInSwappedOrder) {
-  const LaminateData d = ddOf({0, 90, 90, 0});
-  EXPECT_EQ(d.ddPsi, 0.0);
-  EXPECT_NEAR(d.ddPhi, 90.0, 1e-9);
-  EXPECT_FALSE(d.ddApprox);
-  EXPECT_FALSE(d.ddNormalOrder);
-  // Bending weights 0.4375 per outer ply and 0.0625 per inner ply give
-  // W1 = 0.75, W3 = 1: x = 0.75 + sqrt(0.4375) > 1, so psi = 0 with the
+TEST(DoubleDouble, BendingAnglesUseTheFlexuralWeights) {
+  const LaminateData zero = ddOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0.005);
+  EXPECT_EQ(zero.ddPsiFlex, 0.0);
+  EXPECT_EQ(zero.ddPhiFlex, 0.0);
+  EXPECT_FALSE(zero.ddApproxFlex);
+  // Cross-ply: bending weights 0.4375 per outer ply and 0.0625 per inner ply
+  // give W1 = 0.75, W3 = 1: x = 0.75 + sqrt(0.4375) > 1, so psi = 0 with the
   // flag, and y = 1.5 - 1 = 0.5 gives phi = 30.
+  const LaminateData d = ddOf({0, 90, 90, 0});
   EXPECT_TRUE(d.ddApproxFlex);
   EXPECT_EQ(d.ddPsiFlex, 0.0);
   EXPECT_NEAR(d.ddPhiFlex, 30.0, 1e-9);
   EXPECT_TRUE(d.ddNormalOrderFlex);
-}
-
-TEST(DoubleDouble, UniformThirtyAndAngleFortyFive) {
-  const LaminateData thirty = ddOf({30, 30, 30, 30});
-  EXPECT_NEAR(thirty.ddPsi, 30.0, 0.05);
-  EXPECT_NEAR(thirty.ddPhi, 30.0, 0.05);
-  const LaminateData angle = ddOf({45, -45, -45, 45});
-  EXPECT_NEAR(angle.ddPsi, 45.0, 0.05);
-  EXPECT_NEAR(angle.ddPhi, 45.0, 0.05);
-}
-
-TEST(DoubleDouble, RecoversTheAnglesOfADoubleDoubleUnit) {
-  // [20/-50/-20/50]: V1 = (cos 40 + cos 100)/2, V3 = (cos 80 + cos 200)/2.
-  const LaminateData d = ddOf({20, -50, -20, 50});
-  EXPECT_NEAR(d.ddPsi, 20.0, 1e-9);
-  EXPECT_NEAR(d.ddPhi, 50.0, 1e-9);
-  EXPECT_FALSE(d.ddApprox);
-  EXPECT_TRUE(d.ddNormalOrder);
 }
 
 TEST(DoubleDouble, OutOfRangeParametersClampWithTheFlag) {
@@ -97,21 +86,16 @@ TEST(DoubleDouble, OutOfRangeParametersClampWithTheFlag) {
 TEST(DoubleDouble, RepeatCountRoundsUp) {
   LaminateData d;
   d.totalThickness = 1.0;
-  for (int n : {1, 2, 3, 4}) {
-    d.numLayers = n;
+  const int layersAndRepeats[][2] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {8, 2}, {10, 3}, {12, 3}};
+  for (const auto& c : layersAndRepeats) {
+    d.numLayers = c[0];
     computeDoubleDouble(d);
-    EXPECT_EQ(d.ddRepeat, 1) << n;
+    EXPECT_EQ(d.ddRepeat, c[1]) << c[0];
   }
-  d.numLayers = 8;
-  computeDoubleDouble(d);
-  EXPECT_EQ(d.ddRepeat, 2);
-  d.numLayers = 10;
-  computeDoubleDouble(d);
-  EXPECT_EQ(d.ddRepeat, 3);
 }
 
 TEST(DoubleDouble, ZeroThicknessGivesNaNAnglesWithoutHarm) {
-  LaminateData d = makeStack(kPly, {0, 45}, 0.0);
+  LaminateData d = makeStack(test::testPly(), {0, 45}, 0.0);
   computeABD(d);
   computeDoubleDouble(d);
   EXPECT_TRUE(std::isnan(d.ddPsi));

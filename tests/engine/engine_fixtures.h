@@ -1,11 +1,17 @@
 // Small builders for engine tests: a record with materials and a stack,
-// prepared as a run would prepare it (angles in degrees on the way in).
+// prepared as a run would prepare it (angles in degrees on the way in), and
+// the engine steps up to the apparent properties for tests of later steps.
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
+#include "engine/abd_matrix.h"
+#include "engine/apparent_properties.h"
 #include "engine/input_preparation.h"
+#include "engine/lamina_matrices.h"
 #include "engine/laminate_data.h"
+#include "engine/matrix_inverse.h"
 
 namespace vc::test {
 
@@ -15,8 +21,11 @@ struct MaterialSpec {
   double Xt = 1500.0, Xc = 1200.0, Yt = 40.0, Yc = 200.0, S = 70.0;
 };
 
-// A carbon/epoxy ply in MPa (strength values typical of the class).
-inline MaterialSpec carbonEpoxy() { return MaterialSpec{132700.0, 9300.0, 4600.0, 0.28}; }
+// A carbon/epoxy ply in MPa with round constants that are easy to check by
+// hand (strength values typical of the class).
+inline MaterialSpec testPly() {
+  return MaterialSpec{140000.0, 10000.0, 5000.0, 0.3, 2.0e-6, 3.0e-5, 1.0e-4, 4.0e-3};
+}
 
 struct LayerSpec {
   int mat;
@@ -25,19 +34,17 @@ struct LayerSpec {
 };
 
 inline void setMaterial(LaminateData& d, int m, const MaterialSpec& s) {
-  d.E1[m] = s.E1;
-  d.E2[m] = s.E2;
-  d.G12[m] = s.G12;
-  d.v12[m] = s.v12;
-  d.CTE1[m] = s.CTE1;
-  d.CTE2[m] = s.CTE2;
-  d.CME1[m] = s.CME1;
-  d.CME2[m] = s.CME2;
-  d.Xt[m] = s.Xt;
-  d.Xc[m] = s.Xc;
-  d.Yt[m] = s.Yt;
-  d.Yc[m] = s.Yc;
-  d.S[m] = s.S;
+  double* const fields[] = {d.E1,   d.E2,   d.G12, d.v12, d.CTE1, d.CTE2, d.CME1,
+                            d.CME2, d.Xt,   d.Xc,  d.Yt,  d.Yc,   d.S};
+  const double values[] = {s.E1,   s.E2, s.G12, s.v12, s.CTE1, s.CTE2, s.CME1,
+                           s.CME2, s.Xt, s.Xc,  s.Yt,  s.Yc,   s.S};
+  for (int i = 0; i < 13; ++i) fields[i][m] = values[i];
+}
+
+inline void setLayer(LaminateData& d, int k, const LayerSpec& l) {
+  d.MatID[k] = l.mat;
+  d.angle[k] = l.angleDeg;
+  d.thickness[k] = l.thickness;
 }
 
 // Materials 1..n and the given stack, bottom layer first; prepared.
@@ -45,36 +52,35 @@ inline LaminateData makeLaminate(std::initializer_list<MaterialSpec> materials,
                                  std::initializer_list<LayerSpec> layers) {
   LaminateData d;
   d.numMaterials = static_cast<int>(materials.size());
-  int m = 1;
-  for (const MaterialSpec& s : materials) setMaterial(d, m++, s);
   d.numLayers = static_cast<int>(layers.size());
-  int k = 1;
-  for (const LayerSpec& l : layers) {
-    d.MatID[k] = l.mat;
-    d.angle[k] = l.angleDeg;
-    d.thickness[k] = l.thickness;
-    ++k;
-  }
+  int m = 0, k = 0;
+  for (const MaterialSpec& s : materials) setMaterial(d, ++m, s);
+  for (const LayerSpec& l : layers) setLayer(d, ++k, l);
   prepareCopiedInputs(d);
   return d;
 }
 
 // A stack of one material with equal plies at the given angles.
-inline LaminateData makeStack(const MaterialSpec& s, std::initializer_list<double> anglesDeg,
+inline LaminateData makeStack(const MaterialSpec& s, const std::vector<double>& anglesDeg,
                               double thickness) {
   LaminateData d;
   d.numMaterials = 1;
-  setMaterial(d, 1, s);
   d.numLayers = static_cast<int>(anglesDeg.size());
-  int k = 1;
-  for (double a : anglesDeg) {
-    d.MatID[k] = 1;
-    d.angle[k] = a;
-    d.thickness[k] = thickness;
-    ++k;
-  }
+  setMaterial(d, 1, s);
+  int k = 0;
+  for (double a : anglesDeg) setLayer(d, ++k, {1, a, thickness});
   prepareCopiedInputs(d);
   return d;
+}
+
+// Lamina matrices, ABD, inversion and apparent properties, in run order but
+// without the run's checks and messages; true when ABD could be inverted.
+inline bool throughApparentProperties(LaminateData& d) {
+  computeLaminaMatrices(d);
+  computeABD(d);
+  if (!invertABD(d)) return false;
+  computeApparentProperties(d);
+  return true;
 }
 
 }  // namespace vc::test

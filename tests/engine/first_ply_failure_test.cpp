@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine_fixtures.h"
-#include "engine_steps.h"
 
 namespace vc {
 namespace {
@@ -12,27 +13,22 @@ using test::MaterialSpec;
 using test::makeStack;
 using test::throughApparentProperties;
 
-MaterialSpec strongPly() {
-  MaterialSpec s{140000.0, 10000.0, 5000.0, 0.3};
-  s.Xt = 1500.0;
-  s.Xc = 1200.0;
-  s.Yt = 40.0;
-  s.Yc = 200.0;
-  s.S = 70.0;
-  return s;
+LaminateData failed(const MaterialSpec& s, const std::vector<double>& angles, double t,
+                    double deltaT = 0.0) {
+  LaminateData d = makeStack(s, angles, t);
+  d.deltaT = deltaT;
+  EXPECT_TRUE(throughApparentProperties(d));
+  computeFirstPlyFailure(d);
+  return d;
 }
 
 TEST(FirstPlyFailure, SingleZeroDegreePlyFailsAtThePlyStrengths) {
-  LaminateData d = makeStack(strongPly(), {0.0}, 0.5);
-  ASSERT_TRUE(throughApparentProperties(d));
-  computeFirstPlyFailure(d);
+  const LaminateData d = failed(test::testPly(), {0.0}, 0.5);
   const auto& f = d.fpfStrength;
+  const double expected[] = {1500.0, -1200.0, 40.0, -200.0, 70.0};
   for (int c : {kMaxStress, kTsaiWu, kHoffman}) {
-    EXPECT_NEAR(f[c][kXTension], 1500.0, 1e-9) << c;
-    EXPECT_NEAR(f[c][kXCompression], -1200.0, 1e-9) << c;
-    EXPECT_NEAR(f[c][kYTension], 40.0, 1e-9) << c;
-    EXPECT_NEAR(f[c][kYCompression], -200.0, 1e-9) << c;
-    EXPECT_NEAR(f[c][kXYShear], 70.0, 1e-9) << c;
+    for (int load : {kXTension, kXCompression, kYTension, kYCompression, kXYShear})
+      EXPECT_NEAR(f[c][load], expected[load - kXTension], 1e-9) << c << " " << load;
   }
   // Tsai-Hill with uniaxial fibre stress reduces to the fibre strengths too.
   EXPECT_NEAR(f[kTsaiHill][kXTension], 1500.0, 1e-9);
@@ -45,9 +41,7 @@ TEST(FirstPlyFailure, SingleZeroDegreePlyFailsAtThePlyStrengths) {
 TEST(FirstPlyFailure, CrossPlyTensionFailsTheNinetyDegreePlies) {
   // [0/90]s under NX: by hand, with no bending, the 90 degree plies carry
   // sigma2 = Q22 eX + ... ; Max Stress first failure at Yt in those plies.
-  LaminateData d = makeStack(strongPly(), {0.0, 90.0, 90.0, 0.0}, 0.25);
-  ASSERT_TRUE(throughApparentProperties(d));
-  computeFirstPlyFailure(d);
+  const LaminateData d = failed(test::testPly(), {0.0, 90.0, 90.0, 0.0}, 0.25);
   const double Q11 = d.Q[1][1][1], Q22 = d.Q[1][2][2], Q12 = d.Q[1][1][2];
   // A11 = A22 = (Q11 + Q22) h / 2, A12 = Q12 h; NX = sigma h.
   const double A = (Q11 + Q22) / 2.0, B = Q12;
@@ -60,21 +54,15 @@ TEST(FirstPlyFailure, CrossPlyTensionFailsTheNinetyDegreePlies) {
 TEST(FirstPlyFailure, TemperatureStressesScaleWithTheUnitLoad) {
   // With a temperature change the thermal stresses are scaled along with
   // the unit load, so the strength differs from the unloaded case.
-  LaminateData cold = makeStack(strongPly(), {0.0, 90.0, 90.0, 0.0}, 0.25);
-  cold.deltaT = -100.0;
-  cold.CTE1[1] = -1.0e-6;
-  cold.CTE2[1] = 3.0e-5;
-  LaminateData plain = cold;
-  plain.deltaT = 0.0;
-  ASSERT_TRUE(throughApparentProperties(cold));
-  ASSERT_TRUE(throughApparentProperties(plain));
-  computeFirstPlyFailure(cold);
-  computeFirstPlyFailure(plain);
+  MaterialSpec s = test::testPly();
+  s.CTE1 = -1.0e-6;
+  const LaminateData cold = failed(s, {0.0, 90.0, 90.0, 0.0}, 0.25, -100.0);
+  const LaminateData plain = failed(s, {0.0, 90.0, 90.0, 0.0}, 0.25);
   EXPECT_NE(cold.fpfStrength[kMaxStress][kXTension], plain.fpfStrength[kMaxStress][kXTension]);
 }
 
 TEST(FirstPlyFailure, SkippedWhenAStrengthIsZero) {
-  MaterialSpec weak = strongPly();
+  MaterialSpec weak = test::testPly();
   weak.S = 0.0;
   LaminateData d = makeStack(weak, {0.0}, 0.5);
   d.fpfStrength[kTsaiWu][kXTension] = 123.0;

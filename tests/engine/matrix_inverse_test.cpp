@@ -8,97 +8,92 @@
 namespace vc {
 namespace {
 
-void fill(WorkMatrix& m, double v) {
+// A = fill everywhere, then diag on the first diagN diagonal entries.
+void setUp(WorkMatrix& m, double fill, int diagN, double diag) {
   for (auto& row : m)
-    for (double& x : row) x = v;
+    for (double& x : row) x = fill;
+  for (int i = 0; i < diagN; ++i) m[i][i] = diag;
 }
 
-TEST(MatrixInverse, ZeroMatrixIsSingularAtTheFirstColumn) {
-  WorkMatrix a, b;
-  fill(a, 0.0);
-  const InversionResult r = invertMatrix(6, a, b);
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.failedColumn, 0);
+TEST(MatrixInverse, SingularAndRefusedCases) {
+  struct Case {
+    const char* name;
+    int n;
+    double fill;
+    int diagN;
+    double diag;
+    int status;
+    int failedColumn;  // -1: not checked
+  };
+  const Case cases[] = {
+      {"zero matrix: first column", 6, 0.0, 0, 0.0, 1, 0},
+      // No pivot is near zero, but the running product reaches 3.2e-24.
+      {"small uniform diagonal: fifth pivot", 6, 0.0, 6, 2e-5, 1, 4},
+      {"order four of the same diagonal", 4, 0.0, 4, 2e-5, 0, -1},
+      {"order 0", 0, 1.0, 0, 0.0, 1, -1},
+      {"order 7", 7, 1.0, 0, 0.0, 1, -1},
+      {"order -1", -1, 1.0, 0, 0.0, 1, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WorkMatrix a, b;
+    setUp(a, c.fill, c.diagN, c.diag);
+    const InversionResult r = invertMatrix(c.n, a, b);
+    EXPECT_EQ(r.status, c.status);
+    if (c.failedColumn >= 0) {
+      EXPECT_EQ(r.failedColumn, c.failedColumn);
+    }
+    if (c.status == 0) {
+      EXPECT_DOUBLE_EQ(b[c.n - 1][c.n - 1], 1.0 / c.diag);
+    }
+  }
 }
 
-TEST(MatrixInverse, SmallUniformDiagonalIsSingularAtTheFifthPivot) {
-  // No pivot is near zero, but the running product reaches 3.2e-24.
-  WorkMatrix a, b;
-  fill(a, 0.0);
-  for (int i = 0; i < 6; ++i) a[i][i] = 2e-5;
-  const InversionResult r = invertMatrix(6, a, b);
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.failedColumn, 4);
-}
-
-TEST(MatrixInverse, SmallDiagonalOfOrderFourIsStillInvertible) {
-  WorkMatrix a, b;
-  fill(a, 0.0);
-  for (int i = 0; i < 4; ++i) a[i][i] = 2e-5;
-  const InversionResult r = invertMatrix(4, a, b);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_DOUBLE_EQ(b[0][0], 50000.0);
-  EXPECT_DOUBLE_EQ(b[3][3], 50000.0);
-}
-
-TEST(MatrixInverse, TwoByTwoByHand) {
-  WorkMatrix a, b;
-  a[0][0] = 4.0;
-  a[0][1] = 7.0;
-  a[1][0] = 2.0;
-  a[1][1] = 6.0;
-  ASSERT_EQ(invertMatrix(2, a, b).status, 0);
-  // det = 10; inverse = [0.6 -0.7; -0.2 0.4]
-  EXPECT_NEAR(b[0][0], 0.6, 1e-15);
-  EXPECT_NEAR(b[0][1], -0.7, 1e-15);
-  EXPECT_NEAR(b[1][0], -0.2, 1e-15);
-  EXPECT_NEAR(b[1][1], 0.4, 1e-15);
-}
-
-TEST(MatrixInverse, NeedsRowExchangeForAZeroLeadingEntry) {
-  WorkMatrix a, b;
-  fill(a, 0.0);
-  a[0][1] = 1.0;
-  a[1][0] = 1.0;
-  a[2][2] = 3.0;
-  ASSERT_EQ(invertMatrix(3, a, b).status, 0);
-  EXPECT_EQ(b[0][1], 1.0);
-  EXPECT_EQ(b[1][0], 1.0);
-  EXPECT_EQ(b[0][0], 0.0);
-  EXPECT_DOUBLE_EQ(b[2][2], 1.0 / 3.0);
+TEST(MatrixInverse, SmallMatricesByHand) {
+  struct Case {
+    const char* name;
+    int n;
+    double a[3][3];
+    double inverse[3][3];
+  };
+  const Case cases[] = {
+      // det = 10
+      {"2x2", 2, {{4, 7}, {2, 6}}, {{0.6, -0.7}, {-0.2, 0.4}}},
+      {"zero leading entry needs a row exchange", 3, {{0, 1, 0}, {1, 0, 0}, {0, 0, 3}},
+       {{0, 1, 0}, {1, 0, 0}, {0, 0, 1.0 / 3.0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WorkMatrix a, b;
+    for (int i = 0; i < c.n; ++i)
+      for (int j = 0; j < c.n; ++j) a[i][j] = c.a[i][j];
+    ASSERT_EQ(invertMatrix(c.n, a, b).status, 0);
+    for (int i = 0; i < c.n; ++i)
+      for (int j = 0; j < c.n; ++j) EXPECT_NEAR(b[i][j], c.inverse[i][j], 1e-15);
+  }
 }
 
 TEST(MatrixInverse, RandomWellConditionedMatrixTimesInverseIsIdentity) {
   std::mt19937 gen(12345);
   std::uniform_real_distribution<double> dist(-1.0, 1.0);
   for (int n = 1; n <= 6; ++n) {
+    SCOPED_TRACE(n);
     WorkMatrix a, work, b;
     for (int i = 0; i < n; ++i)
-      for (int j = 0; j < n; ++j) a[i][j] = dist(gen) + (i == j ? 8.0 : 0.0);
-    for (int i = 0; i < n; ++i)
-      for (int j = 0; j < n; ++j) work[i][j] = a[i][j];
-    ASSERT_EQ(invertMatrix(n, work, b).status, 0) << "order " << n;
+      for (int j = 0; j < n; ++j) work[i][j] = a[i][j] = dist(gen) + (i == j ? 8.0 : 0.0);
+    ASSERT_EQ(invertMatrix(n, work, b).status, 0);
     for (int i = 0; i < n; ++i)
       for (int j = 0; j < n; ++j) {
         double p = 0.0;
         for (int k = 0; k < n; ++k) p += a[i][k] * b[k][j];
-        EXPECT_NEAR(p, i == j ? 1.0 : 0.0, 1e-13) << "order " << n;
+        EXPECT_NEAR(p, i == j ? 1.0 : 0.0, 1e-13);
       }
   }
 }
 
-TEST(MatrixInverse, OrderOutsideOneToSixIsRefused) {
-  WorkMatrix a, b;
-  fill(a, 1.0);
-  EXPECT_EQ(invertMatrix(0, a, b).status, 1);
-  EXPECT_EQ(invertMatrix(7, a, b).status, 1);
-  EXPECT_EQ(invertMatrix(-1, a, b).status, 1);
-}
-
 TEST(MatrixInverse, NaNEntriesDoNotCrash) {
   WorkMatrix a, b;
-  fill(a, 0.0);
-  for (int i = 0; i < 6; ++i) a[i][i] = 1.0;
+  setUp(a, 0.0, 6, 1.0);
   a[2][3] = std::numeric_limits<double>::quiet_NaN();
   const InversionResult r = invertMatrix(6, a, b);
   EXPECT_TRUE(r.status == 0 || r.status == 1);

@@ -3,19 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "engine_fixtures.h"
-#include "engine_steps.h"
 
 namespace vc {
 namespace {
 
 using test::MaterialSpec;
+using test::testPly;
 using test::makeStack;
 using test::throughApparentProperties;
 
-const MaterialSpec kPly{140000.0, 10000.0, 5000.0, 0.3, 2.0e-6, 3.0e-5, 1.0e-4, 4.0e-3};
-
 TEST(PlyStrains, FreeThermalExpansionOfASinglePlyIsStressFree) {
-  LaminateData d = makeStack(kPly, {30.0}, 0.2);
+  LaminateData d = makeStack(testPly(), {30.0}, 0.2);
   d.thermalOn = true;
   d.deltaT = 100.0;
   ASSERT_TRUE(throughApparentProperties(d));
@@ -39,7 +37,7 @@ TEST(PlyStrains, FreeThermalExpansionOfASinglePlyIsStressFree) {
 }
 
 TEST(PlyStrains, GivenStrainsProduceTheFirstABDColumnAsLoad) {
-  LaminateData d = makeStack(kPly, {0.0, 45.0, 90.0}, 0.1);
+  LaminateData d = makeStack(testPly(), {0.0, 45.0, 90.0}, 0.1);
   d.mechanicalOn = true;
   d.forcesGiven = false;
   d.strainsGiven = true;
@@ -60,7 +58,7 @@ TEST(PlyStrains, GivenStrainsProduceTheFirstABDColumnAsLoad) {
 }
 
 TEST(PlyStrains, NinetyDegreePlyMapsLaminateStrainsToMaterialAxes) {
-  LaminateData d = makeStack(kPly, {90.0}, 0.1);
+  LaminateData d = makeStack(testPly(), {90.0}, 0.1);
   d.mechanicalOn = true;
   d.mechLoad[1] = 50.0;
   d.mechLoad[2] = -20.0;
@@ -79,7 +77,7 @@ TEST(PlyStrains, NinetyDegreePlyMapsLaminateStrainsToMaterialAxes) {
 TEST(PlyStrains, MechanicalLoadIsIgnoredWithoutItsFlagAfterPreparation) {
   // The page copy zeroes mechLoad when mechanicalOn is clear; with only a
   // temperature change the laminate expands freely even with strains chosen.
-  LaminateData d = makeStack(kPly, {0.0}, 0.1);
+  LaminateData d = makeStack(testPly(), {0.0}, 0.1);
   d.thermalOn = true;
   d.deltaT = 10.0;
   d.forcesGiven = false;
