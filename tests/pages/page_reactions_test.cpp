@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "pages/page_reactions.h"
 #include "support/capturing_messages.h"
@@ -10,9 +11,10 @@
 namespace vc {
 namespace {
 
+using Captions = std::vector<std::string>;
+
 TEST(MaterialCount, NumbersRowsAndEmptiesTheRest) {
   MaterialsPage p;
-  StrengthPage strength;
   test::CapturingMessages messages;
   p.combo_1 = "3";
   onMaterialCountSelected(p, messages);
@@ -28,20 +30,15 @@ TEST(MaterialCount, NumbersRowsAndEmptiesTheRest) {
   EXPECT_EQ(p.matgrid.cell(1, 4), "0.3");
   EXPECT_EQ(p.matgrid.currentRow, 1);
   EXPECT_TRUE(messages.messages.empty());
-  EXPECT_EQ(strength.grid_1.cell(1, 0), "");  // the Strength grid is not numbered
-}
 
-TEST(MaterialCount, AboveTenIsRefused) {
-  MaterialsPage p;
-  p.matgrid.setCell(0, 1, "1e6");
+  // Above ten is refused and the grid left as it was.
   p.combo_1 = "11";
-  test::CapturingMessages messages;
   onMaterialCountSelected(p, messages);
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0].caption, "Violation");
   EXPECT_EQ(messages.messages[0].text, "Materials limited to 10.  Try again.");
-  EXPECT_EQ(p.matgrid.cell(0, 1), "1e6");
-  EXPECT_EQ(p.matgrid.cell(1, 0), "");
+  EXPECT_EQ(p.matgrid.cell(1, 4), "0.3");
+  EXPECT_EQ(p.matgrid.cell(2, 0), "");
 }
 
 TEST(LayerCount, SymmetricShowsTheLowerHalf) {
@@ -54,9 +51,8 @@ TEST(LayerCount, SymmetricShowsTheLowerHalf) {
   EXPECT_TRUE(messages.messages.empty());
   EXPECT_EQ(p.grid_1.cell(3, 0), "4");
   EXPECT_EQ(p.grid_1.cell(3, 2), "45");
-  for (int r = 4; r < 100; ++r) {
+  for (int r = 4; r < 100; ++r)
     for (int c = 0; c < 4; ++c) EXPECT_EQ(p.grid_1.cell(r, c), "");
-  }
   // Clearing the option numbers the full count again, the upper rows empty.
   p.checkbox_1.checked = false;
   onLayerCountChanged(p, messages);
@@ -64,44 +60,47 @@ TEST(LayerCount, SymmetricShowsTheLowerHalf) {
   EXPECT_EQ(p.grid_1.cell(7, 2), "");
 }
 
-TEST(LayerCount, OddCountWithSymmetricOption) {
-  LayupPage p;
-  p.checkbox_1.checked = true;
-  p.textb_1.text = "7";
-  test::CapturingMessages messages;
-  onLayerCountChanged(p, messages);
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].caption, "Not an even number");
-  EXPECT_EQ(messages.messages[0].text,
-            "For symmetry option, the number of layers must be an even number.");
-  EXPECT_FALSE(p.checkbox_1.checked);
-  EXPECT_EQ(p.grid_1.cell(6, 0), "7");
-  EXPECT_EQ(p.grid_1.cell(7, 0), "");
-}
-
-TEST(LayerCount, AboveOneHundred) {
-  LayupPage p;
-  p.grid_1.setCell(0, 0, "1");
-  p.grid_1.setCell(50, 3, "0.005");
-  p.textb_1.text = "150";
-  test::CapturingMessages messages;
-  onLayerCountChanged(p, messages);
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].caption, "Error");
-  EXPECT_EQ(messages.messages[0].text, "Layers limited to 100 total.  Reduce number of layers.");
-  EXPECT_EQ(p.textb_1.text, "");
-  EXPECT_EQ(p.grid_1.cell(0, 0), "");
-  EXPECT_EQ(p.grid_1.cell(50, 3), "");
-}
-
-TEST(LayerCount, OddAndAboveOneHundredShowsBothMessages) {
-  LayupPage p;
-  p.checkbox_1.checked = true;
-  p.textb_1.text = "101";
-  test::CapturingMessages messages;
-  onLayerCountChanged(p, messages);
-  EXPECT_EQ(messages.captions(), (std::vector<std::string>{"Not an even number", "Error"}));
-  EXPECT_EQ(p.grid_1.cell(0, 0), "");
+// Refused or odd counts: the messages in order, word for word, and what is
+// left on the page.
+TEST(LayerCount, OddOrAboveOneHundred) {
+  const char* const kOdd = "For symmetry option, the number of layers must be an even number.";
+  const char* const kTooMany = "Layers limited to 100 total.  Reduce number of layers.";
+  struct Case {
+    const char* count;
+    bool symmetric;
+    Captions captions;
+    std::vector<std::string> texts;
+    const char* countLeft;
+    const char* lastNumbered;  // "": grid emptied
+  };
+  const Case cases[] = {
+      {"7", true, {"Not an even number"}, {kOdd}, "7", "7"},
+      {"150", false, {"Error"}, {kTooMany}, "", ""},
+      {"101", true, {"Not an even number", "Error"}, {kOdd, kTooMany}, "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.count);
+    LayupPage p;
+    p.grid_1.setCell(0, 1, "1");
+    p.grid_1.setCell(50, 3, "0.005");
+    p.checkbox_1.checked = c.symmetric;
+    p.textb_1.text = c.count;
+    test::CapturingMessages messages;
+    onLayerCountChanged(p, messages);
+    EXPECT_EQ(messages.captions(), c.captions);
+    for (std::size_t i = 0; i < messages.messages.size() && i < c.texts.size(); ++i)
+      EXPECT_EQ(messages.messages[i].text, c.texts[i]);
+    EXPECT_FALSE(p.checkbox_1.checked);
+    EXPECT_EQ(p.textb_1.text, c.countLeft);
+    EXPECT_EQ(p.grid_1.cell(50, 3), "");
+    if (*c.lastNumbered) {
+      EXPECT_EQ(p.grid_1.cell(6, 0), c.lastNumbered);
+      EXPECT_EQ(p.grid_1.cell(7, 0), "");
+    } else {
+      EXPECT_EQ(p.grid_1.cell(0, 0), "");
+      EXPECT_EQ(p.grid_1.cell(0, 1), "");
+    }
+  }
 }
 
 TEST(LayerCount, EmptyOrZeroChangesNothingNegativeEmptiesAll) {
@@ -120,14 +119,21 @@ TEST(LayerCount, EmptyOrZeroChangesNothingNegativeEmptiesAll) {
   EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST(LoadsReactions, MechanicalBoxEnablesButtonsAndGrid) {
+// Each load box enables its own controls and leaves their text alone.
+TEST(LoadsReactions, EachBoxEnablesItsControls) {
   LoadsPage l;
-  l.checkbox_1.checked = true;
-  onMechanicalLoadClicked(l);
-  EXPECT_TRUE(l.optb_1.enabled && l.optb_2.enabled && l.grid_1.enabled);
-  l.checkbox_1.checked = false;
-  onMechanicalLoadClicked(l);
-  EXPECT_FALSE(l.optb_1.enabled || l.optb_2.enabled || l.grid_1.enabled);
+  l.textb_1.text = "-150";
+  for (bool on : {true, false}) {
+    SCOPED_TRACE(on);
+    l.checkbox_1.checked = l.checkbox_2.checked = l.checkbox_3.checked = on;
+    onMechanicalLoadClicked(l);
+    onTemperatureLoadClicked(l);
+    onMoistureLoadClicked(l);
+    for (bool enabled : {l.optb_1.enabled, l.optb_2.enabled, l.grid_1.enabled, l.label_1.enabled,
+                         l.textb_1.enabled, l.label_2.enabled, l.textb_2.enabled, l.label_3.enabled})
+      EXPECT_EQ(enabled, on);
+    EXPECT_EQ(l.textb_1.text, "-150");
+  }
 }
 
 TEST(LoadsReactions, SwitchingTheKindRenamesAndEmptiesTheRow) {
@@ -151,24 +157,6 @@ TEST(LoadsReactions, SwitchingTheKindRenamesAndEmptiesTheRow) {
   l.grid_1.setCell(0, 2, "5");
   onForcesMomentsClicked(l);
   EXPECT_EQ(l.grid_1.cell(0, 2), "");
-}
-
-TEST(LoadsReactions, TemperatureAndMoistureKeepTheirTextWhenDisabled) {
-  LoadsPage l;
-  l.checkbox_2.checked = true;
-  onTemperatureLoadClicked(l);
-  EXPECT_TRUE(l.label_1.enabled && l.textb_1.enabled);
-  l.textb_1.text = "-150";
-  l.checkbox_2.checked = false;
-  onTemperatureLoadClicked(l);
-  EXPECT_FALSE(l.label_1.enabled || l.textb_1.enabled);
-  EXPECT_EQ(l.textb_1.text, "-150");
-  l.checkbox_3.checked = true;
-  onMoistureLoadClicked(l);
-  EXPECT_TRUE(l.label_2.enabled && l.textb_2.enabled && l.label_3.enabled);
-  l.checkbox_3.checked = false;
-  onMoistureLoadClicked(l);
-  EXPECT_FALSE(l.label_2.enabled || l.textb_2.enabled || l.label_3.enabled);
 }
 
 }  // namespace

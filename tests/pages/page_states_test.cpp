@@ -8,39 +8,23 @@
 namespace vc {
 namespace {
 
-TEST(PageStart, GridsAndControlsAsTheyOpen) {
+// Grid shapes and headings are checked through the widgets in the forms
+// tests; here, the controls' starting states.
+TEST(PageStart, ControlsAsTheyOpen) {
   InputPages p;
-  EXPECT_TRUE(p.settings.checkbox_1.checked);
-  EXPECT_TRUE(p.settings.checkbox_2.checked);
+  EXPECT_TRUE(p.settings.checkbox_1.checked && p.settings.checkbox_2.checked);
   EXPECT_FALSE(p.settings.checkbox_7.checked);
   EXPECT_TRUE(p.settings.optb_1.selected);
-
   EXPECT_EQ(p.materials.combo_1, "1");
-  EXPECT_EQ(p.materials.matgrid.rowCount(), 10);
-  EXPECT_EQ(p.materials.matgrid.columnCount(), 10);
-  EXPECT_EQ(p.materials.matgrid.cell(0, 0), "1");
-  EXPECT_EQ(p.materials.matgrid.cell(1, 0), "");
-  EXPECT_EQ(p.materials.matgrid.heading(9), "Material Description");
   EXPECT_EQ(p.strength.grid_1.cell(0, 0), "1");
-  EXPECT_EQ(p.strength.grid_1.heading(2), "Xc (-)");
-  EXPECT_EQ(p.layup.grid_1.rowCount(), 100);
-  EXPECT_EQ(p.layup.grid_1.heading(2), "Ply Angle");
   EXPECT_EQ(p.layup.grid_1.cell(0, 0), "");
   EXPECT_EQ(p.layup.textb_1.text, "");
-
   const LoadsPage& l = p.loads;
-  EXPECT_EQ(l.grid_1.rowCount(), 1);
   EXPECT_EQ(l.grid_1.heading(0), "NX");
-  EXPECT_EQ(l.grid_1.heading(5), "MXY");
-  EXPECT_FALSE(l.checkbox_1.checked);
   EXPECT_TRUE(l.optb_1.selected);
-  EXPECT_FALSE(l.optb_1.enabled);
-  EXPECT_FALSE(l.optb_2.enabled);
-  EXPECT_FALSE(l.grid_1.enabled);
-  EXPECT_FALSE(l.label_1.enabled);
-  EXPECT_FALSE(l.textb_1.enabled);
-  EXPECT_FALSE(l.textb_2.enabled);
-  EXPECT_FALSE(l.label_3.enabled);
+  for (bool on : {l.checkbox_1.checked, l.optb_1.enabled, l.optb_2.enabled, l.grid_1.enabled,
+                  l.label_1.enabled, l.textb_1.enabled, l.textb_2.enabled, l.label_3.enabled})
+    EXPECT_FALSE(on);
 }
 
 TEST(TextGridCells, OutsideTheGridReadsEmptyAndIgnoresWrites) {
@@ -67,17 +51,14 @@ TEST(Clearing, VisibleSettingsClearsAllSevenBoxesAllFormsKeepsTwo) {
   clearSettingsPage(visible, true);
   clearSettingsPage(all, false);
   for (const SettingsPage* s : {&visible, &all}) {
-    EXPECT_FALSE(s->checkbox_3.checked);
-    EXPECT_FALSE(s->checkbox_4.checked);
-    EXPECT_FALSE(s->checkbox_5.checked);
-    EXPECT_FALSE(s->checkbox_6.checked);
-    EXPECT_FALSE(s->checkbox_7.checked);
+    SCOPED_TRACE(s == &all ? "all forms" : "visible page");
+    for (bool on : {s->checkbox_3.checked, s->checkbox_4.checked, s->checkbox_5.checked,
+                    s->checkbox_6.checked, s->checkbox_7.checked})
+      EXPECT_FALSE(on);
     EXPECT_TRUE(s->optb_2.selected);  // the strain buttons stay
+    EXPECT_EQ(s->checkbox_1.checked, s == &all);
+    EXPECT_EQ(s->checkbox_2.checked, s == &all);
   }
-  EXPECT_FALSE(visible.checkbox_1.checked);
-  EXPECT_FALSE(visible.checkbox_2.checked);
-  EXPECT_TRUE(all.checkbox_1.checked);
-  EXPECT_TRUE(all.checkbox_2.checked);
 }
 
 TEST(Clearing, MaterialsStrengthAndLayup) {
@@ -116,21 +97,15 @@ TEST(Clearing, LoadsPageBackToForcesWithZeroBoxes) {
   l.textb_1 = {"-280", true};
   l.textb_2 = {"1.5", true};
   clearLoadsPage(l);
-  EXPECT_FALSE(l.checkbox_1.checked);
   EXPECT_TRUE(l.optb_1.selected);
-  EXPECT_FALSE(l.optb_2.selected);
-  EXPECT_FALSE(l.optb_1.enabled);
-  EXPECT_FALSE(l.optb_2.enabled);
+  for (bool on : {l.checkbox_1.checked, l.checkbox_2.checked, l.checkbox_3.checked,
+                  l.optb_2.selected, l.optb_1.enabled, l.optb_2.enabled, l.textb_1.enabled,
+                  l.label_1.enabled, l.textb_2.enabled, l.label_3.enabled})
+    EXPECT_FALSE(on);
   EXPECT_EQ(l.grid_1.cell(0, 3), "");
   EXPECT_EQ(l.grid_1.heading(0), "NX");
-  EXPECT_FALSE(l.checkbox_2.checked);
-  EXPECT_EQ(l.textb_1.text, "0");
-  EXPECT_FALSE(l.textb_1.enabled);
-  EXPECT_FALSE(l.label_1.enabled);
-  EXPECT_FALSE(l.checkbox_3.checked);
+  EXPECT_EQ(l.textb_1.text, "0");  // zero, where the layer count clears to empty
   EXPECT_EQ(l.textb_2.text, "0");
-  EXPECT_FALSE(l.textb_2.enabled);
-  EXPECT_FALSE(l.label_3.enabled);
 }
 
 TEST(Clearing, AllFormsClearsEveryPage) {

@@ -55,10 +55,13 @@ TEST(CopyPagesToData, MaterialsStrengthsAndLayers) {
   EXPECT_FALSE(d.showTotalStrains);
 }
 
+// Cells are read as far as they hold a number, MatID whole, and a long
+// description is cut to fit the record.
 TEST(CopyPagesToData, CellTextRules) {
   Fixture f;
   f.pages.materials.matgrid.setCell(0, 1, "1.5e6psi");
   f.pages.materials.matgrid.setCell(0, 2, "stiff");
+  f.pages.materials.matgrid.setCell(0, 9, std::string(300, 'd'));
   f.pages.strength.grid_1.setCell(0, 2, "0");
   f.pages.layup.grid_1.setCell(0, 1, "");
   f.pages.layup.grid_1.setCell(1, 1, "2.9");
@@ -68,6 +71,7 @@ TEST(CopyPagesToData, CellTextRules) {
   EXPECT_DOUBLE_EQ(f.data->Xc[1], 0.0);
   EXPECT_EQ(f.data->MatID[1], 0);
   EXPECT_EQ(f.data->MatID[2], 2);
+  EXPECT_EQ(std::strlen(f.data->description[1]), 255u);
 }
 
 TEST(CopyPagesToData, SymmetricStackIsMirrored) {
@@ -85,24 +89,15 @@ TEST(CopyPagesToData, SymmetricStackIsMirrored) {
 }
 
 TEST(CopyPagesToData, CountsAreKeptWithinTheRecord) {
-  Fixture f;
-  f.pages.materials.combo_1 = "12";
-  f.pages.layup.textb_1.text = "150";
-  f.copy();
-  EXPECT_EQ(f.data->numMaterials, 10);
-  EXPECT_EQ(f.data->numLayers, 100);
-  f.pages.materials.combo_1 = "0";
-  f.pages.layup.textb_1.text = "-3";
-  f.copy();
-  EXPECT_EQ(f.data->numMaterials, 1);
-  EXPECT_EQ(f.data->numLayers, 0);
-}
-
-TEST(CopyPagesToData, LongDescriptionIsCut) {
-  Fixture f;
-  f.pages.materials.matgrid.setCell(0, 9, std::string(300, 'd'));
-  f.copy();
-  EXPECT_EQ(std::strlen(f.data->description[1]), 255u);
+  const char* const counts[][4] = {{"12", "150", "10", "100"}, {"0", "-3", "1", "0"}};
+  for (const auto& c : counts) {
+    Fixture f;
+    f.pages.materials.combo_1 = c[0];
+    f.pages.layup.textb_1.text = c[1];
+    f.copy();
+    EXPECT_EQ(f.data->numMaterials, std::stoi(c[2])) << c[0];
+    EXPECT_EQ(f.data->numLayers, std::stoi(c[3])) << c[1];
+  }
 }
 
 TEST(CopyPagesToData, LoadsFollowTheirBoxes) {
@@ -170,52 +165,63 @@ TEST(ShowDataOnPages, MaterialsStrengthsAndLayers) {
   EXPECT_DOUBLE_EQ(readPageReal(p.layup.grid_1.cell(2, 3)), 0.0075);
 }
 
-TEST(ShowDataOnPages, ForcesWithZeroTemperatureAndMoisture) {
-  InputPages p;
-  showDataOnPages(*fileData(1), p);
-  const LoadsPage& l = p.loads;
-  EXPECT_TRUE(l.checkbox_1.checked);
-  EXPECT_TRUE(l.optb_1.selected && l.optb_1.enabled && l.grid_1.enabled);
-  EXPECT_EQ(l.grid_1.heading(0), "NX");
-  EXPECT_DOUBLE_EQ(readPageReal(l.grid_1.cell(0, 0)), 1000);
-  EXPECT_EQ(l.grid_1.cell(0, 1), "0");
-  EXPECT_FALSE(l.checkbox_2.checked);
-  EXPECT_FALSE(l.textb_1.enabled);
-  EXPECT_FALSE(l.checkbox_3.checked);
-  EXPECT_FALSE(l.label_3.enabled);
+// The file's load kind chooses the buttons and headings; temperature and
+// moisture are switched on when the file holds them (moisture in percent).
+TEST(ShowDataOnPages, LoadKindRules) {
+  struct Case {
+    int kind;
+    double deltaT, moisture;
+    bool mechanical, strains;
+    const char* heading;
+    const char* firstCell;
+    const char* temperatureText;  // nullptr: box clear
+    const char* moistureText;
+  };
+  const Case cases[] = {
+      {1, 0, 0, true, false, "NX", "1000", nullptr, nullptr},
+      {2, -280, 0.005, true, true, "eX", "0.002", "-280", "0.5"},
+      // Kind 0 switches on only the loads the file holds.
+      {0, 50, 0, false, false, "NX", nullptr, "50", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    InputPages p;
+    p.loads.checkbox_1.checked = true;
+    auto d = fileData(c.kind);
+    d->deltaT = c.deltaT;
+    d->moistureGain = c.moisture;
+    showDataOnPages(*d, p);
+    const LoadsPage& l = p.loads;
+    EXPECT_EQ(l.checkbox_1.checked, c.mechanical);
+    EXPECT_EQ(l.grid_1.enabled, c.mechanical);
+    EXPECT_EQ(l.optb_1.enabled, c.mechanical);
+    EXPECT_EQ(l.optb_2.selected, c.strains);
+    EXPECT_EQ(l.optb_1.selected, !c.strains);
+    EXPECT_EQ(l.grid_1.heading(0), c.heading);
+    if (c.mechanical) {
+      EXPECT_DOUBLE_EQ(readPageReal(l.grid_1.cell(0, 0)), readPageReal(c.firstCell));
+      EXPECT_EQ(l.grid_1.cell(0, 1), "0");
+    }
+    EXPECT_EQ(l.checkbox_2.checked, c.temperatureText != nullptr);
+    EXPECT_EQ(l.textb_1.enabled, c.temperatureText != nullptr);
+    if (c.temperatureText) {
+      EXPECT_EQ(l.textb_1.text, c.temperatureText);
+    }
+    EXPECT_EQ(l.checkbox_3.checked, c.moistureText != nullptr);
+    EXPECT_EQ(l.textb_2.enabled, c.moistureText != nullptr);
+    EXPECT_EQ(l.label_3.enabled, c.moistureText != nullptr);
+    if (c.moistureText) {
+      EXPECT_DOUBLE_EQ(readPageReal(l.textb_2.text), readPageReal(c.moistureText));
+    }
+  }
 }
 
-TEST(ShowDataOnPages, StrainsWithTemperatureAndMoisture) {
+// Kind 0 with a temperature change: a run from the pages applies it.
+TEST(ShowDataOnPages, KindZeroTemperatureReachesTheRun) {
   InputPages p;
-  auto d = fileData(2);
-  d->deltaT = -280;
-  d->moistureGain = 0.005;
-  showDataOnPages(*d, p);
-  const LoadsPage& l = p.loads;
-  EXPECT_TRUE(l.optb_2.selected);
-  EXPECT_FALSE(l.optb_1.selected);
-  EXPECT_EQ(l.grid_1.heading(0), "eX");
-  EXPECT_DOUBLE_EQ(readPageReal(l.grid_1.cell(0, 0)), 0.002);
-  EXPECT_TRUE(l.checkbox_2.checked && l.textb_1.enabled);
-  EXPECT_DOUBLE_EQ(readPageReal(l.textb_1.text), -280);
-  EXPECT_TRUE(l.checkbox_3.checked && l.textb_2.enabled);
-  EXPECT_DOUBLE_EQ(readPageReal(l.textb_2.text), 0.5);
-}
-
-TEST(ShowDataOnPages, KindZeroSwitchesOnTheLoadsItHolds) {
-  InputPages p;
-  p.loads.checkbox_1.checked = true;
   auto d = fileData(0);
   d->deltaT = 50;
   showDataOnPages(*d, p);
-  const LoadsPage& l = p.loads;
-  EXPECT_FALSE(l.checkbox_1.checked);
-  EXPECT_FALSE(l.grid_1.enabled);
-  EXPECT_TRUE(l.checkbox_2.checked);
-  EXPECT_TRUE(l.textb_1.enabled);
-  EXPECT_EQ(l.textb_1.text, "50");
-  EXPECT_FALSE(l.checkbox_3.checked);  // no moisture in the file
-  // A run then applies the temperature change.
   auto run = std::make_unique<LaminateData>();
   p.layup.textb_1.text = "0";
   copyPagesToData(p, *run);
