@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "datafile/data_file.h"
+#include "engine/angle_units.h"
 #include "format/numfmt.h"
 
 namespace vc {
@@ -452,8 +453,6 @@ class Reader {
   Scanner scan_;
   std::string error_;
 };
-
-double radiansFromDegrees(double degrees) { return (degrees * kPi) / 180.0; }
 
 void store(const FileValues& v, LaminateData& data, SettingsPage& settings) {
   data.numMaterials = v.numMaterials;

@@ -13,16 +13,14 @@
 #include <system_error>
 
 #include "datafile/data_file.h"
+#include "engine/angle_units.h"
+#include "engine/engine_bounds.h"
 #include "format/numfmt.h"
 #include "pages/page_transfer.h"
 
 namespace vc {
 
 namespace {
-
-int clampInt(int value, int low, int high) {
-  return value < low ? low : (value > high ? high : value);
-}
 
 // A description is written on its material's line: a line break inside it
 // would split the file, so any is written as a blank.
@@ -98,8 +96,8 @@ std::string replaceFile(const std::string& path, const std::string& text) {
 
 std::string formatDataFile(const LaminateData& d, const SettingsPage& settings) {
   std::string out;
-  const int nm = clampInt(d.numMaterials, 0, kMaxMaterials);
-  const int nl = clampInt(d.numLayers, 0, kMaxLayers);
+  const int nm = materialLoopCount(d);
+  const int nl = layerLoopCount(d);
 
   out += "$ Number of Materials\r\n";
   appendf(out, "%-3d\r\n", d.numMaterials);
@@ -114,7 +112,7 @@ std::string formatDataFile(const LaminateData& d, const SettingsPage& settings) 
   appendf(out, "%-3d\r\n", d.numLayers);
   out += "$ Layer #, Material #, Angle, Thickness\r\n";
   for (int k = 1; k <= nl; ++k) {
-    appendf(out, "%-3d %2d %6.1f %11.3e\r\n", k, d.MatID[k], (d.angle[k] * 180.0) / kPi,
+    appendf(out, "%-3d %2d %6.1f %11.3e\r\n", k, d.MatID[k], degreesFromRadians(d.angle[k]),
             d.thickness[k]);
   }
 

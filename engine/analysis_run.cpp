@@ -23,7 +23,7 @@ RunOutcome stopAt(int page) {
 
 void plyResults(LaminateData& d) {
   if (!(d.showLoadVectors || d.showPlyStresses || d.showFailure)) return;
-  if (d.mechanicalOn || d.thermalOn || d.moistureOn) {
+  if (someLoadApplied(d)) {
     runStrainStep(d);
     if (d.showFailure) runFailureStep(d);
   } else {

@@ -1,4 +1,5 @@
 #include "engine/input_preparation.h"
+#include "engine/angle_units.h"
 
 #include "engine/engine_bounds.h"
 
@@ -37,7 +38,7 @@ void prepareCopiedInputs(LaminateData& d) {
   prepareStrengths(d);
   if (d.symmetric) mirrorUpperHalf(d);
   const int n = layerLoopCount(d);
-  for (int k = 1; k <= n; ++k) d.angle[k] = (d.angle[k] * kPi) / 180.0;
+  for (int k = 1; k <= n; ++k) d.angle[k] = radiansFromDegrees(d.angle[k]);
   double h = 0.0;
   for (int k = 1; k <= n; ++k) h += d.thickness[k];
   d.totalThickness = h;

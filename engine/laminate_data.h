@@ -170,4 +170,9 @@ struct LaminateData {
   std::int32_t ddRepeat = 0;
 };
 
+// A mechanical, thermal or moisture load is switched on.
+inline bool someLoadApplied(const LaminateData& d) {
+  return d.mechanicalOn || d.thermalOn || d.moistureOn;
+}
+
 }  // namespace vc

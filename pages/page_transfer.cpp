@@ -1,4 +1,6 @@
 #include "pages/page_transfer.h"
+#include "engine/angle_units.h"
+#include "engine/engine_bounds.h"
 
 #include <cstring>
 #include <string>
@@ -33,8 +35,6 @@ std::string descriptionText(const char (&slot)[kDescriptionSize]) {
 double cellReal(const TextGrid& grid, int row, int column) {
   return readPageReal(grid.cell(row, column));
 }
-
-double degreesFromRadians(double angle) { return (angle * 180.0) / kPi; }
 
 }  // namespace
 
@@ -105,8 +105,8 @@ void copyPagesToData(const InputPages& pages, LaminateData& data) {
 }
 
 void showDataOnPages(const LaminateData& data, InputPages& pages) {
-  const int nm = clampInt(data.numMaterials, 0, kMaxMaterials);
-  const int nl = clampInt(data.numLayers, 0, kMaxLayers);
+  const int nm = materialLoopCount(data);
+  const int nl = layerLoopCount(data);
 
   MaterialsPage& materials = pages.materials;
   materials.combo_1 = std::to_string(data.numMaterials);

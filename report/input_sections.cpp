@@ -3,24 +3,11 @@
 #include <cstring>
 
 #include "format/numfmt.h"
+#include "engine/angle_units.h"
 #include "report/report_sections.h"
 
 namespace vc {
 namespace report {
-
-int materialCount(const LaminateData& d) {
-    if (d.numMaterials < 0) return 0;
-    return d.numMaterials > kMaxMaterials ? kMaxMaterials : d.numMaterials;
-}
-
-int layerCount(const LaminateData& d) {
-    if (d.numLayers < 0) return 0;
-    return d.numLayers > kMaxLayers ? kMaxLayers : d.numLayers;
-}
-
-bool someLoadApplied(const LaminateData& d) {
-    return d.mechanicalOn || d.thermalOn || d.moistureOn;
-}
 
 void appendBanner(std::string& out) {
     const std::string stars = " " + std::string(78, '*') + "\r\n";
@@ -33,7 +20,7 @@ void appendBanner(std::string& out) {
 }
 
 void appendMaterialList(const LaminateData& d, std::string& out) {
-    for (int m = 1; m <= materialCount(d); ++m) {
+    for (int m = 1; m <= materialLoopCount(d); ++m) {
         // The description field is a fixed array; never read past its end.
         std::string description(d.description[m], strnlen(d.description[m], kDescriptionSize));
         if (description.empty()) description = "(no material description given)";
@@ -45,22 +32,22 @@ void appendMaterialList(const LaminateData& d, std::string& out) {
 void appendEngineeringProperties(const LaminateData& d, std::string& out) {
     out += " Engineering Properties\r\n **********************\r\n\r\n"
            " Matl         E1          E2         G12        v12\r\n\r\n";
-    for (int m = 1; m <= materialCount(d); ++m)
+    for (int m = 1; m <= materialLoopCount(d); ++m)
         appendf(out, "%4d    %12.3e%12.3e%12.3e%8.3f\r\n", m, d.E1[m], d.E2[m], d.G12[m], d.v12[m]);
 }
 
 void appendExpansionProperties(const LaminateData& d, std::string& out) {
     out += "\r\n\r\n\r\n Thermal and Moisture Properties\r\n *******************************\r\n\r\n"
            " Matl        CTE1        CTE2        CME1        CME2\r\n\r\n";
-    for (int m = 1; m <= materialCount(d); ++m)
+    for (int m = 1; m <= materialLoopCount(d); ++m)
         appendf(out, "%4d    %12.3e%12.3e%12.3e%12.3e\r\n", m, d.CTE1[m], d.CTE2[m], d.CME1[m], d.CME2[m]);
 }
 
 void appendStackingSequence(const LaminateData& d, std::string& out) {
     out += "\r\n\r\n\r\n Stacking Sequence\r\n *****************\r\n\r\n"
            "  Layer    Matl     Ply Angle     Ply Thickness\r\n\r\n";
-    for (int k = 1; k <= layerCount(d); ++k) {
-        const double degrees = d.angle[k] * 180.0 / kPi;
+    for (int k = 1; k <= layerLoopCount(d); ++k) {
+        const double degrees = degreesFromRadians(d.angle[k]);
         appendf(out, " %4d     %4d    %9.1f        %9.3e\r\n", k, d.MatID[k], degrees, d.thickness[k]);
     }
     out += "                                   ----------\r\n";

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "format/numfmt.h"
+#include "engine/first_ply_failure.h"
 #include "report/report_sections.h"
 
 namespace vc {
@@ -13,14 +14,6 @@ namespace {
 
 void appendRow6(const Vec6& v, std::string& out) {
     appendf(out, "%12.3e%12.3e%12.3e%12.3e%12.3e%12.3e\r\n", v[1], v[2], v[3], v[4], v[5], v[6]);
-}
-
-// The first-ply-failure table needs every strength; one zero strength makes
-// the failure loads meaningless, so the table is left out.
-bool allStrengthsGiven(const LaminateData& d) {
-    for (int m = 1; m <= materialCount(d); ++m)
-        if (d.Xt[m] == 0.0 || d.Xc[m] == 0.0 || d.Yt[m] == 0.0 || d.Yc[m] == 0.0 || d.S[m] == 0.0) return false;
-    return true;
 }
 
 // An angle brought to whole degrees from its one-decimal text, so that the
@@ -64,7 +57,7 @@ void appendApparentProperties(const LaminateData& d, std::string& out) {
            "     CTEX        CTEY        CTEXY       CMEX        CMEY        CMEXY\r\n\r\n";
     appendf(out, "%12.3e%12.3e%12.3e%12.3e%12.3e%12.3e\r\n", d.CTEX, d.CTEY, d.CTEXY, d.CMEX, d.CMEY, d.CMEXY);
 
-    if (!allStrengthsGiven(d)) return;
+    if (!allStrengthsNonZero(d)) return;  // the table was not computed
     out += "\r\n\r\n\r\n Apparent Laminate Strength for First Ply Failure\r\n"
            " Under Unidirectional Loading: +/-NX, +/-NY, NXY\r\n"
            " ************************************************\r\n\r\n"

@@ -25,18 +25,12 @@ void appendMatrix6(const Mat6& a, std::string& out) {
     }
 }
 
-// Material of a layer, or 0 (an unused slot) when the number is out of range.
-int layerMaterial(const LaminateData& d, int k) {
-    const int m = d.MatID[k];
-    return (m >= 1 && m <= kMaxMaterials) ? m : 0;
-}
-
 }  // namespace
 
 void appendLayerMatrices(const LaminateData& d, std::string& out) {
     out += "\r\n\r\n\r\n Layer Stiffness and Compliance Matrices\r\n ***************************************";
-    for (int k = 1; k <= layerCount(d); ++k) {
-        const int m = layerMaterial(d, k);
+    for (int k = 1; k <= layerLoopCount(d); ++k) {
+        const int m = safeMaterialIndex(d, k);
         appendf(out, "%s%3d%s", "\r\n\r\n\r\n Layer....", k,
                 "\r\n ------------\r\n\r\n                 Q Matrix                              Q-Bar Matrix\r\n\r\n");
         appendMatrixPair(d.Q[m], d.QBar[k], out);

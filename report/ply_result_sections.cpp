@@ -20,7 +20,7 @@ const Surface kPlyBlockSurfaces[3] = {kLower, kUpper, kMid};
 
 void appendFactorRows(const LaminateData& d, const double (*factors)[kCriterionCount], const double* minima,
                       std::string& out) {
-    for (int k = 1; k <= layerCount(d); ++k) {
+    for (int k = 1; k <= layerLoopCount(d); ++k) {
         const double* f = factors[k];
         appendf(out, "%4d %9.2f%9.2f%9.2f%9.2f%9.2f\r\n", k, f[kMaxStress], f[kMaxStrain], f[kTsaiHill], f[kHoffman],
                 f[kTsaiWu]);
@@ -50,7 +50,7 @@ void appendPlyStresses(const LaminateData& d, std::string& out) {
         out += materialAxes ? " Layer     Eps-1       Eps-2      Gam-12       Sig-1       Sig-2      Sig-12"
                             : " Layer     Eps-X       Eps-Y      Gam-XY       Sig-X       Sig-Y      Sig-XY";
         out += "\r\n\r\n";
-        for (int k = 1; k <= layerCount(d); ++k) {
+        for (int k = 1; k <= layerLoopCount(d); ++k) {
             const SurfaceResults& r = d.ply[k][surface];
             const double* strain = materialAxes ? (total ? r.strain12 : r.effStrain12)
                                                 : (total ? r.strainXY : r.effStrainXY);
@@ -64,7 +64,7 @@ void appendPlyStresses(const LaminateData& d, std::string& out) {
 void appendFailureAnalysis(const LaminateData& d, std::string& out) {
     out += "\r\n\r\n\r\n Material Strengths\r\n ******************\r\n\r\n"
            " Matl       Xt          Xc          Yt          Yc          S\r\n\r\n";
-    for (int m = 1; m <= materialCount(d); ++m)
+    for (int m = 1; m <= materialLoopCount(d); ++m)
         appendf(out, "%4d  %12.3e%12.3e%12.3e%12.3e%12.3e\r\n", m, d.Xt[m], d.Xc[m], d.Yt[m], d.Yc[m], d.S[m]);
 
     out += "\r\n\r\n\r\n Load Vector Scale Factors for Ply Failure\r\n  (For Applied (+) and Reversed (-) Loads)\r\n"

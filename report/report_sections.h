@@ -4,16 +4,12 @@
 
 #include <string>
 
+#include "engine/engine_bounds.h"
 #include "engine/laminate_data.h"
 
 namespace vc {
 namespace report {
 
-// Loop bounds that stay inside the record's arrays whatever the counts hold.
-int materialCount(const LaminateData& d);
-int layerCount(const LaminateData& d);
-// True when a mechanical, thermal or moisture load is switched on.
-bool someLoadApplied(const LaminateData& d);
 
 // The problem as given: banner, materials, stacking sequence and loads.
 void appendBanner(std::string& out);

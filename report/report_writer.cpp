@@ -27,7 +27,7 @@ void writeReport(const LaminateData& data, std::string& text) {
     if (data.showApparent) report::appendApparentProperties(data, text);
     if (data.doubleDouble) report::appendDoubleDouble(data, text);
 
-    const bool loaded = report::someLoadApplied(data);
+    const bool loaded = someLoadApplied(data);
     if (data.showLoadVectors && loaded) report::appendLoadVectors(data, text);
     if (data.showPlyStresses && loaded) report::appendPlyStresses(data, text);
     if (data.showFailure && loaded) report::appendFailureAnalysis(data, text);
