@@ -1,4 +1,5 @@
 #include "forms/main_window.h"
+#include "pages/window_rules.h"
 
 #include <iterator>
 
@@ -38,14 +39,6 @@ namespace {
 // The report text is rebuilt in place at every run; reserving its full size
 // once keeps the runs from reallocating it.
 constexpr std::size_t kReportCapacity = 256000;
-
-const char* const kProgramTopic = "::html/vcla3rcn.htm";
-
-// Help topics of the pages, by tab index.
-const char* const kPageTopics[] = {"::html/vcla4dgz.htm", "::html/vcla52sz.htm",
-                                   "::html/vcla33oo.htm", "::html/vcla1xyo.htm",
-                                   "::html/vcla8h2r.htm", "::html/vcla3igj.htm",
-                                   "::html/vcla4gby.htm"};
 
 QAction* addCommand(QMenu* menu, int id, const char* caption) {
   QAction* action = menu->addAction(QString::fromUtf8(caption));
@@ -142,7 +135,7 @@ void Form1::buildMenus() {
 
   QMenu* helpMenu = bar->addMenu(QStringLiteral("&Help"));
   connect(addCommand(helpMenu, 1024, "&Program Description"), &QAction::triggered, this,
-          [this]() { showHelpTopic(QString::fromLatin1(kProgramTopic)); });
+          [this]() { showHelpTopic(QString::fromLatin1(kProgramHelpTopic)); });
   connect(addCommand(helpMenu, 1025, "Help &Topics"), &QAction::triggered, this,
           [this]() { help_->showIndex(QStringLiteral("Overview")); });
   connect(addCommand(helpMenu, 1026, "Help on &Visible Form"), &QAction::triggered, this,
@@ -158,7 +151,7 @@ void Form1::buildMenus() {
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setObjectName(QStringLiteral("help_key"));
   connect(f1, &QShortcut::activated, this,
-          [this]() { showHelpTopic(QString::fromLatin1(kProgramTopic)); });
+          [this]() { showHelpTopic(QString::fromLatin1(kProgramHelpTopic)); });
 }
 
 void Form1::buildControls() {
@@ -201,7 +194,7 @@ void Form1::buildControls() {
   connect(helpButton, &QPushButton::clicked, this, &Form1::showPageHelp);
   // The micromechanics page is no analysis input: Analyze rests there.
   connect(tabs_, &QTabWidget::currentChanged, this,
-          [this](int index) { analyze_->setEnabled(index != kMicromechanicsPage); });
+          [this](int index) { analyze_->setEnabled(analyzeEnabledOnPage(index)); });
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -253,10 +246,8 @@ QAction* Form1::menuCommand(int id) const {
 }
 
 void Form1::markVisiblePageInEditMenu() {
-  const int visible = currentPage();
-  for (int page = 0; page < 6; ++page) {
-    menuCommand(1009 + page)->setChecked(page == visible);
-  }
+  const int checked = editMenuCommandForPage(currentPage());
+  for (int id = 1009; id <= 1014; ++id) menuCommand(id)->setChecked(id == checked);
 }
 
 void Form1::refreshPages() {
@@ -303,9 +294,7 @@ void Form1::clearAllForms() {
 void Form1::showHelpTopic(const QString& topic) { help_->showTopic(topic); }
 
 void Form1::showPageHelp() {
-  const int page = currentPage();
-  const bool known = page >= 0 && page < static_cast<int>(std::size(kPageTopics));
-  showHelpTopic(QString::fromLatin1(known ? kPageTopics[page] : kProgramTopic));
+  showHelpTopic(QString::fromLatin1(helpTopicForPage(currentPage())));
 }
 
 void Form1::openDataFile() {

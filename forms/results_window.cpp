@@ -1,4 +1,5 @@
 #include "forms/results_window.h"
+#include "pages/window_rules.h"
 
 #include <algorithm>
 
@@ -86,7 +87,7 @@ Results::Results(const QString& reportText, HelpRequests* help, FileChooser* cho
   connect(cb_Save, &QPushButton::clicked, this, [this] { saveResults(); });
   connect(cb_Print, &QPushButton::clicked, this, [this] { printResults(); });
   connect(cb_Help, &QPushButton::clicked, this, [this] {
-    if (help_) help_->showTopic(QStringLiteral("::html/vcla6vz9.htm"));
+    if (help_) help_->showTopic(QString::fromLatin1(kResultsHelpTopic));
   });
 
   // Creation: the remembered folder, the fixed-pitch font, the text, and
