@@ -36,6 +36,27 @@ double cellReal(const TextGrid& grid, int row, int column) {
   return readPageReal(grid.cell(row, column));
 }
 
+// The per-material fields in the column order of the Materials grid
+// (columns 1 to 8) and of the Strength grid (columns 1 to 5).
+using MaterialField = double (LaminateData::*)[kMaxMaterials + 1];
+const MaterialField kPropertyColumns[] = {&LaminateData::E1,   &LaminateData::E2,  &LaminateData::G12,
+                                          &LaminateData::v12,  &LaminateData::CTE1, &LaminateData::CTE2,
+                                          &LaminateData::CME1, &LaminateData::CME2};
+const MaterialField kStrengthColumns[] = {&LaminateData::Xt, &LaminateData::Xc, &LaminateData::Yt,
+                                          &LaminateData::Yc, &LaminateData::S};
+
+template <std::size_t N>
+void copyMaterialRow(const TextGrid& grid, int m, const MaterialField (&columns)[N], LaminateData& data) {
+  for (std::size_t c = 0; c < N; ++c) (data.*columns[c])[m] = cellReal(grid, m - 1, static_cast<int>(c) + 1);
+}
+
+template <std::size_t N>
+void showMaterialRow(const LaminateData& data, int m, const MaterialField (&columns)[N], TextGrid& grid) {
+  grid.setCell(m - 1, 0, std::to_string(m));
+  for (std::size_t c = 0; c < N; ++c)
+    grid.setCell(m - 1, static_cast<int>(c) + 1, pageNumberText((data.*columns[c])[m]));
+}
+
 }  // namespace
 
 void copyPagesToData(const InputPages& pages, LaminateData& data) {
@@ -53,27 +74,10 @@ void copyPagesToData(const InputPages& pages, LaminateData& data) {
   data.numMaterials = clampInt(readPageInt(pages.materials.combo_1), 1, kMaxMaterials);
   const TextGrid& matgrid = pages.materials.matgrid;
   for (int m = 1; m <= data.numMaterials; ++m) {
-    const int r = m - 1;
-    data.E1[m] = cellReal(matgrid, r, 1);
-    data.E2[m] = cellReal(matgrid, r, 2);
-    data.G12[m] = cellReal(matgrid, r, 3);
-    data.v12[m] = cellReal(matgrid, r, 4);
-    data.CTE1[m] = cellReal(matgrid, r, 5);
-    data.CTE2[m] = cellReal(matgrid, r, 6);
-    data.CME1[m] = cellReal(matgrid, r, 7);
-    data.CME2[m] = cellReal(matgrid, r, 8);
-    copyDescription(matgrid.cell(r, 9), data.description[m]);
+    copyMaterialRow(matgrid, m, kPropertyColumns, data);
+    copyDescription(matgrid.cell(m - 1, 9), data.description[m]);
   }
-
-  const TextGrid& strengths = pages.strength.grid_1;
-  for (int m = 1; m <= data.numMaterials; ++m) {
-    const int r = m - 1;
-    data.Xt[m] = cellReal(strengths, r, 1);
-    data.Xc[m] = cellReal(strengths, r, 2);
-    data.Yt[m] = cellReal(strengths, r, 3);
-    data.Yc[m] = cellReal(strengths, r, 4);
-    data.S[m] = cellReal(strengths, r, 5);
-  }
+  for (int m = 1; m <= data.numMaterials; ++m) copyMaterialRow(pages.strength.grid_1, m, kStrengthColumns, data);
 
   const LayupPage& layup = pages.layup;
   data.numLayers = clampInt(readPageInt(layup.textb_1.text), 0, kMaxLayers);
@@ -111,30 +115,10 @@ void showDataOnPages(const LaminateData& data, InputPages& pages) {
   MaterialsPage& materials = pages.materials;
   materials.combo_1 = std::to_string(data.numMaterials);
   for (int m = 1; m <= nm; ++m) {
-    TextGrid& g = materials.matgrid;
-    const int r = m - 1;
-    g.setCell(r, 0, std::to_string(m));
-    g.setCell(r, 1, pageNumberText(data.E1[m]));
-    g.setCell(r, 2, pageNumberText(data.E2[m]));
-    g.setCell(r, 3, pageNumberText(data.G12[m]));
-    g.setCell(r, 4, pageNumberText(data.v12[m]));
-    g.setCell(r, 5, pageNumberText(data.CTE1[m]));
-    g.setCell(r, 6, pageNumberText(data.CTE2[m]));
-    g.setCell(r, 7, pageNumberText(data.CME1[m]));
-    g.setCell(r, 8, pageNumberText(data.CME2[m]));
-    g.setCell(r, 9, descriptionText(data.description[m]));
+    showMaterialRow(data, m, kPropertyColumns, materials.matgrid);
+    materials.matgrid.setCell(m - 1, 9, descriptionText(data.description[m]));
   }
-
-  for (int m = 1; m <= nm; ++m) {
-    TextGrid& g = pages.strength.grid_1;
-    const int r = m - 1;
-    g.setCell(r, 0, std::to_string(m));
-    g.setCell(r, 1, pageNumberText(data.Xt[m]));
-    g.setCell(r, 2, pageNumberText(data.Xc[m]));
-    g.setCell(r, 3, pageNumberText(data.Yt[m]));
-    g.setCell(r, 4, pageNumberText(data.Yc[m]));
-    g.setCell(r, 5, pageNumberText(data.S[m]));
-  }
+  for (int m = 1; m <= nm; ++m) showMaterialRow(data, m, kStrengthColumns, pages.strength.grid_1);
 
   LayupPage& layup = pages.layup;
   layup.checkbox_1.checked = false;  // the full stack is shown
