@@ -4,16 +4,12 @@
 // and then renamed over it, so a save that fails half-way (full disk, lost
 // folder) leaves the previous file as it was.
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <random>
 #include <string>
-#include <system_error>
 
 #include "datafile/data_file.h"
 #include "engine/angle_units.h"
+#include "fileio/atomic_save.h"
 #include "engine/engine_bounds.h"
 #include "format/numfmt.h"
 #include "pages/page_transfer.h"
@@ -48,48 +44,6 @@ void appendLoadBlock(std::string& out, const LaminateData& d) {
   for (int i = 1; i <= 6; ++i) appendf(out, "%11.3e ", values[i]);
   out += "\r\n$ Temperature Load, Moisture Load\r\n";
   appendf(out, "%10.3f %10.2f\r\n", d.deltaT, d.moistureGain * 100.0);
-}
-
-std::string errnoText(int code) { return std::strerror(code); }
-
-// Writes `text` to a new file beside `path` and renames it over `path`.
-// Returns an empty string or the reason of the failure.
-std::string replaceFile(const std::string& path, const std::string& text) {
-  namespace fs = std::filesystem;
-  std::random_device random;
-  std::string temporary;
-  std::FILE* file = nullptr;
-  int openError = 0;
-  for (int attempt = 0; attempt < 16 && !file; ++attempt) {
-    temporary = path + formatf(".%08x.tmp", static_cast<unsigned>(random()));
-    errno = 0;
-    file = std::fopen(temporary.c_str(), "wbx");  // never reuses an existing file
-    openError = errno;
-    if (!file && openError != EEXIST) break;
-  }
-  if (!file) return "cannot create a file in its folder (" + errnoText(openError) + ")";
-
-  errno = 0;
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                       std::fflush(file) == 0;
-  const int writeError = errno;
-  const bool closed = std::fclose(file) == 0;
-  std::error_code ec;
-  if (!written || !closed) {
-    fs::remove(temporary, ec);
-    return "writing failed (" + errnoText(writeError ? writeError : EIO) + ")";
-  }
-  // Keep the permissions of the file that is replaced.
-  const fs::file_status old = fs::status(path, ec);
-  if (!ec && fs::is_regular_file(old)) fs::permissions(temporary, old.permissions(), ec);
-  ec.clear();
-  fs::rename(temporary, path, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return "the file cannot be replaced (" + ec.message() + ")";
-  }
-  return std::string();
 }
 
 }  // namespace
@@ -146,7 +100,7 @@ std::string formatDataFile(const LaminateData& d, const SettingsPage& settings) 
 bool writeDataFile(const std::string& path, const InputPages& pages, LaminateData& data,
                    MessageSink& messages) {
   copyPagesToData(pages, data);
-  const std::string problem = replaceFile(path, formatDataFile(data, pages.settings));
+  const std::string problem = saveFileAtomically(path, formatDataFile(data, pages.settings));
   if (problem.empty()) return true;
   const std::string text = "Cannot write the data file \"" + path + "\": " + problem + ".";
   messages.inform("Data File Error", text.c_str());
