@@ -1,19 +1,19 @@
 #include "pages/window_rules.h"
 
+#include <iterator>
+
 #include "engine/messages.h"
+#include "help/help_topics.h"
 
 namespace vc {
 
-const char* const kProgramHelpTopic = "::html/vcla3rcn.htm";
-const char* const kResultsHelpTopic = "::html/vcla6vz9.htm";
+const char* const kProgramHelpTopic = help::kProgramDescriptionTopic;
+const char* const kResultsHelpTopic = help::kResultsWindowTopic;
 
 const char* helpTopicForPage(int page) {
-  static const char* const topics[] = {"::html/vcla4dgz.htm", "::html/vcla52sz.htm",
-                                       "::html/vcla33oo.htm", "::html/vcla1xyo.htm",
-                                       "::html/vcla8h2r.htm", "::html/vcla3igj.htm",
-                                       "::html/vcla4gby.htm"};
+  static_assert(std::size(help::kPageTopics) == kAboutPage + 1, "one help topic per page");
   if (page < kSettingsPage || page > kAboutPage) return kProgramHelpTopic;
-  return topics[page];
+  return help::kPageTopics[page];
 }
 
 bool analyzeEnabledOnPage(int page) { return page != kMicromechanicsPage; }
