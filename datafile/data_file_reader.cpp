@@ -8,7 +8,6 @@
 // front). A file with a missing, unreadable or out-of-range value is refused
 // as a whole, so a half-read file never reaches the record or the pages.
 
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +17,7 @@
 
 #include "datafile/data_file.h"
 #include "engine/angle_units.h"
+#include "fileio/file_contents.h"
 #include "format/numfmt.h"
 
 namespace vc {
@@ -533,19 +533,9 @@ bool parseDataFile(const std::string& contents, LaminateData& data, SettingsPage
 
 bool readDataFile(const std::string& path, LaminateData& data, SettingsPage& settings,
                   MessageSink& messages) {
-  std::string problem;
   std::string contents;
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    problem = formatf("the file cannot be opened (%s).", std::strerror(errno));
-  } else {
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) contents.append(buffer, n);
-    if (std::ferror(file)) problem = formatf("the file cannot be read (%s).", std::strerror(errno));
-    std::fclose(file);
-  }
+  std::string problem = readFileContents(path, contents);
+  if (!problem.empty()) problem += '.';
   if (problem.empty() && parseDataFile(contents, data, settings, problem)) return true;
   const std::string text = "Cannot read the data file \"" + path + "\": " + problem;
   messages.inform("Data File Error", text.c_str());

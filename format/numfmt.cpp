@@ -390,7 +390,9 @@ std::string pageNumberText(double value) {
 // The longest leading decimal number of the text, converted without regard
 // to the locale. Overflow gives an infinity and underflow zero, as the C
 // library's string-to-double conversion does.
-double readPageReal(const char* text) {
+double scanPageReal(const char* text, const char** end, bool* outOfRange) {
+    if (end) *end = text;
+    if (outOfRange) *outOfRange = false;
     if (!text) return 0.0;
     const char* p = text;
     const bool negative = skipBlanksAndSign(p);
@@ -421,9 +423,11 @@ double readPageReal(const char* text) {
             p = q;
         }
     }
+    if (end) *end = p;
     double value = 0.0;
     std::from_chars_result r = std::from_chars(start, p, value, std::chars_format::general);
     if (r.ec == std::errc::result_out_of_range) {
+        if (outOfRange) *outOfRange = true;
         // Decide between overflow and underflow from the decimal magnitude:
         // position of the first significant digit plus the exponent.
         long long magnitude = 0;
@@ -463,6 +467,8 @@ double readPageReal(const char* text) {
     }
     return negative ? -value : value;
 }
+
+double readPageReal(const char* text) { return scanPageReal(text, nullptr, nullptr); }
 
 double readPageReal(const std::string& text) { return readPageReal(text.c_str()); }
 

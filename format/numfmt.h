@@ -45,6 +45,11 @@ std::string pageNumberText(double value);
 // never depends on the locale.
 double readPageReal(const char* text);
 double readPageReal(const std::string& text);
+// The same reading, also telling where the number ends (`*end` is `text`
+// when there is none) and whether it lay outside the range of a double
+// (overflow or underflow), as strtod's end pointer and range error do; for
+// checks that an entry is a number as a whole. Either pointer may be null.
+double scanPageReal(const char* text, const char** end, bool* outOfRange);
 // Whole numbers: leading blanks, optional sign, decimal digits up to the
 // first non-digit ("2.9" reads as 2); no digits gives 0. Saturates at the
 // int32 range instead of overflowing.

@@ -61,6 +61,24 @@ TEST(ReadPageReal, OutOfRangeBehavesLikeTheCLibrary) {
     EXPECT_TRUE(std::isinf(vc::readPageReal("12345.6e308")));
 }
 
+TEST(ScanPageReal, TellsWhereTheNumberEndsAndAboutRangeErrors) {
+    struct Case {
+        const char* text;
+        std::size_t consumed;
+        bool outOfRange;
+    } cases[] = {
+        {"  2.5e7", 7, false}, {"2.5e7x", 5, false}, {"1e", 1, false}, {"", 0, false},
+        {"  ", 0, false},      {"inf", 0, false},    {"1e999", 5, true}, {"-1e-999", 7, true},
+    };
+    for (const Case& c : cases) {
+        const char* end = nullptr;
+        bool outOfRange = !c.outOfRange;
+        vc::scanPageReal(c.text, &end, &outOfRange);
+        EXPECT_EQ(static_cast<std::size_t>(end - c.text), c.consumed) << c.text;
+        EXPECT_EQ(outOfRange, c.outOfRange) << c.text;
+    }
+}
+
 TEST(ReadPageReal, ReadsBackWhatTheFormatterWrites) {
     const double values[] = {20600000.0, 0.005, -209000.0, 3.4e-6, 0.27};
     for (double v : values) {
