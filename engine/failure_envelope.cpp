@@ -69,19 +69,18 @@ PlyComponents plus(const PlyComponents& x, const PlyComponents& y) {
   return {x.c1 + y.c1, x.c2 + y.c2, x.c12 + y.c12};
 }
 
-// The direction (cos phi, sin phi); the four axis directions are exact.
+// The direction (cos phi, sin phi); the four axis directions are exact, so
+// the uniaxial points carry no stray component of the other resultant.
 void directionOf(int degrees, double& c, double& s) {
-  switch (degrees) {
-    case 0: c = 1.0, s = 0.0; return;
-    case 90: c = 0.0, s = 1.0; return;
-    case 180: c = -1.0, s = 0.0; return;
-    case 270: c = 0.0, s = -1.0; return;
-    default: {
-      const double phi = radiansFromDegrees(degrees);
-      c = std::cos(phi);
-      s = std::sin(phi);
-    }
+  static constexpr double kAxis[4][2] = {{1.0, 0.0}, {0.0, 1.0}, {-1.0, 0.0}, {0.0, -1.0}};
+  if (degrees % 90 == 0) {
+    c = kAxis[degrees / 90][0];
+    s = kAxis[degrees / 90][1];
+    return;
   }
+  const double phi = radiansFromDegrees(degrees);
+  c = std::cos(phi);
+  s = std::sin(phi);
 }
 
 // Strengths and criterion coefficients of every material, formed once.
@@ -130,10 +129,10 @@ void scaledWithLoad(const LaminateData& d, const LoadResponses& r, const Materia
     FirstFailure plusFirst[kCriterionCount], minusFirst[kCriterionCount];
     for (int k = 1; k <= r.layers; ++k) {
       const int mat = safeMaterialIndex(d, k);
-      const PlyComponents sig = plus(combine(c, r.unit[a][k].stress, s, r.unit[b][k].stress),
-                                     r.hygrothermal[k].stress);
-      const PlyComponents eps = plus(combine(c, r.unit[a][k].strain, s, r.unit[b][k].strain),
-                                     r.hygrothermal[k].strain);
+      const PlyComponents sig =
+          plus(combine(c, r.unit[a][k].stress, s, r.unit[b][k].stress), r.hygrothermal[k].stress);
+      const PlyComponents eps =
+          plus(combine(c, r.unit[a][k].strain, s, r.unit[b][k].strain), r.hygrothermal[k].strain);
       FactorPair f[kCriterionCount];
       f[kMaxStress] = maxComponentFactors(m.stress[mat], sig.c1, sig.c2, sig.c12);
       f[kMaxStrain] = maxComponentFactors(m.strain[mat], eps.c1, eps.c2, eps.c12);

@@ -37,8 +37,8 @@ constexpr int kEnvelopeDirectionCount = 360;
 
 struct EnvelopePoint {
   double first = 0.0, second = 0.0;  // the two resultants at first ply failure
-  double factor = 0.0;  // the same point as a multiple of the unit load 10000
-  int layer = 0;        // the first layer to fail; 0 when none fails below 9999 times the unit load
+  double factor = 0.0;               // the same point as a multiple of the unit load 10000
+  int layer = 0;  // the first layer to fail; 0 when none fails below 9999 times the unit load
 };
 
 struct FailureEnvelope {

@@ -48,8 +48,8 @@ double quadraticGrowth(const QuadraticCoefficients& c, double k, const PlyCompon
   const double value = c.F1 * f.c1 + c.F2 * f.c2 + c.F11 * f.c1 * f.c1 + c.F22 * f.c2 * f.c2 +
                        c.F66 * f.c12 * f.c12 - k * f.c1 * f.c2;
   if (!(value < 1.0)) return 0.0;
-  const double A = c.F11 * g.c1 * g.c1 + c.F22 * g.c2 * g.c2 + c.F66 * g.c12 * g.c12 -
-                   k * g.c1 * g.c2;
+  const double A =
+      c.F11 * g.c1 * g.c1 + c.F22 * g.c2 * g.c2 + c.F66 * g.c12 * g.c12 - k * g.c1 * g.c2;
   const double B = c.F1 * g.c1 + c.F2 * g.c2 + 2.0 * c.F11 * f.c1 * g.c1 +
                    2.0 * c.F22 * f.c2 * g.c2 + 2.0 * c.F66 * f.c12 * g.c12 -
                    k * (f.c1 * g.c2 + f.c2 * g.c1);
@@ -79,8 +79,8 @@ TsaiHillTerms tsaiHillTerms(const PlyStrengths& s, const PlyComponents& f, const
 
 double maxComponentGrowthToFailure(const PlyStrengths& s, const PlyComponents& f,
                                    const PlyComponents& g) {
-  const bool inside = f.c1 < s.Xt && f.c1 > s.Xc && f.c2 < s.Yt && f.c2 > s.Yc &&
-                      std::fabs(f.c12) < s.S;
+  const bool inside =
+      f.c1 < s.Xt && f.c1 > s.Xc && f.c2 < s.Yt && f.c2 > s.Yc && std::fabs(f.c12) < s.S;
   if (!inside) return 0.0;
   double lambda = componentBound(f.c1, g.c1, s.Xc, s.Xt);
   lambda = std::fmin(lambda, componentBound(f.c2, g.c2, s.Yc, s.Yt));

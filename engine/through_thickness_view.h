@@ -20,10 +20,10 @@ bool plyResultsComputed(const LaminateData& d);
 bool failureFactorsComputed(const LaminateData& d);
 
 struct ThicknessPoint {
-  int layer = 0;      // 1..numLayers
+  int layer = 0;  // 1..numLayers
   Surface surface = kLower;
-  double z = 0.0;     // z[layer - 1], the mean of z[layer - 1] and z[layer], or z[layer]
-  int material = 0;   // MatID of the layer
+  double z = 0.0;    // z[layer - 1], the mean of z[layer - 1] and z[layer], or z[layer]
+  int material = 0;  // MatID of the layer
   double angleDeg = 0.0;
   const SurfaceResults* results = nullptr;  // both axes, total and effective strains, stresses
 };

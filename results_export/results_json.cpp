@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <memory>
-
 #include <nlohmann/json.hpp>
 
 #include "engine/angle_units.h"
@@ -35,7 +34,8 @@ json mat3(const Mat3& m) {
 
 json mat6(const Mat6& m) {
   json rows = json::array();
-  for (int i = 1; i <= 6; ++i) rows.push_back(json::array({m[i][1], m[i][2], m[i][3], m[i][4], m[i][5], m[i][6]}));
+  for (int i = 1; i <= 6; ++i)
+    rows.push_back(json::array({m[i][1], m[i][2], m[i][3], m[i][4], m[i][5], m[i][6]}));
   return rows;
 }
 
@@ -52,17 +52,28 @@ std::string description(const LaminateData& d, int m) {
 json inputs(const LaminateData& d) {
   json materials = json::array();
   for (int m = 1; m <= materialLoopCount(d); ++m) {
-    materials.push_back({{"number", m}, {"description", description(d, m)},
-                         {"E1", d.E1[m]},     {"E2", d.E2[m]},     {"G12", d.G12[m]},
-                         {"v12", d.v12[m]},   {"CTE1", d.CTE1[m]}, {"CTE2", d.CTE2[m]},
-                         {"CME1", d.CME1[m]}, {"CME2", d.CME2[m]}, {"Xt", d.Xt[m]},
-                         {"Xc", d.Xc[m]},     {"Yt", d.Yt[m]},     {"Yc", d.Yc[m]},
+    materials.push_back({{"number", m},
+                         {"description", description(d, m)},
+                         {"E1", d.E1[m]},
+                         {"E2", d.E2[m]},
+                         {"G12", d.G12[m]},
+                         {"v12", d.v12[m]},
+                         {"CTE1", d.CTE1[m]},
+                         {"CTE2", d.CTE2[m]},
+                         {"CME1", d.CME1[m]},
+                         {"CME2", d.CME2[m]},
+                         {"Xt", d.Xt[m]},
+                         {"Xc", d.Xc[m]},
+                         {"Yt", d.Yt[m]},
+                         {"Yc", d.Yc[m]},
                          {"S", d.S[m]}});
   }
   json layers = json::array();
   for (int k = 1; k <= layerLoopCount(d); ++k) {
-    layers.push_back({{"number", k}, {"material", d.MatID[k]},
-                      {"angle", degreesFromRadians(d.angle[k])}, {"thickness", d.thickness[k]}});
+    layers.push_back({{"number", k},
+                      {"material", d.MatID[k]},
+                      {"angle", degreesFromRadians(d.angle[k])},
+                      {"thickness", d.thickness[k]}});
   }
   // With strains given, the strain step keeps them and derives mechLoad;
   // otherwise mechLoad is what was given (zero without a mechanical load).
@@ -82,8 +93,11 @@ json inputs(const LaminateData& d) {
                         {"showLoadVectors", d.showLoadVectors},
                         {"doubleDouble", d.doubleDouble},
                         {"showTotalStrains", d.showTotalStrains}};
-  return {{"materials", materials}, {"layers", layers},   {"symmetric", d.symmetric},
-          {"loads", loads},         {"options", options}};
+  return {{"materials", materials},
+          {"layers", layers},
+          {"symmetric", d.symmetric},
+          {"loads", loads},
+          {"options", options}};
 }
 
 json stiffness(const LaminateData& d) {
@@ -98,7 +112,8 @@ json stiffness(const LaminateData& d) {
     EXB.push_back(s.EXB);
     EYB.push_back(s.EYB);
   }
-  return {{"theta", theta}, {"EX", EX}, {"EY", EY}, {"GXY", GXY}, {"vXY", vXY}, {"EXB", EXB}, {"EYB", EYB}};
+  return {{"theta", theta}, {"EX", EX},   {"EY", EY},  {"GXY", GXY},
+          {"vXY", vXY},     {"EXB", EXB}, {"EYB", EYB}};
 }
 
 json envelopes(const LaminateData& d) {
@@ -120,7 +135,8 @@ json envelopes(const LaminateData& d) {
         }
         criteria[kCriterionKeys[c]] = {{"first", first}, {"second", second}, {"layer", layer}};
       }
-      all.push_back({{"pair", pairNames[p]}, {"treatment", treatmentNames[t]}, {"criteria", criteria}});
+      all.push_back(
+          {{"pair", pairNames[p]}, {"treatment", treatmentNames[t]}, {"criteria", criteria}});
     }
   return all;
 }
@@ -132,14 +148,15 @@ json plyResults(const LaminateData& d) {
   json plies = json::array();
   for (int i = 0; i < view.pointCount(); ++i) {
     const ThicknessPoint p = view.point(i);
-    if (p.surface == kLower)
-      plies.push_back({{"layer", p.layer}, {"surfaces", json::object()}});
+    if (p.surface == kLower) plies.push_back({{"layer", p.layer}, {"surfaces", json::object()}});
     const SurfaceResults& r = *p.results;
-    plies.back()["surfaces"][surfaceKeys[p.surface]] = {
-        {"z", p.z},
-        {"strainXY", vec3(r.strainXY)},   {"effectiveStrainXY", vec3(r.effStrainXY)},
-        {"stressXY", vec3(r.stressXY)},   {"strain12", vec3(r.strain12)},
-        {"effectiveStrain12", vec3(r.effStrain12)}, {"stress12", vec3(r.stress12)}};
+    plies.back()["surfaces"][surfaceKeys[p.surface]] = {{"z", p.z},
+                                                        {"strainXY", vec3(r.strainXY)},
+                                                        {"effectiveStrainXY", vec3(r.effStrainXY)},
+                                                        {"stressXY", vec3(r.stressXY)},
+                                                        {"strain12", vec3(r.strain12)},
+                                                        {"effectiveStrain12", vec3(r.effStrain12)},
+                                                        {"stress12", vec3(r.stress12)}};
   }
   return plies;
 }
@@ -148,8 +165,10 @@ json loadResponse(const LaminateData& d) {
   if (!plyResultsComputed(d)) return nullptr;
   json interfaces = json::array();
   for (int j = 0; j <= layerLoopCount(d); ++j) interfaces.push_back(vec3(d.interfaceStrain[j]));
-  return {{"mechLoad", vec6(d.mechLoad)},         {"midplaneStrain", vec6(d.midplaneStrain)},
-          {"thermalStrain", vec6(d.thermalStrain)}, {"moistureStrain", vec6(d.moistureStrain)},
+  return {{"mechLoad", vec6(d.mechLoad)},
+          {"midplaneStrain", vec6(d.midplaneStrain)},
+          {"thermalStrain", vec6(d.thermalStrain)},
+          {"moistureStrain", vec6(d.moistureStrain)},
           {"interfaceStrain", interfaces}};
 }
 
@@ -157,9 +176,11 @@ json failure(const LaminateData& d) {
   if (!failureFactorsComputed(d)) return nullptr;
   json layers = json::array();
   for (int k = 1; k <= layerLoopCount(d); ++k)
-    layers.push_back({{"layer", k}, {"applied", perCriterion(d.failPlus[k])},
+    layers.push_back({{"layer", k},
+                      {"applied", perCriterion(d.failPlus[k])},
                       {"reversed", perCriterion(d.failMinus[k])}});
-  return {{"layers", layers}, {"minimumApplied", perCriterion(d.minPlus)},
+  return {{"layers", layers},
+          {"minimumApplied", perCriterion(d.minPlus)},
           {"minimumReversed", perCriterion(d.minMinus)}};
 }
 
@@ -176,32 +197,51 @@ json firstPlyFailure(const LaminateData& d) {
 
 json doubleDouble(const LaminateData& d) {
   if (!(d.doubleDouble && d.ddSingleMaterial)) return nullptr;
-  return {{"inPlane", {{"psi", d.ddPsi}, {"phi", d.ddPhi}, {"approximate", d.ddApprox},
-                       {"normalOrder", d.ddNormalOrder}}},
-          {"flexural", {{"psi", d.ddPsiFlex}, {"phi", d.ddPhiFlex}, {"approximate", d.ddApproxFlex},
-                        {"normalOrder", d.ddNormalOrderFlex}}},
+  return {{"inPlane",
+           {{"psi", d.ddPsi},
+            {"phi", d.ddPhi},
+            {"approximate", d.ddApprox},
+            {"normalOrder", d.ddNormalOrder}}},
+          {"flexural",
+           {{"psi", d.ddPsiFlex},
+            {"phi", d.ddPhiFlex},
+            {"approximate", d.ddApproxFlex},
+            {"normalOrder", d.ddNormalOrderFlex}}},
           {"repeat", d.ddRepeat}};
 }
 
 json results(const LaminateData& d) {
   json materials = json::array();
   for (int m = 1; m <= materialLoopCount(d); ++m)
-    materials.push_back({{"number", m}, {"Q", mat3(d.Q[m])}, {"S", mat3(d.SMatrix[m])},
-                         {"traceQ", d.traceQ[m]}, {"e1t", d.e1t[m]}, {"e1c", d.e1c[m]},
-                         {"e2t", d.e2t[m]}, {"e2c", d.e2c[m]}, {"g12u", d.g12u[m]}});
+    materials.push_back({{"number", m},
+                         {"Q", mat3(d.Q[m])},
+                         {"S", mat3(d.SMatrix[m])},
+                         {"traceQ", d.traceQ[m]},
+                         {"e1t", d.e1t[m]},
+                         {"e1c", d.e1c[m]},
+                         {"e2t", d.e2t[m]},
+                         {"e2c", d.e2c[m]},
+                         {"g12u", d.g12u[m]}});
   json layers = json::array();
   json z = json::array({d.z[0]});
   for (int k = 1; k <= layerLoopCount(d); ++k) {
-    layers.push_back({{"number", k}, {"QBar", mat3(d.QBar[k])}, {"SBar", mat3(d.SBar[k])},
-                      {"alphaX", d.alphaX[k]}, {"alphaY", d.alphaY[k]}, {"alphaXY", d.alphaXY[k]},
-                      {"betaX", d.betaX[k]},   {"betaY", d.betaY[k]},   {"betaXY", d.betaXY[k]}});
+    layers.push_back({{"number", k},
+                      {"QBar", mat3(d.QBar[k])},
+                      {"SBar", mat3(d.SBar[k])},
+                      {"alphaX", d.alphaX[k]},
+                      {"alphaY", d.alphaY[k]},
+                      {"alphaXY", d.alphaXY[k]},
+                      {"betaX", d.betaX[k]},
+                      {"betaY", d.betaY[k]},
+                      {"betaXY", d.betaXY[k]}});
     z.push_back(d.z[k]);
   }
-  const json apparent = {{"EX", d.EX},       {"EY", d.EY},       {"GXY", d.GXY},     {"EXB", d.EXB},
-                         {"EYB", d.EYB},     {"vXY", d.vXY},     {"vYX", d.vYX},     {"nXY_X", d.nXY_X},
-                         {"nXY_Y", d.nXY_Y}, {"nX_XY", d.nX_XY}, {"nY_XY", d.nY_XY}, {"CTEX", d.CTEX},
-                         {"CTEY", d.CTEY},   {"CTEXY", d.CTEXY}, {"CMEX", d.CMEX},   {"CMEY", d.CMEY},
-                         {"CMEXY", d.CMEXY}};
+  const json apparent = {{"EX", d.EX},       {"EY", d.EY},       {"GXY", d.GXY},
+                         {"EXB", d.EXB},     {"EYB", d.EYB},     {"vXY", d.vXY},
+                         {"vYX", d.vYX},     {"nXY_X", d.nXY_X}, {"nXY_Y", d.nXY_Y},
+                         {"nX_XY", d.nX_XY}, {"nY_XY", d.nY_XY}, {"CTEX", d.CTEX},
+                         {"CTEY", d.CTEY},   {"CTEXY", d.CTEXY}, {"CMEX", d.CMEX},
+                         {"CMEY", d.CMEY},   {"CMEXY", d.CMEXY}};
   return {{"materials", materials},
           {"layers", layers},
           {"totalThickness", d.totalThickness},
@@ -209,7 +249,8 @@ json results(const LaminateData& d) {
           {"ABD", mat6(d.ABD)},
           {"ABDInverse", mat6(d.ABDInverse)},
           {"apparent", apparent},
-          {"hygrothermalSums", {{"TN", vec3(d.TN)}, {"TM", vec3(d.TM)}, {"MN", vec3(d.MN)}, {"MM", vec3(d.MM)}}},
+          {"hygrothermalSums",
+           {{"TN", vec3(d.TN)}, {"TM", vec3(d.TM)}, {"MN", vec3(d.MN)}, {"MM", vec3(d.MM)}}},
           {"thermalLoad", vec6(d.thermalLoad)},
           {"moistureLoad", vec6(d.moistureLoad)},
           {"loadResponse", loadResponse(d)},
@@ -224,8 +265,10 @@ json results(const LaminateData& d) {
 }  // namespace
 
 std::string resultsJson(const LaminateData& d) {
-  const json document = {{"format", "vellacore-results"}, {"version", 1},
-                         {"inputs", inputs(d)}, {"results", results(d)}};
+  const json document = {{"format", "vellacore-results"},
+                         {"version", 1},
+                         {"inputs", inputs(d)},
+                         {"results", results(d)}};
   // Descriptions come from data files as bytes; any that are not UTF-8 are
   // replaced by U+FFFD rather than making the document invalid.
   return document.dump(-1, ' ', false, json::error_handler_t::replace) + "\r\n";

@@ -22,7 +22,9 @@ std::unique_ptr<FailureEnvelope> envelope(const LaminateData& d, LoadPair p, Tre
   return e;
 }
 
-double relative(double a, double b) { return std::fabs(a - b) / std::fmax(std::fabs(a), std::fabs(b)); }
+double relative(double a, double b) {
+  return std::fabs(a - b) / std::fmax(std::fabs(a), std::fabs(b));
+}
 
 // A full run with a cooling and a moisture gain: the axis points of the
 // report's convention are the report's own first-ply-failure table.
@@ -34,10 +36,16 @@ TEST(FailureEnvelope, AxisPointsAreTheFirstPlyFailureTable) {
   test::CapturingMessages m;
   ASSERT_EQ(runChecksAndEngine(d, m).status, RunStatus::Completed);
   const double h = d.totalThickness;
-  struct Axis { LoadPair pair; int degrees; bool second; int column; };
-  const Axis axes[] = {{LoadPair::NxNy, 0, false, kXTension},  {LoadPair::NxNy, 180, false, kXCompression},
-                       {LoadPair::NxNy, 90, true, kYTension},  {LoadPair::NxNy, 270, true, kYCompression},
-                       {LoadPair::NxNxy, 90, true, kXYShear}, {LoadPair::NyNxy, 0, false, kYTension}};
+  struct Axis {
+    LoadPair pair;
+    int degrees;
+    bool second;
+    int column;
+  };
+  const Axis axes[] = {
+      {LoadPair::NxNy, 0, false, kXTension}, {LoadPair::NxNy, 180, false, kXCompression},
+      {LoadPair::NxNy, 90, true, kYTension}, {LoadPair::NxNy, 270, true, kYCompression},
+      {LoadPair::NxNxy, 90, true, kXYShear}, {LoadPair::NyNxy, 0, false, kYTension}};
   for (const Axis& a : axes) {
     const auto e = envelope(d, a.pair, Treatment::ScaledWithLoad);
     for (int c = 0; c < kCriterionCount; ++c) {
@@ -81,12 +89,14 @@ TEST(FailureEnvelope, SingleZeroDegreePlyGivesEachCriterionsOwnCurve) {
   using Curve = std::function<double(double, double, double)>;
   const Curve curves[kCriterionCount] = {
       [&](double s1, double s2, double t) {  // Max Stress: a rectangle
-        return std::fmax(std::fmax(s1 / (s1 < 0 ? Xc : Xt), s2 / (s2 < 0 ? Yc : Yt)), std::fabs(t) / S);
+        return std::fmax(std::fmax(s1 / (s1 < 0 ? Xc : Xt), s2 / (s2 < 0 ? Yc : Yt)),
+                         std::fabs(t) / S);
       },
       [&](double s1, double s2, double t) {  // Max Strain: a parallelogram in stresses
         const double e1 = (s1 - p.v12 * s2) / p.E1, e2 = s2 / p.E2 - p.v12 * s1 / p.E1;
-        return std::fmax(std::fmax(e1 / ((e1 < 0 ? Xc : Xt) / p.E1), e2 / ((e2 < 0 ? Yc : Yt) / p.E2)),
-                         std::fabs(t) / S);
+        return std::fmax(
+            std::fmax(e1 / ((e1 < 0 ? Xc : Xt) / p.E1), e2 / ((e2 < 0 ? Yc : Yt) / p.E2)),
+            std::fabs(t) / S);
       },
       [&](double s1, double s2, double t) {  // Tsai-Hill
         const double X = s1 < 0 ? Xc : Xt, Y = s2 < 0 ? Yc : Yt;
@@ -135,7 +145,14 @@ TEST(FailureEnvelope, CuringStressesOfACrossPlyByHand) {
   d.thermalOn = true;
   d.deltaT = -100.0;
   ASSERT_TRUE(test::throughApparentProperties(d));
-  struct Case { LoadPair pair; Treatment t; int degrees; int criterion; double value; double plyDeg; };
+  struct Case {
+    LoadPair pair;
+    Treatment t;
+    int degrees;
+    int criterion;
+    double value;
+    double plyDeg;
+  };
   const Case cases[] = {
       {LoadPair::NxNy, Treatment::HeldFixed, 0, kMaxStress, 110.0, 90},
       {LoadPair::NxNy, Treatment::HeldFixed, 180, kMaxStress, -1182.0 / 1.8, 0},

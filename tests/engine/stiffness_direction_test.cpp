@@ -15,7 +15,9 @@ using test::makeLaminate;
 using test::makeStack;
 using test::throughApparentProperties;
 
-double relative(double a, double b) { return std::fabs(a - b) / std::fmax(std::fabs(a), std::fabs(b)); }
+double relative(double a, double b) {
+  return std::fabs(a - b) / std::fmax(std::fabs(a), std::fabs(b));
+}
 
 // A quasi-isotropic laminate has an in-plane stiffness that is the same in
 // every direction, so every in-plane constant is flat over theta.
@@ -52,8 +54,8 @@ TEST(StiffnessDirection, SinglePlyFollowsTheOffAxisFormulas) {
     const double m2 = m * m, n2 = n * n, m4 = m2 * m2, n4 = n2 * n2;
     const double Ex = 1.0 / (m4 / E1 + (1.0 / G12 - 2.0 * v12 / E1) * m2 * n2 + n4 / E2);
     const double Ey = 1.0 / (n4 / E1 + (1.0 / G12 - 2.0 * v12 / E1) * m2 * n2 + m4 / E2);
-    const double Gxy =
-        1.0 / (2.0 * (2.0 / E1 + 2.0 / E2 + 4.0 * v12 / E1 - 1.0 / G12) * m2 * n2 + (m4 + n4) / G12);
+    const double Gxy = 1.0 / (2.0 * (2.0 / E1 + 2.0 / E2 + 4.0 * v12 / E1 - 1.0 / G12) * m2 * n2 +
+                              (m4 + n4) / G12);
     const double vxy = Ex * (v12 * (m4 + n4) / E1 - (1.0 / E1 + 1.0 / E2 - 1.0 / G12) * m2 * n2);
     EXPECT_LT(relative(s.EX, Ex), 1e-12);
     EXPECT_LT(relative(s.EY, Ey), 1e-12);
@@ -68,14 +70,16 @@ TEST(StiffnessDirection, SinglePlyFollowsTheOffAxisFormulas) {
 // an unsymmetric stack of two materials (coupled bending and stretching).
 TEST(StiffnessDirection, TurnedComplianceEqualsTurnedPlies) {
   test::MaterialSpec glass{40000.0, 9000.0, 3500.0, 0.27};
-  LaminateData d = makeLaminate({test::testPly(), glass},
-                                {{1, 0, 0.2}, {2, 30, 0.3}, {1, -60, 0.15}, {2, 90, 0.25}, {1, 15, 0.1}});
+  LaminateData d =
+      makeLaminate({test::testPly(), glass},
+                   {{1, 0, 0.2}, {2, 30, 0.3}, {1, -60, 0.15}, {2, 90, 0.25}, {1, 15, 0.1}});
   ASSERT_TRUE(throughApparentProperties(d));
   auto turned = std::make_unique<LaminateData>();
   for (int theta = 0; theta <= 180; theta += 1) {
     SCOPED_TRACE(theta);
     *turned = d;
-    for (int k = 1; k <= d.numLayers; ++k) turned->angle[k] = d.angle[k] + radiansFromDegrees(theta);
+    for (int k = 1; k <= d.numLayers; ++k)
+      turned->angle[k] = d.angle[k] + radiansFromDegrees(theta);
     ASSERT_TRUE(throughApparentProperties(*turned));
     const StiffnessDirection s = stiffnessTurnedBy(d, theta);
     EXPECT_LT(relative(s.EX, turned->EX), 1e-12);

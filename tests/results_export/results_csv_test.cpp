@@ -25,9 +25,12 @@ Rows parseCsv(const std::string& text) {
     const char c = text[i];
     std::string& field = rows.back().back();
     if (quoted) {
-      if (c != '"') field += c;
-      else if (i + 1 < text.size() && text[i + 1] == '"') field += text[++i];
-      else quoted = false;
+      if (c != '"')
+        field += c;
+      else if (i + 1 < text.size() && text[i + 1] == '"')
+        field += text[++i];
+      else
+        quoted = false;
     } else if (c == '"') {
       EXPECT_TRUE(field.empty()) << "quote inside an unquoted field at " << i;
       quoted = true;
@@ -91,11 +94,18 @@ struct CommaDecimals : std::numpunct<char> {
 TEST(ResultsCsv, NumbersAndFieldsAreWrittenTheSameInEveryLocale) {
   const LaminateData d = test::completedRun(true, true);
   const std::string before = resultsCsv(d);
-  const std::locale saved = std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
+  const std::locale saved =
+      std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
   const std::string after = resultsCsv(d);
-  const struct { double value; const char* text; } numbers[] = {
-      {0.1, "0.1"}, {0.1 + 0.2, "0.30000000000000004"}, {-2.5e-300, "-2.5e-300"},
-      {120.0, "120"}, {-9999.0, "-9999"}, {HUGE_VAL, "inf"}};
+  const struct {
+    double value;
+    const char* text;
+  } numbers[] = {{0.1, "0.1"},
+                 {0.1 + 0.2, "0.30000000000000004"},
+                 {-2.5e-300, "-2.5e-300"},
+                 {120.0, "120"},
+                 {-9999.0, "-9999"},
+                 {HUGE_VAL, "inf"}};
   for (const auto& n : numbers) EXPECT_EQ(shortestNumberText(n.value), n.text);
   std::locale::global(saved);
   EXPECT_EQ(before, after);

@@ -5,9 +5,8 @@
 #include <cmath>
 #include <fstream>
 #include <memory>
-#include <sstream>
-
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "engine/angle_units.h"
 #include "engine/failure_envelope.h"
@@ -32,7 +31,9 @@ std::vector<std::string> violations(const json& document) {
   return test::SchemaCheck(s).errors(document);
 }
 
-double at(const json& doc, const char* pointer) { return doc.at(json::json_pointer(pointer)).get<double>(); }
+double at(const json& doc, const char* pointer) {
+  return doc.at(json::json_pointer(pointer)).get<double>();
+}
 
 // Every number read back is the record's own double, bit for bit.
 TEST(ResultsJson, ValidAgainstTheSchemaAndReadsBackToTheSameDoubles) {
@@ -56,8 +57,12 @@ TEST(ResultsJson, ValidAgainstTheSchemaAndReadsBackToTheSameDoubles) {
         EXPECT_EQ(r["effectiveStrainXY"][c - 1].get<double>(), d.ply[k][s].effStrainXY[c]);
       }
   auto envelope = std::make_unique<FailureEnvelope>();
-  ASSERT_TRUE(computeFailureEnvelope(d, LoadPair::NxNxy, HygrothermalTreatment::HeldFixed, *envelope));
-  const struct { const char* pointer; double expected; } values[] = {
+  ASSERT_TRUE(
+      computeFailureEnvelope(d, LoadPair::NxNxy, HygrothermalTreatment::HeldFixed, *envelope));
+  const struct {
+    const char* pointer;
+    double expected;
+  } values[] = {
       {"/inputs/layers/2/angle", degreesFromRadians(d.angle[3])},
       {"/inputs/loads/given/0", 120.0},
       {"/inputs/loads/moistureGain", 0.003},
@@ -70,7 +75,8 @@ TEST(ResultsJson, ValidAgainstTheSchemaAndReadsBackToTheSameDoubles) {
       {"/results/firstPlyFailure/hoffman/yCompression", d.fpfStrength[kHoffman][kYCompression]},
       {"/results/doubleDouble/flexural/phi", d.ddPhiFlex},
       {"/results/stiffnessDirections/EYB/37", stiffnessTurnedBy(d, 37).EYB},
-      {"/results/failureEnvelopes/3/criteria/tsaiHill/second/123", envelope->point[kTsaiHill][123].second}};
+      {"/results/failureEnvelopes/3/criteria/tsaiHill/second/123",
+       envelope->point[kTsaiHill][123].second}};
   for (const auto& v : values) EXPECT_EQ(at(doc, v.pointer), v.expected) << v.pointer;
   EXPECT_EQ(doc["results"]["failureEnvelopes"][3]["pair"], "NX-NXY");
   EXPECT_EQ(doc["inputs"]["materials"][0]["description"], test::exportDescription());
@@ -86,7 +92,8 @@ TEST(ResultsJson, UncomputedResultsAndOddValuesAreNull) {
   d.description[1][0] = char(0xB0);
   const json doc = json::parse(resultsJson(d));
   EXPECT_EQ(violations(doc), std::vector<std::string>{});
-  for (const char* key : {"plies", "failure", "loadResponse"}) EXPECT_TRUE(doc["results"][key].is_null()) << key;
+  for (const char* key : {"plies", "failure", "loadResponse"})
+    EXPECT_TRUE(doc["results"][key].is_null()) << key;
   EXPECT_TRUE(doc["results"]["apparent"]["EX"].is_null());
   EXPECT_FALSE(doc["results"]["firstPlyFailure"].is_null());
 }

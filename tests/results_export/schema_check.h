@@ -3,11 +3,10 @@
 // schema can never rely on a rule that is silently not checked.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <set>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 namespace vc::test {
 
@@ -32,7 +31,9 @@ class SchemaCheck {
     if (t == "boolean") return v.is_boolean();
     if (t == "null") return v.is_null();
     if (t == "number") return v.is_number();
-    if (t == "integer") return v.is_number_integer() || (v.is_number_float() && v.get<double>() == static_cast<long long>(v.get<double>()));
+    if (t == "integer")
+      return v.is_number_integer() ||
+             (v.is_number_float() && v.get<double>() == static_cast<long long>(v.get<double>()));
     return false;
   }
 
@@ -44,10 +45,13 @@ class SchemaCheck {
     return ok;
   }
 
-  void fail(const std::string& path, const std::string& what) { errors_.push_back(path + ": " + what); }
+  void fail(const std::string& path, const std::string& what) {
+    errors_.push_back(path + ": " + what);
+  }
 
   void check(const json& s, const json& v, const std::string& path) {
-    static const std::set<std::string> annotations = {"$schema", "$id", "$defs", "title", "description"};
+    static const std::set<std::string> annotations = {"$schema", "$id", "$defs", "title",
+                                                      "description"};
     for (const auto& [key, rule] : s.items()) {
       if (annotations.count(key)) continue;
       if (key == "$ref") {
@@ -55,7 +59,8 @@ class SchemaCheck {
         check(root_.at("$defs").at(name), v, path);
       } else if (key == "type") {
         bool any = false;
-        for (const json& t : rule.is_array() ? rule : json::array({rule})) any = any || hasType(v, t);
+        for (const json& t : rule.is_array() ? rule : json::array({rule}))
+          any = any || hasType(v, t);
         if (!any) fail(path, "type is not " + rule.dump());
       } else if (key == "enum") {
         bool any = false;
@@ -68,18 +73,22 @@ class SchemaCheck {
         for (const json& alt : rule) any = any || valid(alt, v, path);
         if (!any) fail(path, "matches no alternative");
       } else if (key == "minimum" || key == "maximum") {
-        if (v.is_number() && (key == "minimum" ? v.get<double>() < rule.get<double>() : v.get<double>() > rule.get<double>()))
+        if (v.is_number() && (key == "minimum" ? v.get<double>() < rule.get<double>()
+                                               : v.get<double>() > rule.get<double>()))
           fail(path, key + " " + rule.dump());
       } else if (key == "minItems" || key == "maxItems") {
-        if (v.is_array() && (key == "minItems" ? v.size() < rule.get<size_t>() : v.size() > rule.get<size_t>()))
+        if (v.is_array() &&
+            (key == "minItems" ? v.size() < rule.get<size_t>() : v.size() > rule.get<size_t>()))
           fail(path, key + " " + rule.dump());
       } else if (key == "items") {
         if (v.is_array())
-          for (size_t i = 0; i < v.size(); ++i) check(rule, v[i], path + "[" + std::to_string(i) + "]");
+          for (size_t i = 0; i < v.size(); ++i)
+            check(rule, v[i], path + "[" + std::to_string(i) + "]");
       } else if (key == "required") {
         if (v.is_object())
           for (const json& name : rule)
-            if (!v.contains(name.get<std::string>())) fail(path, "lacks " + name.get<std::string>());
+            if (!v.contains(name.get<std::string>()))
+              fail(path, "lacks " + name.get<std::string>());
       } else if (key == "properties") {
         if (v.is_object())
           for (const auto& [name, sub] : rule.items())
@@ -87,7 +96,8 @@ class SchemaCheck {
       } else if (key == "additionalProperties") {
         if (v.is_object() && rule == false)
           for (const auto& [name, sub] : v.items())
-            if (!s.contains("properties") || !s.at("properties").contains(name)) fail(path, "unexpected " + name);
+            if (!s.contains("properties") || !s.at("properties").contains(name))
+              fail(path, "unexpected " + name);
       } else {
         fail(path, "schema keyword not checked: " + key);
       }
