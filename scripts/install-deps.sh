@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   g++ clang cmake make ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
   libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
   qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
