@@ -27,14 +27,14 @@ fail() {
 cache_value() {
   sed -n "s/^$1:[A-Z]*=//p" "$BUILD/CMakeCache.txt"
 }
-LIBDIR="$(cache_value CMAKE_INSTALL_LIBDIR)"
-[ -n "$LIBDIR" ] || fail "no CMAKE_INSTALL_LIBDIR in $BUILD/CMakeCache.txt"
+MODULE_DIR="$(cache_value VC_MODULE_INSTALL_DIR)"
+[ -n "$MODULE_DIR" ] || fail "no VC_MODULE_INSTALL_DIR in $BUILD/CMakeCache.txt"
 
 # The files that every installed tree has, relative to the prefix.
 expected_files() {
   echo bin/vellacore
   if [ -e "$BUILD/vellacore-desktop.so" ]; then
-    echo "$LIBDIR/vellacore/vellacore-desktop.so"
+    echo "$MODULE_DIR/vellacore-desktop.so"
   fi
   for f in vellacore.qch vellacore.qhc; do
     if [ -e "$BUILD/$f" ]; then echo "share/vellacore/$f"; fi
@@ -74,7 +74,8 @@ check_tree() {  # check_tree ROOT WHAT
   [ -n "$types" ] || fail "$what: the desktop entry names no MIME type"
   mkdir -p "$mime/packages"
   cp "$root/usr/share/mime/packages/vellacore.xml" "$mime/packages/"
-  update-mime-database "$mime" || fail "$what: update-mime-database refuses the MIME types"
+  update-mime-database "$mime" > "$mime.log" 2>&1 ||
+    { cat "$mime.log" >&2; fail "$what: update-mime-database refuses the MIME types"; }
   for t in $types; do
     grep -q "^$t:" "$mime/globs" || fail "$what: MIME type $t has no file name pattern"
   done
@@ -112,7 +113,7 @@ done < <(tr ',' '\n' <<<"$DEPENDS" | sed 's/^ *//')
 [ "$(dpkg-deb --field "$DEB" Section)" = science ] || fail "the package's section is not science"
 
 echo "-- lintian"
-lintian --fail-on error --no-tag-display-limit "$DEB" | tee "$WORK/lintian.txt" ||
+lintian --fail-on error --tag-display-limit 0 "$DEB" | tee "$WORK/lintian.txt" ||
   fail "lintian reports errors"
 
 echo "-- dpkg --root into a throw-away root"
@@ -127,8 +128,8 @@ dpkg --root="$ROOT" --status vellacore | grep -q '^Status: install ok installed'
   fail "dpkg does not list vellacore as installed in the throw-away root"
 check_tree "$ROOT" package
 [ -e "$ROOT/usr/share/doc/vellacore/changelog.Debian.gz" ] || fail "the package lacks its changelog"
-if [ -e "$ROOT/usr/$LIBDIR/vellacore/vellacore-desktop.so" ]; then
-  ! ldd "$ROOT/usr/$LIBDIR/vellacore/vellacore-desktop.so" | grep -q "not found" ||
+if [ -e "$ROOT/usr/$MODULE_DIR/vellacore-desktop.so" ]; then
+  ! ldd "$ROOT/usr/$MODULE_DIR/vellacore-desktop.so" | grep -q "not found" ||
     fail "the installed desktop module needs a library that is not there"
 fi
 
