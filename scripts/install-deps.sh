@@ -13,6 +13,7 @@ PACKAGES=(
   qt6-qpa-plugins libgl-dev
   xvfb xauth fonts-liberation fonts-dejavu-core
   hyperfine python3
+  desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin shared-mime-info man-db gzip
 )
 
 missing=()

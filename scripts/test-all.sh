@@ -3,7 +3,8 @@
 #  1. the full program and all tests, warnings as errors;
 #  2. the plain C++ layers and the batch program again under AddressSanitizer
 #     and UndefinedBehaviorSanitizer;
-#  3. the data file reader's fuzz target for a bounded time (clang, libFuzzer).
+#  3. the data file reader's fuzz target for a bounded time (clang, libFuzzer);
+#  4. the installed tree and the Debian package (scripts/check-package.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -36,4 +37,7 @@ if [ -d tests/fuzz ] && ls tests/fuzz/*.cpp >/dev/null 2>&1; then
       -print_final_stats=1 "$corpus" 2>&1 | tail -n 5
   done
 fi
+
+echo "== installed tree and Debian package"
+bash scripts/check-package.sh build
 echo "== all tests passed"
