@@ -46,7 +46,7 @@ void BM_BatchPipelineLargestProblem(benchmark::State& state) {
     }
     vc::showDataOnPages(*data, *pages);
     vc::copyPagesToData(*pages, *data);
-    const vc::RunOutcome outcome = vc::runChecksAndEngine(*data, messages);
+    const vc::EngineOutcome outcome = vc::runChecksAndEngine(*data, messages);
     if (outcome.status != vc::RunStatus::Completed) {
       state.SkipWithError("the analysis stopped");
       break;

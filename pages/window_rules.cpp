@@ -1,6 +1,5 @@
 #include "pages/window_rules.h"
 
-#include "engine/messages.h"
 
 namespace vc {
 

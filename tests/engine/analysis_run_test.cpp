@@ -25,14 +25,14 @@ const char kDataError[] = "Data Error";
 
 MaterialSpec ply() { return test::testPly(); }
 
-RunOutcome run(LaminateData& d, CapturingMessages& m) { return runChecksAndEngine(d, m); }
+EngineOutcome run(LaminateData& d, CapturingMessages& m) { return runChecksAndEngine(d, m); }
 
 TEST(AnalysisRun, CleanInputCompletesWithoutMessages) {
   LaminateData d = makeStack(ply(), {0, 45, -45, 90}, 0.125);
   CapturingMessages m;
-  const RunOutcome o = run(d, m);
+  const EngineOutcome o = run(d, m);
   EXPECT_EQ(o.status, RunStatus::Completed);
-  EXPECT_EQ(o.pageToSelect, kNoPage);
+  EXPECT_EQ(o.stop, RunStop::None);
   EXPECT_TRUE(m.messages.empty());
   EXPECT_EQ(d.inversionStatus, 0);
   EXPECT_GT(d.EX, 0.0);
@@ -58,28 +58,28 @@ TEST(AnalysisRun, EachCheckStopsOrInformsWithItsOwnMessage) {
     int badId;                    // MatID of the second layer (1: valid)
     bool showFailure;
     RunStatus status;
-    int page;
+    RunStop stop;
     const char* caption;  // nullptr: no message
     const char* text;
   };
   const Case cases[] = {
-      {"zero E2 (and CTE1)", &MaterialSpec::E2, 0.0, 1, false, RunStatus::Stopped, kMaterialsPage,
+      {"zero E2 (and CTE1)", &MaterialSpec::E2, 0.0, 1, false, RunStatus::Stopped, RunStop::ModulusZero,
        kMaterialError, kModulus},
-      {"negative zero G12", &MaterialSpec::G12, -0.0, 1, false, RunStatus::Stopped, kMaterialsPage,
+      {"negative zero G12", &MaterialSpec::G12, -0.0, 1, false, RunStatus::Stopped, RunStop::ModulusZero,
        kMaterialError, kModulus},
-      {"zero CME2", &MaterialSpec::CME2, 0.0, 1, false, RunStatus::Completed, kNoPage,
+      {"zero CME2", &MaterialSpec::CME2, 0.0, 1, false, RunStatus::Completed, RunStop::None,
        kZeroExpansion, kExpansion},
-      {"zero CME1 alone", &MaterialSpec::CME1, 0.0, 1, false, RunStatus::Completed, kNoPage,
+      {"zero CME1 alone", &MaterialSpec::CME1, 0.0, 1, false, RunStatus::Completed, RunStop::None,
        nullptr, nullptr},
-      {"MatID above the count", &MaterialSpec::S, 70.0, 3, false, RunStatus::Stopped, kLayupPage,
+      {"MatID above the count", &MaterialSpec::S, 70.0, 3, false, RunStatus::Stopped, RunStop::MaterialIdInvalid,
        kIdError, kId},
-      {"MatID 0", &MaterialSpec::S, 70.0, 0, false, RunStatus::Stopped, kLayupPage, kIdError, kId},
-      {"MatID -1", &MaterialSpec::S, 70.0, -1, false, RunStatus::Stopped, kLayupPage, kIdError, kId},
+      {"MatID 0", &MaterialSpec::S, 70.0, 0, false, RunStatus::Stopped, RunStop::MaterialIdInvalid, kIdError, kId},
+      {"MatID -1", &MaterialSpec::S, 70.0, -1, false, RunStatus::Stopped, RunStop::MaterialIdInvalid, kIdError, kId},
       {"MatID most negative", &MaterialSpec::S, 70.0, -2147483647, false, RunStatus::Stopped,
-       kLayupPage, kIdError, kId},
-      {"zero Yc, failure hidden", &MaterialSpec::Yc, 0.0, 1, false, RunStatus::Completed, kNoPage,
+       RunStop::MaterialIdInvalid, kIdError, kId},
+      {"zero Yc, failure hidden", &MaterialSpec::Yc, 0.0, 1, false, RunStatus::Completed, RunStop::None,
        nullptr, nullptr},
-      {"zero Yc, failure shown", &MaterialSpec::Yc, 0.0, 1, true, RunStatus::Completed, kNoPage,
+      {"zero Yc, failure shown", &MaterialSpec::Yc, 0.0, 1, true, RunStatus::Completed, RunStop::None,
        kStrengthError, kStrength},
   };
   for (const Case& c : cases) {
@@ -90,9 +90,9 @@ TEST(AnalysisRun, EachCheckStopsOrInformsWithItsOwnMessage) {
     LaminateData d = makeLaminate({s, s}, {{1, 0, 0.1}, {c.badId, 0, 0.1}});
     d.showFailure = c.showFailure;
     CapturingMessages m;
-    const RunOutcome o = run(d, m);
+    const EngineOutcome o = run(d, m);
     EXPECT_EQ(o.status, c.status);
-    EXPECT_EQ(o.pageToSelect, c.page);
+    EXPECT_EQ(o.stop, c.stop);
     if (!c.caption) {
       EXPECT_TRUE(m.messages.empty());
       continue;
@@ -130,9 +130,9 @@ TEST(AnalysisRun, SingularStackStopsWithTheDataError) {
   for (LaminateData* d : {&noLayers, &zeroThickness}) {
     SCOPED_TRACE(d->numLayers);
     CapturingMessages m;
-    const RunOutcome o = run(*d, m);
+    const EngineOutcome o = run(*d, m);
     EXPECT_EQ(o.status, RunStatus::Stopped);
-    EXPECT_EQ(o.pageToSelect, kLayupPage);
+    EXPECT_EQ(o.stop, RunStop::SingularAbd);
     ASSERT_EQ(m.messages.size(), 1u);
     EXPECT_EQ(m.messages[0].caption, kDataError);
     EXPECT_EQ(m.messages[0].text, "ABD matrix is singular.  Review material and layup data.");

@@ -63,7 +63,7 @@ TEST(BadInput, RandomRecordsNeverCrash) {
     d.forcesGiven = !d.strainsGiven;
     prepareCopiedInputs(d);
     test::CapturingMessages m;
-    const RunOutcome o = runChecksAndEngine(d, m);
+    const EngineOutcome o = runChecksAndEngine(d, m);
     EXPECT_LE(m.messages.size(), 3u);
     if (o.status == RunStatus::Completed && d.showFailure) {
       const int n = d.numLayers;

@@ -12,7 +12,7 @@ TEST(NoAllocation, CompleteRunOnTheLargestProblemUsesNoHeap) {
   test::fillLargestProblem(d);
   test::SilentMessages messages;
   const long before = test::allocationCount;
-  const RunOutcome o = runChecksAndEngine(d, messages);
+  const EngineOutcome o = runChecksAndEngine(d, messages);
   const long after = test::allocationCount;
   EXPECT_EQ(o.status, RunStatus::Completed);
   EXPECT_EQ(messages.count, 0);
