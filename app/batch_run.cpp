@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include "app/analysis_command.h"
+#include "app/settings_page_options.h"
 #include "datafile/data_file.h"
 #include "engine/laminate_data.h"
 #include "pages/input_pages.h"
@@ -61,9 +62,11 @@ int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& m
   auto pages = std::make_unique<InputPages>();
   data->batchRun = true;
 
-  if (!readDataFile(inputPath.toLocal8Bit().toStdString(), *data, pages->settings, messages)) {
+  DataFileOptions options = optionsFromSettingsPage(pages->settings);
+  if (!readDataFile(inputPath.toLocal8Bit().toStdString(), *data, options, messages)) {
     return kBatchInputRefused;
   }
+  showOptionsOnSettingsPage(options, pages->settings);
   showDataOnPages(*data, *pages);
 
   std::string reportText;

@@ -454,7 +454,7 @@ class Reader {
   std::string error_;
 };
 
-void store(const FileValues& v, LaminateData& data, SettingsPage& settings) {
+void store(const FileValues& v, LaminateData& data, DataFileOptions& options) {
   data.numMaterials = v.numMaterials;
   for (int m = 1; m <= v.numMaterials; ++m) {
     data.E1[m] = v.props[m][0];
@@ -504,34 +504,33 @@ void store(const FileValues& v, LaminateData& data, SettingsPage& settings) {
   }
 
   const int n = v.optionCount;
-  if (n > 0) settings.checkbox_1.checked = data.showApparent = v.options[0] != 0;
-  if (n > 1) settings.checkbox_2.checked = data.showABD = v.options[1] != 0;
-  if (n > 2) settings.checkbox_3.checked = data.showLayerMatrices = v.options[2] != 0;
-  if (n > 3) settings.checkbox_4.checked = data.showLoadVectors = v.options[3] != 0;
-  if (n > 4) settings.checkbox_5.checked = data.showPlyStresses = v.options[4] != 0;
+  if (n > 0) options.showApparent = data.showApparent = v.options[0] != 0;
+  if (n > 1) options.showABD = data.showABD = v.options[1] != 0;
+  if (n > 2) options.showLayerMatrices = data.showLayerMatrices = v.options[2] != 0;
+  if (n > 3) options.showLoadVectors = data.showLoadVectors = v.options[3] != 0;
+  if (n > 4) options.showPlyStresses = data.showPlyStresses = v.options[4] != 0;
   if (n > 5) {
-    settings.optb_1.selected = v.options[5] == 1;
-    settings.optb_2.selected = v.options[5] != 1;
+    options.effectiveStrains = v.options[5] == 1;
     data.showTotalStrains = v.options[5] != 1;
   }
-  if (n > 6) settings.checkbox_6.checked = data.showFailure = v.options[6] != 0;
-  if (n > 7) settings.checkbox_7.checked = data.doubleDouble = v.options[7] != 0;
+  if (n > 6) options.showFailure = data.showFailure = v.options[6] != 0;
+  if (n > 7) options.doubleDouble = data.doubleDouble = v.options[7] != 0;
 }
 
 }  // namespace
 
-bool parseDataFile(const std::string& contents, LaminateData& data, SettingsPage& settings,
+bool parseDataFile(const std::string& contents, LaminateData& data, DataFileOptions& options,
                    std::string& error) {
   const DataText text = dropComments(contents);
   FileValues values;
   Reader reader(text, values);
   if (!reader.read(error)) return false;
-  store(values, data, settings);
+  store(values, data, options);
   error.clear();
   return true;
 }
 
-bool readDataFile(const std::string& path, LaminateData& data, SettingsPage& settings,
+bool readDataFile(const std::string& path, LaminateData& data, DataFileOptions& options,
                   MessageSink& messages) {
   std::string problem;
   std::string contents;
@@ -546,7 +545,7 @@ bool readDataFile(const std::string& path, LaminateData& data, SettingsPage& set
     if (std::ferror(file)) problem = formatf("the file cannot be read (%s).", std::strerror(errno));
     std::fclose(file);
   }
-  if (problem.empty() && parseDataFile(contents, data, settings, problem)) return true;
+  if (problem.empty() && parseDataFile(contents, data, options, problem)) return true;
   const std::string text = "Cannot read the data file \"" + path + "\": " + problem;
   messages.inform("Data File Error", text.c_str());
   return false;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/analysis_command.h"
+#include "app/settings_page_options.h"
 #include "batch_process.h"
 #include "datafile/data_file.h"
 #include "pages/page_transfer.h"
@@ -21,7 +22,9 @@ struct Problem {
 Problem load(const QByteArray& file) {
   Problem p;
   std::string error;
-  EXPECT_TRUE(parseDataFile(file.toStdString(), *p.data, p.pages->settings, error)) << error;
+  DataFileOptions options;
+  EXPECT_TRUE(parseDataFile(file.toStdString(), *p.data, options, error)) << error;
+  showOptionsOnSettingsPage(options, p.pages->settings);
   showDataOnPages(*p.data, *p.pages);
   return p;
 }
