@@ -9,226 +9,21 @@
 // as a whole, so a half-read file never reaches the record or the pages.
 
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <string>
-#include <vector>
 
 #include "datafile/data_file.h"
+#include "datafile/data_text.h"
+#include "datafile/value_scanner.h"
 #include "engine/angle_units.h"
-#include "format/numfmt.h"
+#include "engine/input_preparation.h"
+#include "format/number_scan.h"
+#include "format/number_text.h"
 
 namespace vc {
 
 namespace {
-
-// ---------------------------------------------------------------------------
-// The file without its comment lines, with the original line numbers kept so
-// that a refusal can point at the right line.
-struct DataText {
-  std::string text;                    // kept lines, each ended by '\n'
-  std::vector<std::size_t> lineStart;  // offset of each kept line in `text`
-  std::vector<int> lineNumber;         // its line number in the file
-
-  int lineAt(std::size_t pos) const {
-    std::size_t lo = 0, hi = lineStart.size();
-    while (hi - lo > 1) {
-      const std::size_t mid = (lo + hi) / 2;
-      if (lineStart[mid] <= pos) lo = mid; else hi = mid;
-    }
-    return lineNumber.empty() ? 1 : lineNumber[lo];
-  }
-};
-
-DataText dropComments(const std::string& contents) {
-  DataText out;
-  std::size_t pos = 0;
-  // A byte order mark in front of the first line is not part of the data.
-  if (contents.compare(0, 3, "\xEF\xBB\xBF") == 0) pos = 3;
-  int line = 0;
-  while (pos < contents.size()) {
-    ++line;
-    std::size_t end = contents.find('\n', pos);
-    const std::size_t next = end == std::string::npos ? contents.size() : end + 1;
-    if (end == std::string::npos) end = contents.size();
-    std::size_t stop = end;
-    if (stop > pos && contents[stop - 1] == '\r') --stop;  // CR LF and LF alike
-    if (contents[pos] != '$') {
-      out.lineStart.push_back(out.text.size());
-      out.lineNumber.push_back(line);
-      out.text.append(contents, pos, stop - pos);
-      out.text.push_back('\n');
-    }
-    pos = next;
-  }
-  return out;
-}
-
-// ---------------------------------------------------------------------------
-// Number scanning with the rules of "%d" and "%lf", independent of the locale.
-
-bool isSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isHexDigit(char c) {
-  return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool startsWithWord(const char* p, const char* end, const char* word) {
-  for (; *word; ++word, ++p) {
-    if (p == end || lower(*p) != *word) return false;
-  }
-  return true;
-}
-
-enum class Scan { Ok, End, NotNumber };
-
-class Scanner {
- public:
-  Scanner(const char* begin, const char* end) : begin_(begin), p_(begin), end_(end) {}
-
-  void skipSpace() {
-    while (p_ != end_ && isSpace(*p_)) ++p_;
-  }
-  std::size_t offset() const { return static_cast<std::size_t>(p_ - begin_); }
-  const char* here() const { return p_; }
-  void moveTo(const char* p) { p_ = p; }
-  bool atEnd() const { return p_ == end_; }
-
-  Scan readInt(int& value) {
-    skipSpace();
-    if (p_ == end_) return Scan::End;
-    const char* p = p_;
-    bool negative = false;
-    if (*p == '+' || *p == '-') negative = *p++ == '-';
-    if (p == end_ || !isDigit(*p)) return Scan::NotNumber;
-    long long v = 0;
-    const long long limit =
-        negative ? -static_cast<long long>(std::numeric_limits<int>::min())
-                 : static_cast<long long>(std::numeric_limits<int>::max());
-    while (p != end_ && isDigit(*p)) {
-      if (v < limit) v = v * 10 + (*p - '0');
-      if (v > limit) v = limit;  // saturate instead of overflowing
-      ++p;
-    }
-    p_ = p;
-    value = static_cast<int>(negative ? -v : v);
-    return Scan::Ok;
-  }
-
-  Scan readReal(double& value) {
-    skipSpace();
-    if (p_ == end_) return Scan::End;
-    const char* p = p_;
-    bool negative = false;
-    if (*p == '+' || *p == '-') negative = *p++ == '-';
-    double magnitude = 0.0;
-    if (startsWithWord(p, end_, "inf")) {
-      p += 3;
-      if (startsWithWord(p, end_, "inity")) p += 5;
-      magnitude = std::numeric_limits<double>::infinity();
-    } else if (startsWithWord(p, end_, "nan")) {
-      p += 3;
-      if (p != end_ && *p == '(') {
-        const char* q = p + 1;
-        while (q != end_ && (isDigit(*q) || (lower(*q) >= 'a' && lower(*q) <= 'z') || *q == '_')) ++q;
-        if (q != end_ && *q == ')') p = q + 1;
-      }
-      magnitude = std::numeric_limits<double>::quiet_NaN();
-    } else if (p != end_ && *p == '0' && end_ - p > 2 && lower(p[1]) == 'x' &&
-               (isHexDigit(p[2]) || (p[2] == '.' && end_ - p > 3 && isHexDigit(p[3])))) {
-      if (!readHex(p, magnitude)) return Scan::NotNumber;
-    } else {
-      const char* start = p;
-      std::size_t digits = 0;
-      while (p != end_ && isDigit(*p)) ++p, ++digits;
-      if (p != end_ && *p == '.') {
-        ++p;
-        while (p != end_ && isDigit(*p)) ++p, ++digits;
-      }
-      if (digits == 0) return Scan::NotNumber;
-      if (p != end_ && (*p == 'e' || *p == 'E')) {
-        const char* q = p + 1;
-        if (q != end_ && (*q == '+' || *q == '-')) ++q;
-        if (q != end_ && isDigit(*q)) {
-          while (q != end_ && isDigit(*q)) ++q;
-          p = q;
-        }
-      }
-      magnitude = readPageReal(std::string(start, p));
-    }
-    p_ = p;
-    value = negative ? -magnitude : magnitude;
-    return Scan::Ok;
-  }
-
-  // The text at the current position, up to the next blank, for messages.
-  std::string token() const {
-    std::string out;
-    for (const char* p = p_; p != end_ && !isSpace(*p) && out.size() < 24; ++p) {
-      const unsigned char c = static_cast<unsigned char>(*p);
-      out.push_back(c < 0x20 || c == 0x7f ? '?' : *p);
-    }
-    return out;
-  }
-
- private:
-  // A hexadecimal floating constant after its "0x": digits, an optional
-  // point and an optional binary exponent "p".
-  bool readHex(const char*& p, double& magnitude) {
-    const char* start = p + 2;
-    const char* q = start;
-    long long leading = 0;  // significant hex digits before the point
-    long long fractionZeros = 0;
-    bool seen = false;
-    while (q != end_ && isHexDigit(*q)) {
-      if (*q != '0') seen = true;
-      if (seen) ++leading;
-      ++q;
-    }
-    if (q != end_ && *q == '.') {
-      ++q;
-      while (q != end_ && isHexDigit(*q)) {
-        if (!seen && *q == '0') ++fractionZeros;
-        if (*q != '0') seen = true;
-        ++q;
-      }
-    }
-    long long exponent = 0;
-    if (q != end_ && lower(*q) == 'p') {
-      const char* e = q + 1;
-      bool eneg = false;
-      if (e != end_ && (*e == '+' || *e == '-')) eneg = *e++ == '-';
-      if (e != end_ && isDigit(*e)) {
-        while (e != end_ && isDigit(*e)) {
-          if (exponent < 100000000) exponent = exponent * 10 + (*e - '0');
-          ++e;
-        }
-        if (eneg) exponent = -exponent;
-        q = e;
-      }
-    }
-    const std::string digits(start, q);
-    const std::from_chars_result r = std::from_chars(
-        digits.data(), digits.data() + digits.size(), magnitude, std::chars_format::hex);
-    if (r.ec == std::errc::result_out_of_range) {
-      const long long binary = (leading > 0 ? 4 * leading : -4 * (fractionZeros + 1)) + exponent;
-      magnitude = binary > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (r.ec != std::errc()) {
-      return false;
-    }
-    p = q;
-    return true;
-  }
-
-  const char* begin_;
-  const char* p_;
-  const char* end_;
-};
 
 // ---------------------------------------------------------------------------
 // The values of one file, gathered before anything is stored.
@@ -386,7 +181,7 @@ class Reader {
         stop = line;
         while (stop != end && *stop != '\n') ++stop;
         const char* q = line;
-        while (q != stop && isSpace(*q)) ++q;
+        while (q != stop && isBlankChar(*q)) ++q;
         if (q != stop || stop == end) break;
         line = stop + 1;
       }
@@ -398,16 +193,16 @@ class Reader {
       // Pieces are separated by blanks and tabs; trailing blanks make none.
       int pieces = 0;
       for (const char* q = line; q != stop;) {
-        while (q != stop && isSpace(*q)) ++q;
+        while (q != stop && isBlankChar(*q)) ++q;
         if (q == stop) break;
         ++pieces;
-        while (q != stop && !isSpace(*q)) ++q;
+        while (q != stop && !isBlankChar(*q)) ++q;
       }
       if (pieces > 6) {
         error_ = formatf("line %d: expected %s, found %d values.", lineNumber, what.c_str(), pieces);
         return false;
       }
-      Scanner lineScan(line, stop);
+      ValueScanner lineScan(line, stop);
       if (pieces == 6) {
         int number = 0;
         const Scan r = lineScan.readInt(number);
@@ -427,7 +222,7 @@ class Reader {
     return true;
   }
 
-  bool failOnLine(int lineNumber, const std::string& what, const Scanner& lineScan) {
+  bool failOnLine(int lineNumber, const std::string& what, const ValueScanner& lineScan) {
     error_ = formatf("line %d: expected %s, found \"%s\".", lineNumber, what.c_str(),
                      lineScan.token().c_str());
     return false;
@@ -450,7 +245,7 @@ class Reader {
 
   const DataText& data_;
   FileValues& values_;
-  Scanner scan_;
+  ValueScanner scan_;
   std::string error_;
 };
 
@@ -496,11 +291,7 @@ void store(const FileValues& v, LaminateData& data, DataFileOptions& options) {
     data.Yt[m] = v.strengths[m][2];
     data.Yc[m] = v.strengths[m][3];
     data.S[m] = v.strengths[m][4];
-    data.e1t[m] = data.Xt[m] / data.E1[m];
-    data.e1c[m] = data.Xc[m] / data.E1[m];
-    data.e2t[m] = data.Yt[m] / data.E2[m];
-    data.e2c[m] = data.Yc[m] / data.E2[m];
-    data.g12u[m] = data.S[m] / data.G12[m];
+    deriveUltimateStrains(data, m);
   }
 
   const int n = v.optionCount;

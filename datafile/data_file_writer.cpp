@@ -11,7 +11,7 @@
 #include "engine/angle_units.h"
 #include "fileio/atomic_save.h"
 #include "engine/engine_bounds.h"
-#include "format/numfmt.h"
+#include "format/number_text.h"
 
 namespace vc {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "format/numfmt.h"
+#include "format/number_text.h"
 
 namespace vc {
 

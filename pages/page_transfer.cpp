@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/input_preparation.h"
-#include "format/numfmt.h"
+#include "format/number_text.h"
 #include "pages/page_reactions.h"
 
 namespace vc {

@@ -5,7 +5,7 @@
 #include <clocale>
 #include <string>
 
-#include "format/numfmt.h"
+#include "format/number_text.h"
 
 namespace {
 

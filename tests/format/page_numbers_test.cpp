@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "format/numfmt.h"
+#include "format/number_text.h"
 
 namespace {
 

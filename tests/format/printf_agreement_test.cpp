@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "format/numfmt.h"
+#include "format/number_text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "format/numfmt.h"
+#include "format/number_text.h"
 #include "pages/page_transfer.h"
 
 namespace vc {
