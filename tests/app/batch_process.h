@@ -93,11 +93,37 @@ class BatchProcessTest : public ::testing::Test {
     return file.readAll();
   }
 
-  // Runs the program with `arguments` in `workingFolder` (default: work/);
-  // kills it after `timeoutMs` (the interactive window never ends by itself).
-  ProcessResult run(const QStringList& arguments, const QString& workingFolder = QString(),
-                    int timeoutMs = 60000) const {
+  // Runs the program with `arguments` in `workingFolder` (default: work/)
+  // and waits for it to end.
+  ProcessResult run(const QStringList& arguments, const QString& workingFolder = QString()) const {
     QProcess process;
+    start(process, arguments, workingFolder);
+    ProcessResult result;
+    result.finished = process.waitForFinished(120000);
+    if (result.finished && process.exitStatus() == QProcess::NormalExit) result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+  }
+
+  // Runs the program until its stderr holds `text` or it ends, then ends it:
+  // for runs that go on to open the desktop window.
+  ProcessResult runUntilStderrHolds(const QStringList& arguments, const QByteArray& text) const {
+    QProcess process;
+    start(process, arguments, QString());
+    ProcessResult result;
+    while (!result.err.contains(text) && process.state() == QProcess::Running) {
+      process.waitForReadyRead(120000);
+      result.err += process.readAllStandardError();
+    }
+    process.kill();
+    process.waitForFinished(120000);
+    result.err += process.readAllStandardError();
+    return result;
+  }
+
+ private:
+  void start(QProcess& process, const QStringList& arguments, const QString& workingFolder) const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", path("home"));
     env.insert("XDG_CONFIG_HOME", path("home/config"));
@@ -107,21 +133,9 @@ class BatchProcessTest : public ::testing::Test {
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workingFolder.isEmpty() ? path("work") : workingFolder);
     process.start(executable_, arguments);
-    ProcessResult result;
-    if (!process.waitForStarted(10000)) return result;
-    result.finished = process.waitForFinished(timeoutMs);
-    if (!result.finished) {
-      process.kill();
-      process.waitForFinished(10000);
-    } else if (process.exitStatus() == QProcess::NormalExit) {
-      result.exitCode = process.exitCode();
-    }
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    process.waitForStarted(120000);
   }
 
- private:
   QTemporaryDir root_;
   QString executable_;
 };
