@@ -38,7 +38,6 @@ int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& m
   // The record and the pages are large; keep them off the stack.
   auto data = std::make_unique<LaminateData>();
   auto pages = std::make_unique<InputPages>();
-  data->batchRun = true;
 
   DataFileOptions options = optionsFromSettingsPage(pages->settings);
   if (!readDataFile(inputPath.toLocal8Bit().toStdString(), *data, options, messages)) {

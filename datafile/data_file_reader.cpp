@@ -33,7 +33,6 @@ struct FileValues {
   double props[kMaxMaterials + 1][8] = {};  // E1, E2, G12, v12, CTE1, CTE2, CME1, CME2
   std::string description[kMaxMaterials + 1];
   int numLayers = 0;
-  int layerNumber[kMaxLayers + 1] = {};
   int MatID[kMaxLayers + 1] = {};
   double angleDegrees[kMaxLayers + 1] = {};
   double thickness[kMaxLayers + 1] = {};
@@ -141,7 +140,8 @@ class Reader {
     FileValues& v = values_;
     if (!countValue(v.numLayers, "the total number of layers", 0, kMaxLayers)) return false;
     for (int k = 1; k <= v.numLayers; ++k) {
-      if (!intValue(v.layerNumber[k], formatf("the number of layer %d", k)) ||
+      int number = 0;  // the layer's number: the file's order counts
+      if (!intValue(number, formatf("the number of layer %d", k)) ||
           !intValue(v.MatID[k], formatf("the material number of layer %d", k)) ||
           !realValue(v.angleDegrees[k], formatf("the ply angle of layer %d", k)) ||
           !realValue(v.thickness[k], formatf("the thickness of layer %d", k)))
@@ -267,7 +267,6 @@ void store(const FileValues& v, LaminateData& data, DataFileOptions& options) {
   data.numLayers = v.numLayers;
   double h = 0.0;
   for (int k = 1; k <= v.numLayers; ++k) {
-    data.layerNumber[k] = v.layerNumber[k];
     data.MatID[k] = v.MatID[k];
     data.angle[k] = radiansFromDegrees(v.angleDegrees[k]);
     data.thickness[k] = v.thickness[k];

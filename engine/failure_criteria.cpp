@@ -22,6 +22,8 @@ FactorPair quadraticRoots(double V, double linear) {
   if (std::fabs(V) < 1.0e-8) return FactorPair{};
   double b = linear;
   const double a = V - b;
+  // Mathematically b is unchanged; forming it again as V - a keeps the
+  // rounding of the reference calculation, so the factors match it bit for bit.
   b = V - a;
   const double disc = b * b + 4.0 * a;
   // No real root: the criterion is never reached along this load path.

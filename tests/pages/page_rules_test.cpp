@@ -70,8 +70,12 @@ TEST(PageRules, LayerCounts) {
     EXPECT_EQ(p.symmetric.checked, c.symmetricLeft);
     EXPECT_EQ(p.layerCount.text, c.countLeft);
     EXPECT_EQ(p.layers.cell(50, 3), c.numbered < 0 ? "0.005" : "");
-    if (c.numbered > 0) EXPECT_EQ(p.layers.cell(c.numbered - 1, 0), std::to_string(c.numbered));
-    if (c.numbered >= 0) EXPECT_EQ(p.layers.cell(c.numbered, 0), "");
+    if (c.numbered > 0) {
+      EXPECT_EQ(p.layers.cell(c.numbered - 1, 0), std::to_string(c.numbered));
+    }
+    if (c.numbered >= 0) {
+      EXPECT_EQ(p.layers.cell(c.numbered, 0), "");
+    }
     EXPECT_EQ(p.layers.cell(3, 2), c.numbered < 0 || c.numbered > 3 ? "45" : "");
   }
 }

@@ -188,10 +188,14 @@ TEST(ShowDataOnPages, LoadKindRules) {
     EXPECT_EQ(l.loadValues.heading(0), c.heading);
     EXPECT_EQ(l.loadValues.cell(0, 0), c.firstCell);
     EXPECT_EQ(l.temperatureLoad.checked && l.temperatureChange.enabled, c.temperatureText != nullptr);
-    if (c.temperatureText) EXPECT_EQ(l.temperatureChange.text, c.temperatureText);
+    if (c.temperatureText) {
+      EXPECT_EQ(l.temperatureChange.text, c.temperatureText);
+    }
     EXPECT_EQ(l.moistureLoad.checked && l.moistureContent.enabled && l.percentLabel.enabled,
               c.moistureText != nullptr);
-    if (c.moistureText) EXPECT_EQ(l.moistureContent.text, c.moistureText);
+    if (c.moistureText) {
+      EXPECT_EQ(l.moistureContent.text, c.moistureText);
+    }
   }
 }
 
