@@ -53,9 +53,9 @@ class FileCommandsTest : public test::SettingsTest {
   // Pages a user has been editing: things a refused file must not wipe.
   void fillEditedPages() {
     pages.layup.layerCount.text = "3";
-    pages.layup.layers.setCell(4, 2, "30");
+    pages.layup.layers.setCell(9, 2, "30");
     pages.materials.properties.setCell(0, 9, "my material");
-    pages.settings.showLayerMatrices.checked = true;
+    pages.settings.showApparentProperties.checked = false;
   }
  public:
   bool open() {
@@ -109,8 +109,8 @@ TEST_F(FileCommandsTest, OpenShowsTheFileOnClearedPagesRefusalKeepsThem) {
   EXPECT_FALSE(open());
   ASSERT_EQ(messages.captions(), std::vector<std::string>{"Data File Error"});
   EXPECT_EQ(othersCleared, 0);
-  EXPECT_EQ(pages.layup.layers.cell(4, 2), "30");
-  EXPECT_TRUE(pages.settings.showLayerMatrices.checked);
+  EXPECT_EQ(pages.layup.layers.cell(9, 2), "30");
+  EXPECT_FALSE(pages.settings.showApparentProperties.checked);
   EXPECT_EQ(data.E1[1], 123.0);
 
   const QString file = path("plates/four ply.vcl");
@@ -121,12 +121,12 @@ TEST_F(FileCommandsTest, OpenShowsTheFileOnClearedPagesRefusalKeepsThem) {
   EXPECT_TRUE(messages.messages.empty());
   EXPECT_EQ(othersCleared, 1);
   EXPECT_EQ(inputPath, file);
-  EXPECT_EQ(pages.layup.layerCount.text, "4");
-  EXPECT_EQ(pages.layup.layers.cell(1, 2), "90");
-  EXPECT_EQ(pages.layup.layers.cell(4, 2), "");  // cleared before showing
-  EXPECT_EQ(pages.materials.properties.cell(0, 9), "T300/5208");
+  EXPECT_EQ(pages.layup.layerCount.text, "8");
+  EXPECT_EQ(pages.layup.layers.cell(1, 2), "45");
+  EXPECT_EQ(pages.layup.layers.cell(9, 2), "");  // cleared before showing
+  EXPECT_EQ(pages.materials.properties.cell(0, 9), "AS4/3506-1 Carbon/Epoxy");
   EXPECT_EQ(pages.loads.loadValues.cell(0, 0), "1000");
-  EXPECT_FALSE(pages.settings.showLayerMatrices.checked);  // the file's options
+  EXPECT_TRUE(pages.settings.showApparentProperties.checked);  // the file's options
   EXPECT_TRUE(pages.settings.showPlyFailure.checked && pages.settings.effectiveStrains.selected);
   EXPECT_EQ(folder, path("plates") + "/");
   EXPECT_EQ(storedLastPath(), path("plates") + "/");
@@ -182,7 +182,7 @@ TEST_F(FileCommandsTest, AnalysisOfThePages) {
   EXPECT_EQ(runAnalysis(pages, data, report, messages).status, RunStatus::Completed);
   EXPECT_NE(report.find("    2        1         45.0 "), std::string::npos) << report;
   EXPECT_EQ(report.find("previous report"), std::string::npos);
-  const std::pair<const char*, int> stops[] = {{"0", kMaterialsPage}, {"1.03e6", kNoPage}};
+  const std::pair<const char*, int> stops[] = {{"0", kMaterialsPage}, {"1.5e6", kNoPage}};
   for (const auto& [e2, page] : stops) {
     pages.materials.properties.setCell(0, 2, e2);
     report = "previous report";

@@ -88,60 +88,48 @@ TEST(PageRules, LoadControlsFollowTheirBoxesAndTheKindEmptiesTheRow) {
     onTemperatureLoadClicked(l);
     onMoistureLoadClicked(l);
     for (bool enabled : {l.forcesMoments.enabled, l.strainsCurvatures.enabled, l.loadValues.enabled,
-                         l.temperatureLabel.enabled, l.temperatureChange.enabled,
-                         l.moistureLabel.enabled, l.moistureContent.enabled, l.percentLabel.enabled})
+                         l.temperatureLabel.enabled, l.temperatureChange.enabled, l.moistureLabel.enabled,
+                         l.moistureContent.enabled, l.percentLabel.enabled})
       EXPECT_EQ(enabled, on);
   }
   l.loadValues.setCell(0, 0, "1000");
+  l.loadValues.currentColumn = 4;
   onStrainsCurvaturesClicked(l);
   EXPECT_TRUE(l.strainsCurvatures.selected && !l.forcesMoments.selected);
-  EXPECT_EQ(l.loadValues.heading(2), "gXY");
-  EXPECT_EQ(l.loadValues.heading(5), "kXY");
-  EXPECT_EQ(l.loadValues.cell(0, 0), "");
-  l.loadValues.setCell(0, 1, "0.001");
-  l.loadValues.currentColumn = 4;
-  onForcesMomentsClicked(l);
-  EXPECT_EQ(l.loadValues.heading(3), "MX");
-  EXPECT_EQ(l.loadValues.cell(0, 1), "");
+  EXPECT_EQ(l.loadValues.heading(2) + l.loadValues.heading(5) + l.loadValues.cell(0, 0), "gXYkXY");
   EXPECT_EQ(l.loadValues.currentColumn, 0);
+  l.loadValues.setCell(0, 1, "0.001");
+  onForcesMomentsClicked(l);
+  EXPECT_EQ(l.loadValues.heading(3) + l.loadValues.cell(0, 1), "MX");
 }
 
 TEST(PageRules, ClearingCommands) {
   InputPages p;
-  p.settings.showLayerMatrices.checked = p.settings.showPlyFailure.checked = true;
-  p.settings.totalStrains.selected = true;
+  p.settings.showPlyFailure.checked = p.settings.totalStrains.selected = true;
   p.settings.effectiveStrains.selected = false;
   p.materials.materialCount = "3";
   p.materials.properties.setCell(2, 9, "glass");
   p.strength.strengths.setCell(4, 3, "5000");
   p.layup.layerCount.text = "8";
-  p.layup.symmetric.checked = true;
+  p.layup.symmetric.checked = p.loads.mechanicalLoad.checked = p.loads.temperatureLoad.checked = true;
   p.layup.layers.setCell(99, 2, "45");
-  p.loads.mechanicalLoad.checked = p.loads.temperatureLoad.checked = true;
   onStrainsCurvaturesClicked(p.loads);
   p.loads.temperatureChange.text = "-280";
   InputPages visible = p;
   clearAllInputPages(p);
   for (int page = 0; page <= 4; ++page) clearVisiblePage(visible, page);
   for (const InputPages* q : {&p, &visible}) {
-    SCOPED_TRACE(q == &p ? "all forms" : "visible page");
-    EXPECT_FALSE(q->settings.showLayerMatrices.checked || q->settings.showPlyFailure.checked);
-    EXPECT_TRUE(q->settings.totalStrains.selected);  // the strain buttons stay
-    EXPECT_EQ(q->settings.showApparentProperties.checked, q == &p);
-    EXPECT_EQ(q->materials.materialCount, "1");
-    EXPECT_EQ(q->materials.properties.cell(2, 9), "");
-    EXPECT_EQ(q->materials.properties.cell(0, 0), "1");
-    EXPECT_EQ(q->strength.strengths.cell(4, 3), "");
-    EXPECT_EQ(q->strength.strengths.cell(0, 0), "1");
-    EXPECT_EQ(q->layup.layerCount.text, "");  // empty, not "0"
-    EXPECT_FALSE(q->layup.symmetric.checked);
-    EXPECT_EQ(q->layup.layers.cell(99, 2), "");
     const LoadsPage& l = q->loads;
-    EXPECT_TRUE(l.forcesMoments.selected);
-    EXPECT_FALSE(l.mechanicalLoad.checked || l.temperatureLoad.checked || l.temperatureChange.enabled);
-    EXPECT_EQ(l.loadValues.heading(0), "NX");
-    EXPECT_EQ(l.temperatureChange.text, "0");
-    EXPECT_EQ(l.moistureContent.text, "0");
+    // The strain buttons stay; only the visible Settings page clears its first two boxes.
+    EXPECT_EQ(q->settings.showApparentProperties.checked, q == &p);
+    EXPECT_TRUE(q->settings.totalStrains.selected && !q->settings.showPlyFailure.checked);
+    EXPECT_EQ(q->materials.materialCount + q->materials.properties.cell(0, 0) + q->materials.properties.cell(2, 9) +
+                  q->strength.strengths.cell(0, 0) + q->strength.strengths.cell(4, 3) + q->layup.layerCount.text +
+                  q->layup.layers.cell(99, 2),
+              "111");  // the layer count clears to empty, not "0"
+    EXPECT_FALSE(q->layup.symmetric.checked || l.mechanicalLoad.checked || l.temperatureLoad.checked);
+    EXPECT_TRUE(l.forcesMoments.selected && !l.temperatureChange.enabled);
+    EXPECT_EQ(l.loadValues.heading(0) + l.temperatureChange.text + l.moistureContent.text, "NX00");
   }
 }
 
