@@ -47,6 +47,15 @@ TEST(FailureCriteria, FactorsSolvedByHand) {
       // F11 > 4 F22 lets Hoffman's quadratic term go negative: with |X| = 10,
       // |Y| = 100 and sigma = (1, 2), V = 0.04 - 0.02 - 0.01 < 0 has no real root.
       {"Hoffman, no real root", hoffmanFactors, {10, -10, 100, -100, 50}, 1, 2, 0, 9999, -9999},
+      // Transverse strengths far above the longitudinal ones (F22 < F11 / 4):
+      // with X = 10 / -1000, Y = 1000 / -100000, -9.996e-5 R^2 + 0.10098 R = 1
+      // has the roots 10.00198 and 1000.2 (both positive), and with the
+      // stresses reversed -10.00198 and -1000.2; the direction without a root
+      // of its sign never fails.
+      {"Hoffman, both roots positive", hoffmanFactors, {10, -1000, 1000, -100000, 1e6}, 1, 2, 0,
+       10.001980185975, -9999},
+      {"Hoffman, both roots negative", hoffmanFactors, {10, -1000, 1000, -100000, 1e6}, -1, -2, 0, 9999,
+       -10.001980185975},
   };
   for (const Case& c : cases) {
     const FactorPair f = c.criterion(c.strengths, c.s1, c.s2, c.t12);
