@@ -5,11 +5,27 @@
 
 namespace vc {
 
+int pageForStop(RunStop stop) {
+  switch (stop) {
+    case RunStop::ModulusZero:
+      return kMaterialsPage;
+    case RunStop::MaterialIdInvalid:
+    case RunStop::SingularAbd:
+      return kLayupPage;
+    case RunStop::None:
+      break;
+  }
+  return kNoPage;
+}
+
 RunOutcome runAnalysis(InputPages& pages, LaminateData& data, std::string& reportText,
                        MessageSink& messages) {
   copyPagesToData(pages, data);
-  RunOutcome outcome = runChecksAndEngine(data, messages);
-  if (outcome.status == RunStatus::Completed) writeReport(data, reportText);
+  const EngineOutcome engine = runChecksAndEngine(data, messages);
+  if (engine.status == RunStatus::Completed) writeReport(data, reportText);
+  RunOutcome outcome;
+  outcome.status = engine.status;
+  outcome.pageToSelect = pageForStop(engine.stop);
   return outcome;
 }
 

@@ -8,8 +8,19 @@
 #include "engine/laminate_data.h"
 #include "engine/messages.h"
 #include "pages/input_pages.h"
+#include "pages/page_index.h"
 
 namespace vc {
+
+struct RunOutcome {
+  RunStatus status = RunStatus::Completed;
+  int pageToSelect = kNoPage;  // the page to show after a stop
+};
+
+// The page that holds the data a stopped check points at: the Materials page
+// for a zero modulus, the Layup page for a bad material number or a singular
+// ABD matrix; kNoPage when nothing stopped the run.
+int pageForStop(RunStop stop);
 
 // Copies the input pages into the record (so the values analysed are the
 // values shown), runs the input checks and the engine, and on completion

@@ -5,11 +5,13 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
 
 #include "app/analysis_command.h"
+#include "app/settings_page_options.h"
 #include "datafile/data_file.h"
 #include "engine/laminate_data.h"
+#include "fileio/atomic_save.h"
 #include "pages/input_pages.h"
 #include "pages/page_transfer.h"
 
@@ -32,38 +34,16 @@ bool checkBatchInput(const QString& typedInput, const QString& resolvedInput,
   return false;
 }
 
-bool writeOutputFile(const QString& path, const std::string& text, QString& error) {
-  if (path.isEmpty()) {
-    error = QStringLiteral("no file name given");
-    return false;
-  }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString();
-    return false;
-  }
-  const qint64 size = static_cast<qint64>(text.size());
-  if (file.write(text.data(), size) != size) {
-    error = file.errorString();
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    error = file.errorString();
-    return false;
-  }
-  return true;
-}
-
 int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& messages) {
   // The record and the pages are large; keep them off the stack.
   auto data = std::make_unique<LaminateData>();
   auto pages = std::make_unique<InputPages>();
-  data->batchRun = true;
 
-  if (!readDataFile(inputPath.toLocal8Bit().toStdString(), *data, pages->settings, messages)) {
+  DataFileOptions options = optionsFromSettingsPage(pages->settings);
+  if (!readDataFile(inputPath.toLocal8Bit().toStdString(), *data, options, messages)) {
     return kBatchInputRefused;
   }
+  showOptionsOnSettingsPage(options, pages->settings);
   showDataOnPages(*data, *pages);
 
   std::string reportText;
@@ -72,11 +52,12 @@ int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& m
   // its closing line end, so a reader sees an empty report, not an old one.
   reportText += "\r\n";
 
-  QString error;
-  if (!writeOutputFile(outputPath, reportText, error)) {
+  const std::string error =
+      outputPath.isEmpty() ? std::string("no file name given")
+                           : saveFileAtomically(QFile::encodeName(outputPath).toStdString(), reportText);
+  if (!error.empty()) {
     const std::string text = "The report could not be written to " +
-                             outputPath.toLocal8Bit().toStdString() + ": " +
-                             error.toLocal8Bit().toStdString();
+                             outputPath.toLocal8Bit().toStdString() + ": " + error;
     messages.inform(kOutputFileErrorCaption, text.c_str());
     return kBatchOutputFailed;
   }

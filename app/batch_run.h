@@ -32,10 +32,6 @@ QString resolveBatchPath(const QString& startFolder, const QString& typed);
 bool checkBatchInput(const QString& typedInput, const QString& resolvedInput,
                      MessageSink& messages);
 
-// Writes `text` to `path` through a temporary file in the same folder that
-// replaces the old file only once it is complete. On failure `error` says why.
-bool writeOutputFile(const QString& path, const std::string& text, QString& error);
-
 // Reads the data file, shows it on the pages, runs the analysis and writes
 // the report plus one CR LF (or only the CR LF when a check stopped the run)
 // to `outputPath`. Returns a BatchStatus.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "app/settings_page_options.h"
 #include "app/settings_store.h"
 #include "datafile/data_file.h"
 #include "pages/page_clearing.h"
@@ -17,20 +18,6 @@ namespace {
 
 std::string localPath(const QString& path) {
   return QFile::encodeName(path).toStdString();
-}
-
-// Takes over the option states a data file carries, leaving whatever else
-// the clearing set (enabled states) as it is.
-void applyReadOptions(const SettingsPage& read, SettingsPage& page) {
-  page.checkbox_1.checked = read.checkbox_1.checked;
-  page.checkbox_2.checked = read.checkbox_2.checked;
-  page.checkbox_3.checked = read.checkbox_3.checked;
-  page.checkbox_4.checked = read.checkbox_4.checked;
-  page.checkbox_5.checked = read.checkbox_5.checked;
-  page.checkbox_6.checked = read.checkbox_6.checked;
-  page.checkbox_7.checked = read.checkbox_7.checked;
-  page.optb_1.selected = read.optb_1.selected;
-  page.optb_2.selected = read.optb_2.selected;
 }
 
 int fileNameStart(const QString& path) {
@@ -69,12 +56,12 @@ bool openDataFileCommand(FileChooser& chooser, InputPages& pages, LaminateData& 
   // Read into copies first: a refused file must not cost the user the
   // contents of the pages nor the record behind them.
   LaminateData read = data;
-  SettingsPage readOptions = pages.settings;
+  DataFileOptions readOptions = optionsFromSettingsPage(pages.settings);
   const bool loaded = readDataFile(localPath(inputPath), read, readOptions, messages);
   if (loaded) {
     clearAllInputPages(pages);
     if (clearOtherPages) clearOtherPages();
-    applyReadOptions(readOptions, pages.settings);
+    showOptionsOnSettingsPage(readOptions, pages.settings);
     data = read;
     showDataOnPages(data, pages);
   }
@@ -93,7 +80,9 @@ bool saveDataFileCommand(FileChooser& chooser, InputPages& pages, LaminateData& 
   if (chosen.trimmed().isEmpty()) return false;
   outputPath = withDefaultExtension(chosen.trimmed(), QStringLiteral("vcl"));
 
-  const bool written = writeDataFile(localPath(outputPath), pages, data, messages);
+  copyPagesToData(pages, data);
+  const bool written =
+      writeDataFile(localPath(outputPath), data, optionsFromSettingsPage(pages.settings), messages);
 
   currentDataFolder = folderOfPath(outputPath);
   storeLastPath(currentDataFolder);

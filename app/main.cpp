@@ -29,7 +29,6 @@ int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
   vc::StderrMessages messages;
 
   vc::StartupState state;
-  state.batchRun = true;
   state.inputPath = vc::resolveBatchPath(startFolder, commandLine.inputPath);
   state.outputPath = vc::resolveBatchPath(startFolder, commandLine.outputPath);
   if (!vc::checkBatchInput(commandLine.inputPath, state.inputPath, messages)) {

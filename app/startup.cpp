@@ -8,16 +8,12 @@ namespace vc {
 
 const char* const kHelpFileName = "Vellacore.qch";
 
-void loadBuiltInLibraryAtStartup() {}
-
 void runStartupSteps(StartupState& state) {
   prepareDefaultDataFolder(state.currentDataFolder);
   state.currentDataFolder = trimBlanks(state.currentDataFolder);
   if (!state.currentDataFolder.endsWith(QLatin1Char('/'))) state.currentDataFolder += QLatin1Char('/');
 
   loadLastPath(state.currentDataFolder);
-
-  loadBuiltInLibraryAtStartup();
 
   QString folder = trimBlanks(executableFolder());
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');

@@ -10,20 +10,15 @@ namespace vc {
 struct StartupState {
   QString currentDataFolder;  // always ends in '/'
   QString helpFilePath;       // <executable folder>/Vellacore.qch
-  bool batchRun = false;
   QString inputPath, outputPath;
 };
 
 // Name of the help file beside the executable.
 extern const char* const kHelpFileName;
 
-// Loads the built-in material library. The library has no start-up work to
-// do yet; the step keeps its place in the start-up order.
-void loadBuiltInLibraryAtStartup();
-
 // In order: prepareDefaultDataFolder (which also makes it the current folder
-// and stores LastPath), trailing '/', loadLastPath, the built-in library,
-// helpFilePath, renumbering of the user material records.
+// and stores LastPath), trailing '/', loadLastPath, helpFilePath, renumbering
+// of the user material records.
 void runStartupSteps(StartupState& state);
 
 }  // namespace vc

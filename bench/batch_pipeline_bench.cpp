@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/settings_page_options.h"
 #include "datafile/data_file.h"
 #include "engine/analysis_run.h"
 #include "pages/input_pages.h"
@@ -40,13 +41,15 @@ void BM_BatchPipelineLargestProblem(benchmark::State& state) {
   std::string report;
   std::string error;
   for (auto _ : state) {
-    if (!vc::parseDataFile(file, *data, pages->settings, error)) {
+    vc::DataFileOptions options = vc::optionsFromSettingsPage(pages->settings);
+    if (!vc::parseDataFile(file, *data, options, error)) {
       state.SkipWithError(error.c_str());
       break;
     }
+    vc::showOptionsOnSettingsPage(options, pages->settings);
     vc::showDataOnPages(*data, *pages);
     vc::copyPagesToData(*pages, *data);
-    const vc::RunOutcome outcome = vc::runChecksAndEngine(*data, messages);
+    const vc::EngineOutcome outcome = vc::runChecksAndEngine(*data, messages);
     if (outcome.status != vc::RunStatus::Completed) {
       state.SkipWithError("the analysis stopped");
       break;

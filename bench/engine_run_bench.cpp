@@ -16,7 +16,7 @@ void BM_CompleteRunLargestProblem(benchmark::State& state) {
   vc::test::SilentMessages messages;
   const long before = vc::test::allocationCount;
   for (auto _ : state) {
-    vc::RunOutcome o = vc::runChecksAndEngine(record, messages);
+    vc::EngineOutcome o = vc::runChecksAndEngine(record, messages);
     benchmark::DoNotOptimize(o);
     benchmark::ClobberMemory();
   }

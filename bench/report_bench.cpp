@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/laminate_data.h"
-#include "format/numfmt.h"
+#include "format/number_text.h"
 #include "report/report_writer.h"
 
 namespace {

@@ -11,8 +11,7 @@
 #include "engine/angle_units.h"
 #include "fileio/atomic_save.h"
 #include "engine/engine_bounds.h"
-#include "format/numfmt.h"
-#include "pages/page_transfer.h"
+#include "format/number_text.h"
 
 namespace vc {
 
@@ -48,7 +47,7 @@ void appendLoadBlock(std::string& out, const LaminateData& d) {
 
 }  // namespace
 
-std::string formatDataFile(const LaminateData& d, const SettingsPage& settings) {
+std::string formatDataFile(const LaminateData& d, const DataFileOptions& options) {
   std::string out;
   const int nm = materialLoopCount(d);
   const int nl = layerLoopCount(d);
@@ -80,27 +79,26 @@ std::string formatDataFile(const LaminateData& d, const SettingsPage& settings) 
 
   out += "$ Analysis Options\r\n";
   out += "$ Display Apparent Properites: 0=false, 1=true\r\n";
-  appendf(out, "%1d\r\n", settings.checkbox_1.checked ? 1 : 0);
+  appendf(out, "%1d\r\n", options.showApparent ? 1 : 0);
   out += "$ Display Laminate ABD Matrix: 0=false, 1=true\r\n";
-  appendf(out, "%1d\r\n", settings.checkbox_2.checked ? 1 : 0);
+  appendf(out, "%1d\r\n", options.showABD ? 1 : 0);
   out += "$ Display Layer Matrices: 0=false, 1=true\r\n";
-  appendf(out, "%1d\r\n", settings.checkbox_3.checked ? 1 : 0);
+  appendf(out, "%1d\r\n", options.showLayerMatrices ? 1 : 0);
   out += "$ Display Laminate Load and Strain Vectors: 0=false, 1=true\r\n";
-  appendf(out, "%1d\r\n", settings.checkbox_4.checked ? 1 : 0);
+  appendf(out, "%1d\r\n", options.showLoadVectors ? 1 : 0);
   out += "$ Display Ply Stresses and Strains:\r\n";
   out += "$ 0 1 = false, 1 1 = true, show effective strains, 1 2 = true, show total strains\r\n";
-  appendf(out, "%1d %1d\r\n", settings.checkbox_5.checked ? 1 : 0, settings.optb_1.selected ? 1 : 2);
+  appendf(out, "%1d %1d\r\n", options.showPlyStresses ? 1 : 0, options.effectiveStrains ? 1 : 2);
   out += "$ Display Ply Failure Analysis: 0=false, 1=true\r\n";
-  appendf(out, "%1d\r\n", settings.checkbox_6.checked ? 1 : 0);
+  appendf(out, "%1d\r\n", options.showFailure ? 1 : 0);
   out += "$ Calculate Equivalent Double-Double Laminate: 0=false, 1=true\r\n";
-  appendf(out, "%1d\r\n", settings.checkbox_7.checked ? 1 : 0);
+  appendf(out, "%1d\r\n", options.doubleDouble ? 1 : 0);
   return out;
 }
 
-bool writeDataFile(const std::string& path, const InputPages& pages, LaminateData& data,
-                   MessageSink& messages) {
-  copyPagesToData(pages, data);
-  const std::string problem = saveFileAtomically(path, formatDataFile(data, pages.settings));
+bool writeDataFile(const std::string& path, const LaminateData& data,
+                   const DataFileOptions& options, MessageSink& messages) {
+  const std::string problem = saveFileAtomically(path, formatDataFile(data, options));
   if (problem.empty()) return true;
   const std::string text = "Cannot write the data file \"" + path + "\": " + problem + ".";
   messages.inform("Data File Error", text.c_str());

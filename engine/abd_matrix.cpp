@@ -37,6 +37,8 @@ void computeABD(LaminateData& d) {
         } else {
           const double zk3 = (zk * zk) * zk;
           const double zk13 = (zk1 * zk1) * zk1;
+          // D = 1/3 sum QBar (z_k^3 - z_k-1^3): 1/3 as this rounded constant,
+          // multiplied first, keeps the reference calculation's rounding bit for bit.
           sum += (q * 0.3333333333333333) * (zk3 - zk13);
         }
       }

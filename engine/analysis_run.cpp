@@ -14,10 +14,10 @@ namespace vc {
 
 namespace {
 
-RunOutcome stopAt(int page) {
-  RunOutcome o;
+EngineOutcome stopAt(RunStop stop) {
+  EngineOutcome o;
   o.status = RunStatus::Stopped;
-  o.pageToSelect = page;
+  o.stop = stop;
   return o;
 }
 
@@ -36,9 +36,9 @@ void plyResults(LaminateData& d) {
 
 }  // namespace
 
-RunOutcome runChecksAndEngine(LaminateData& d, MessageSink& messages) {
+EngineOutcome runChecksAndEngine(LaminateData& d, MessageSink& messages) {
   if (!countsWithinLimits(d)) {
-    RunOutcome refused;
+    EngineOutcome refused;
     refused.status = RunStatus::Refused;
     return refused;
   }
@@ -47,7 +47,7 @@ RunOutcome runChecksAndEngine(LaminateData& d, MessageSink& messages) {
   const bool expansionZero = someExpansionZero(d);
   if (modulusZero) {
     messages.inform("Material Error", "A material modulus is zero.  Review material property data.");
-    return stopAt(kMaterialsPage);
+    return stopAt(RunStop::ModulusZero);
   }
   if (expansionZero) {
     messages.inform("Material Information: Zero CTE/CME",
@@ -62,7 +62,7 @@ RunOutcome runChecksAndEngine(LaminateData& d, MessageSink& messages) {
     messages.inform("Material ID Error",
                     "A material ID (MatID) was used in the layup that is greater than the number of "
                     "materials selected on the materials form.  Review material and layup data.");
-    return stopAt(kLayupPage);
+    return stopAt(RunStop::MaterialIdInvalid);
   }
 
   if (d.showFailure && someStrengthZero(d)) {
@@ -81,14 +81,14 @@ RunOutcome runChecksAndEngine(LaminateData& d, MessageSink& messages) {
 
   if (!invertABD(d)) {
     messages.inform("Data Error", "ABD matrix is singular.  Review material and layup data.");
-    return stopAt(kLayupPage);
+    return stopAt(RunStop::SingularAbd);
   }
 
   computeApparentProperties(d);
   computeFirstPlyFailure(d);
 
   plyResults(d);
-  return RunOutcome{};
+  return EngineOutcome{};
 }
 
 }  // namespace vc

@@ -18,11 +18,19 @@ enum class RunStatus {
   Refused     // the record's counts are outside 1..10 materials / 0..100 layers
 };
 
-struct RunOutcome {
-  RunStatus status = RunStatus::Completed;
-  int pageToSelect = kNoPage;  // the page to show after a stop
+// The check that stopped a run.
+enum class RunStop {
+  None,
+  ModulusZero,        // "Material Error"
+  MaterialIdInvalid,  // "Material ID Error"
+  SingularAbd         // "Data Error": the ABD matrix cannot be inverted
 };
 
-RunOutcome runChecksAndEngine(LaminateData& data, MessageSink& messages);
+struct EngineOutcome {
+  RunStatus status = RunStatus::Completed;
+  RunStop stop = RunStop::None;
+};
+
+EngineOutcome runChecksAndEngine(LaminateData& data, MessageSink& messages);
 
 }  // namespace vc

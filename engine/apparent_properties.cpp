@@ -26,7 +26,7 @@ void computeLayerExpansion(LaminateData& d) {
   const int n = layerLoopCount(d);
   for (int k = 1; k <= n; ++k) {
     const int mat = safeMaterialIndex(d, k);
-    const PlyRotation& r = layerRotation(k, d.angle[k]);
+    const PlyRotation r = plyRotation(d.angle[k]);
     const double cte1 = d.CTE1[mat], cte2 = d.CTE2[mat];
     const double cme1 = d.CME1[mat], cme2 = d.CME2[mat];
     d.alphaX[k] = r.m2 * cte1 + r.n2 * cte2;

@@ -50,7 +50,7 @@ LaminationParameters laminationParameters(const LaminateData& d) {
   const double h = d.totalThickness;
   const double h3 = (h * h) * h;
   for (int k = 1; k <= n; ++k) {
-    const MultipleAngleCosines& cosines = layerMultipleAngleCosines(k, d.angle[k]);
+    const MultipleAngleCosines cosines = multipleAngleCosines(d.angle[k]);
     const double c2 = cosines.cos2;
     const double c4 = cosines.cos4;
     const double inPlaneWeight = d.thickness[k] / h;
@@ -79,6 +79,8 @@ DoubleDoubleAngles doubleDoubleAngles(double p1, double p3) {
 
   const int tPsi = wholeDegreesMagnitude(a.psi);
   const int tPhi = wholeDegreesMagnitude(a.phi);
+  // The limits are the method's decimal-degree thresholds applied to whole
+  // degrees: tPsi <= 0.4 means tPsi == 0 and tPhi >= 89.6 means tPhi >= 90.
   if ((tPhi >= 70 && tPsi <= 0.4) || (tPhi >= 89.6 && tPsi <= 20)) a.normalOrder = false;
   return a;
 }

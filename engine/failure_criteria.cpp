@@ -22,12 +22,20 @@ FactorPair quadraticRoots(double V, double linear) {
   if (std::fabs(V) < 1.0e-8) return FactorPair{};
   double b = linear;
   const double a = V - b;
+  // Mathematically b is unchanged; forming it again as V - a keeps the
+  // rounding of the reference calculation, so the factors match it bit for bit.
   b = V - a;
   const double disc = b * b + 4.0 * a;
   // No real root: the criterion is never reached along this load path.
   if (!(disc >= 0.0)) return FactorPair{};
   const double D = std::sqrt(disc);
-  return limited((D - b) / (2.0 * a), (-b - D) / (2.0 * a));
+  FactorPair f = limited((D - b) / (2.0 * a), (-b - D) / (2.0 * a));
+  // With a negative quadratic term (Hoffman when F22 < F11 / 4) both roots
+  // share one sign: the load direction without a root of its own sign never
+  // reaches the criterion.
+  if (!(f.plus > 0.0)) f.plus = kNoFailureFactor;
+  if (!(f.minus < 0.0)) f.minus = -kNoFailureFactor;
+  return f;
 }
 
 }  // namespace

@@ -13,11 +13,7 @@ void prepareStrengths(LaminateData& d) {
     // Compressive strengths are always held as zero or negative numbers.
     if (d.Xc[m] > 0.0) d.Xc[m] = -d.Xc[m];
     if (d.Yc[m] > 0.0) d.Yc[m] = -d.Yc[m];
-    d.e1t[m] = d.Xt[m] / d.E1[m];
-    d.e1c[m] = d.Xc[m] / d.E1[m];
-    d.e2t[m] = d.Yt[m] / d.E2[m];
-    d.e2c[m] = d.Yc[m] / d.E2[m];
-    d.g12u[m] = d.S[m] / d.G12[m];
+    deriveUltimateStrains(d, m);
   }
 }
 
@@ -33,6 +29,14 @@ void mirrorUpperHalf(LaminateData& d) {
 }
 
 }  // namespace
+
+void deriveUltimateStrains(LaminateData& d, int m) {
+  d.e1t[m] = d.Xt[m] / d.E1[m];
+  d.e1c[m] = d.Xc[m] / d.E1[m];
+  d.e2t[m] = d.Yt[m] / d.E2[m];
+  d.e2c[m] = d.Yc[m] / d.E2[m];
+  d.g12u[m] = d.S[m] / d.G12[m];
+}
 
 void prepareCopiedInputs(LaminateData& d) {
   prepareStrengths(d);

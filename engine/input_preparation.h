@@ -10,4 +10,7 @@ namespace vc {
 
 void prepareCopiedInputs(LaminateData& d);
 
+// e1t, e1c, e2t, e2c and g12u of material m from its strengths and moduli.
+void deriveUltimateStrains(LaminateData& d, int m);
+
 }  // namespace vc

@@ -33,7 +33,7 @@ void computeLayerMatrices(LaminateData& d) {
   const int n = layerLoopCount(d);
   for (int k = 1; k <= n; ++k) {
     const int mat = safeMaterialIndex(d, k);
-    const PlyRotation& r = layerRotation(k, d.angle[k]);
+    const PlyRotation r = plyRotation(d.angle[k]);
 
     const Mat3& Q = d.Q[mat];
     const double Q11 = Q[1][1], Q12 = Q[1][2], Q22 = Q[2][2], Q66 = Q[3][3];

@@ -72,7 +72,6 @@ struct LaminateData {
   bool ddSingleMaterial = false;  // every layer uses the material of layer 1
 
   std::int32_t MatID[kMaxLayers + 1] = {};
-  std::int32_t layerNumber[kMaxLayers + 1] = {};
 
   double E1[kMaxMaterials + 1] = {};
   double E2[kMaxMaterials + 1] = {};
@@ -119,7 +118,6 @@ struct LaminateData {
   bool symmetric = false;
   bool doubleDouble = false;
   bool showTotalStrains = false;
-  bool batchRun = false;
 
   // ---- Lamina and laminate stiffness --------------------------------------
   Mat3 Q[kMaxMaterials + 1] = {};

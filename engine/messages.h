@@ -23,17 +23,4 @@ class MessageSink {
   }
 };
 
-// Page indices of the main window's tab control, as the run reports which
-// page to select after a stop.
-enum PageIndex : int {
-  kSettingsPage = 0,
-  kMaterialsPage = 1,
-  kStrengthPage = 2,
-  kLayupPage = 3,
-  kLoadsPage = 4,
-  kMicromechanicsPage = 5,
-  kAboutPage = 6,
-  kNoPage = -1
-};
-
 }  // namespace vc

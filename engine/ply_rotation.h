@@ -27,17 +27,13 @@ inline PlyRotation plyRotation(double angleRadians) {
   return r;
 }
 
-// The rotation of layer k (1..100) at the given angle. A run asks for the
-// same layer's rotation several times (stiffness, expansion, and four strain
-// steps with the first-ply-failure loads); the cosine and sine are taken once
-// per distinct angle value and remembered per layer and thread. The result
-// is bit-identical to plyRotation(angleRadians).
-const PlyRotation& layerRotation(int k, double angleRadians);
-
-// cos 2theta and cos 4theta of layer k, remembered the same way.
+// cos 2theta and cos 4theta of a ply angle.
 struct MultipleAngleCosines {
   double cos2 = 1.0, cos4 = 1.0;
 };
-const MultipleAngleCosines& layerMultipleAngleCosines(int k, double angleRadians);
+
+inline MultipleAngleCosines multipleAngleCosines(double angleRadians) {
+  return {std::cos(2.0 * angleRadians), std::cos(4.0 * angleRadians)};
+}
 
 }  // namespace vc

@@ -56,7 +56,7 @@ void midOf(const Vec3& lower, const Vec3& upper, Vec3& mid) {
 
 void plyResults(LaminateData& d, int k) {
   const int mat = safeMaterialIndex(d, k);
-  const PlyRotation& r = layerRotation(k, d.angle[k]);
+  const PlyRotation r = plyRotation(d.angle[k]);
   const double dT = d.deltaT, dM = d.moistureGain;
   SurfaceResults& lo = d.ply[k][kLower];
   SurfaceResults& up = d.ply[k][kUpper];

@@ -1,6 +1,6 @@
 #include "materials/library_entry_text.h"
 
-#include "format/numfmt.h"
+#include "format/number_text.h"
 
 namespace vc {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "format/numfmt.h"
+#include "format/number_text.h"
 #include "materials/material_units.h"
 
 namespace vc {

@@ -1,8 +1,10 @@
 #include "materials/user_library.h"
 
+#include <cmath>
 #include <string>
 
-#include "format/numfmt.h"
+#include "format/number_scan.h"
+#include "format/number_text.h"
 #include "materials/user_record.h"
 
 namespace vc {
@@ -24,10 +26,9 @@ std::string withoutBlanks(const std::string& text) {
 // the number or the number is beyond the range of a double.
 bool readWholeNumber(const std::string& entry, double& value) {
   const std::string text = withoutBlanks(entry);
-  const char* end = nullptr;
-  bool outOfRange = false;
-  value = scanPageReal(text.c_str(), &end, &outOfRange);
-  return end != text.c_str() && *end == '\0' && !outOfRange;
+  const char* begin = text.c_str();
+  const char* end = scanReal(begin, begin + text.size(), value, false);
+  return end != begin && *end == '\0' && std::isfinite(value);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "fileio/atomic_save.h"
 #include "fileio/file_contents.h"
-#include "format/numfmt.h"
+#include "format/number_text.h"
 
 namespace vc {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "format/numfmt.h"
+#include "format/number_text.h"
 #include "materials/material_units.h"
 
 namespace vc {

@@ -55,20 +55,20 @@ void TextGrid::setHeadings(const std::vector<std::string>& headings) {
 }
 
 MaterialsPage::MaterialsPage()
-    : matgrid(10, 10,
+    : properties(10, 10,
               {"Mat_ID", "E1", "E2", "G12", "v12", "CTE1", "CTE2", "CME1", "CME2",
                "Material Description"}) {
-  matgrid.setCell(0, 0, "1");
+  properties.setCell(0, 0, "1");
 }
 
 StrengthPage::StrengthPage()
-    : grid_1(10, 6, {"Mat_ID", "Xt (+)", "Xc (-)", "Yt (+)", "Yc (-)", "S (+)"}) {
-  grid_1.setCell(0, 0, "1");
+    : strengths(10, 6, {"Mat_ID", "Xt (+)", "Xc (-)", "Yt (+)", "Yc (-)", "S (+)"}) {
+  strengths.setCell(0, 0, "1");
 }
 
-LayupPage::LayupPage() : grid_1(100, 4, {"Layer", "MatID", "Ply Angle", "Thickness"}) {}
+LayupPage::LayupPage() : layers(100, 4, {"Layer", "MatID", "Ply Angle", "Thickness"}) {}
 
-LoadsPage::LoadsPage() : grid_1(1, 6, {"NX", "NY", "NXY", "MX", "MY", "MXY"}) {
+LoadsPage::LoadsPage() : loadValues(1, 6, {"NX", "NY", "NXY", "MX", "MY", "MXY"}) {
   // The controls that depend on the three load boxes follow the boxes from
   // the start (all clear, so all of them start disabled).
   onMechanicalLoadClicked(*this);

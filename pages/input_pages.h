@@ -71,58 +71,59 @@ struct GridClipboard {
   int runLastRow = -1;  // empty run until the first column copy
 };
 
-// Settings page (TabForm1): the report options.
+// Settings page (TabForm1): the report options. The comments name the
+// window controls (their Qt objectNames) that show each field.
 struct SettingsPage {
-  CheckBox checkbox_1{true};  // Display Apparent Laminate Material Properties
-  CheckBox checkbox_2{true};  // Display ABD and Inverse ABD Matrices
-  CheckBox checkbox_3;        // Display Q, Q-Bar, S, and S-Bar Matrices ...
-  CheckBox checkbox_7;        // Calculate Equivalent Double-Double Laminate
-  CheckBox checkbox_4;        // Display Laminate Load and Strain Vectors ...
-  CheckBox checkbox_5;        // Display Ply Stresses and Strains ...
-  RadioButton optb_1{true};   // Effective Strains
-  RadioButton optb_2;         // Total Strains
-  CheckBox checkbox_6;        // Display Ply Failure Analysis ...
+  CheckBox showApparentProperties{true};  // checkbox_1
+  CheckBox showAbdMatrices{true};         // checkbox_2
+  CheckBox showLayerMatrices;             // checkbox_3: Q, Q-Bar, S and S-Bar
+  CheckBox calculateDoubleDouble;         // checkbox_7
+  CheckBox showLoadVectors;               // checkbox_4
+  CheckBox showPlyStresses;               // checkbox_5
+  RadioButton effectiveStrains{true};     // optb_1
+  RadioButton totalStrains;               // optb_2
+  CheckBox showPlyFailure;                // checkbox_6
 };
 
 // Materials page (TabForm2).
 struct MaterialsPage {
   MaterialsPage();
   // combo_1: items "1".."10"; the text of the selected item.
-  std::string combo_1 = "1";
-  TextGrid matgrid;  // 10 rows, 10 columns
+  std::string materialCount = "1";
+  TextGrid properties;  // matgrid: 10 rows, 10 columns
   GridClipboard clipboard;
 };
 
 // Strength page (TabForm7).
 struct StrengthPage {
   StrengthPage();
-  TextGrid grid_1;  // 10 rows, 6 columns
+  TextGrid strengths;  // grid_1: 10 rows, 6 columns
   GridClipboard clipboard;
 };
 
 // Layup page (TabForm3).
 struct LayupPage {
   LayupPage();
-  TextBox textb_1;        // total number of layers
-  CheckBox checkbox_1;    // symmetric layup
-  TextGrid grid_1;        // 100 rows, 4 columns
+  TextBox layerCount;  // textb_1: total number of layers
+  CheckBox symmetric;  // checkbox_1: only the lower half is entered
+  TextGrid layers;     // grid_1: 100 rows, 4 columns
   GridClipboard clipboard;
 };
 
 // Loads page (TabForm4).
 struct LoadsPage {
   LoadsPage();
-  CheckBox checkbox_1;                 // Mechanical Load
-  RadioButton optb_1{true, false};     // Forces/Moments
-  RadioButton optb_2{false, false};    // Strains/Curvatures
-  TextGrid grid_1;                     // 1 row, 6 columns, no number column
-  CheckBox checkbox_2;                 // Temperature Load
-  Label label_1{false};                // Enter temperature change:
-  TextBox textb_1{"", false};          // temperature change
-  CheckBox checkbox_3;                 // Moisture Load
-  Label label_2{false};                // Enter percent moisture content:
-  TextBox textb_2{"", false};          // percent moisture content
-  Label label_3{false};                // %
+  CheckBox mechanicalLoad;                    // checkbox_1
+  RadioButton forcesMoments{true, false};     // optb_1
+  RadioButton strainsCurvatures{false, false};  // optb_2
+  TextGrid loadValues;                        // grid_1: 1 row, 6 columns, no number column
+  CheckBox temperatureLoad;                   // checkbox_2
+  Label temperatureLabel{false};              // label_1: Enter temperature change:
+  TextBox temperatureChange{"", false};       // textb_1
+  CheckBox moistureLoad;                      // checkbox_3
+  Label moistureLabel{false};                 // label_2: Enter percent moisture content:
+  TextBox moistureContent{"", false};         // textb_2: percent
+  Label percentLabel{false};                  // label_3: %
 };
 
 // The five input pages together, as the main window owns them.

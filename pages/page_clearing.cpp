@@ -17,50 +17,50 @@ void homeCurrentCell(TextGrid& grid) {
 
 void clearSettingsPage(SettingsPage& page, bool allSevenBoxes) {
   if (allSevenBoxes) {
-    page.checkbox_1.checked = false;
-    page.checkbox_2.checked = false;
+    page.showApparentProperties.checked = false;
+    page.showAbdMatrices.checked = false;
   }
-  page.checkbox_3.checked = false;
-  page.checkbox_7.checked = false;
-  page.checkbox_4.checked = false;
-  page.checkbox_5.checked = false;
-  page.checkbox_6.checked = false;
+  page.showLayerMatrices.checked = false;
+  page.calculateDoubleDouble.checked = false;
+  page.showLoadVectors.checked = false;
+  page.showPlyStresses.checked = false;
+  page.showPlyFailure.checked = false;
   // The strain buttons keep their choice.
 }
 
 void clearMaterialsPage(MaterialsPage& page) {
-  page.combo_1 = "1";
-  page.matgrid.reset(10);
-  page.matgrid.setCell(0, 0, "1");
-  homeCurrentCell(page.matgrid);
+  page.materialCount = "1";
+  page.properties.reset(10);
+  page.properties.setCell(0, 0, "1");
+  homeCurrentCell(page.properties);
 }
 
 void clearStrengthPage(StrengthPage& page) {
-  page.grid_1.reset(10);
-  page.grid_1.setCell(0, 0, "1");
-  homeCurrentCell(page.grid_1);
+  page.strengths.reset(10);
+  page.strengths.setCell(0, 0, "1");
+  homeCurrentCell(page.strengths);
 }
 
 void clearLayupPage(LayupPage& page) {
-  page.textb_1.text.clear();
-  page.grid_1.reset(100);
-  page.checkbox_1.checked = false;
-  homeCurrentCell(page.grid_1);
+  page.layerCount.text.clear();
+  page.layers.reset(100);
+  page.symmetric.checked = false;
+  homeCurrentCell(page.layers);
 }
 
 void clearLoadsPage(LoadsPage& page) {
-  page.checkbox_1.checked = false;
+  page.mechanicalLoad.checked = false;
   // Forces/Moments selected with an empty row under the force headings, so
   // the headings always name what the row will be read as.
   onForcesMomentsClicked(page);
   onMechanicalLoadClicked(page);
 
-  page.checkbox_2.checked = false;
-  page.textb_1.text = "0";
+  page.temperatureLoad.checked = false;
+  page.temperatureChange.text = "0";
   onTemperatureLoadClicked(page);
 
-  page.checkbox_3.checked = false;
-  page.textb_2.text = "0";
+  page.moistureLoad.checked = false;
+  page.moistureContent.text = "0";
   onMoistureLoadClicked(page);
 }
 

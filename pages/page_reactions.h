@@ -8,12 +8,12 @@
 
 namespace vc {
 
-// Selection in the Materials page's count list (combo_1 already holds the
+// Selection in the Materials page's count list (materialCount already holds the
 // chosen text).
 void onMaterialCountSelected(MaterialsPage& page, MessageSink& messages);
 
 // The Layup page's count box losing the keyboard focus, and a click on its
-// symmetric box (checkbox_1 already holds the new state).
+// symmetric box (symmetric already holds the new state).
 void onLayerCountChanged(LayupPage& page, MessageSink& messages);
 
 // Clicks on the Loads page's check boxes and option buttons (the control

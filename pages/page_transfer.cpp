@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/input_preparation.h"
-#include "format/numfmt.h"
+#include "format/number_text.h"
 #include "pages/page_reactions.h"
 
 namespace vc {
@@ -61,49 +61,49 @@ void showMaterialRow(const LaminateData& data, int m, const MaterialField (&colu
 
 void copyPagesToData(const InputPages& pages, LaminateData& data) {
   const SettingsPage& settings = pages.settings;
-  data.showApparent = settings.checkbox_1.checked;
-  data.showABD = settings.checkbox_2.checked;
-  data.showLayerMatrices = settings.checkbox_3.checked;
-  data.doubleDouble = settings.checkbox_7.checked;
-  data.showLoadVectors = settings.checkbox_4.checked;
-  data.showPlyStresses = settings.checkbox_5.checked;
-  data.showTotalStrains = settings.optb_2.selected;
-  data.showFailure = settings.checkbox_6.checked;
+  data.showApparent = settings.showApparentProperties.checked;
+  data.showABD = settings.showAbdMatrices.checked;
+  data.showLayerMatrices = settings.showLayerMatrices.checked;
+  data.doubleDouble = settings.calculateDoubleDouble.checked;
+  data.showLoadVectors = settings.showLoadVectors.checked;
+  data.showPlyStresses = settings.showPlyStresses.checked;
+  data.showTotalStrains = settings.totalStrains.selected;
+  data.showFailure = settings.showPlyFailure.checked;
 
   // The record never holds more materials or layers than it has room for.
-  data.numMaterials = clampInt(readPageInt(pages.materials.combo_1), 1, kMaxMaterials);
-  const TextGrid& matgrid = pages.materials.matgrid;
+  data.numMaterials = clampInt(readPageInt(pages.materials.materialCount), 1, kMaxMaterials);
+  const TextGrid& properties = pages.materials.properties;
   for (int m = 1; m <= data.numMaterials; ++m) {
-    copyMaterialRow(matgrid, m, kPropertyColumns, data);
-    copyDescription(matgrid.cell(m - 1, 9), data.description[m]);
+    copyMaterialRow(properties, m, kPropertyColumns, data);
+    copyDescription(properties.cell(m - 1, 9), data.description[m]);
   }
-  for (int m = 1; m <= data.numMaterials; ++m) copyMaterialRow(pages.strength.grid_1, m, kStrengthColumns, data);
+  for (int m = 1; m <= data.numMaterials; ++m) copyMaterialRow(pages.strength.strengths, m, kStrengthColumns, data);
 
   const LayupPage& layup = pages.layup;
-  data.numLayers = clampInt(readPageInt(layup.textb_1.text), 0, kMaxLayers);
-  data.symmetric = layup.checkbox_1.checked;
+  data.numLayers = clampInt(readPageInt(layup.layerCount.text), 0, kMaxLayers);
+  data.symmetric = layup.symmetric.checked;
   for (int k = 1; k <= data.numLayers; ++k) {
     const int r = k - 1;
-    data.MatID[k] = readPageInt(layup.grid_1.cell(r, 1));
-    data.angle[k] = cellReal(layup.grid_1, r, 2);
-    data.thickness[k] = cellReal(layup.grid_1, r, 3);
+    data.MatID[k] = readPageInt(layup.layers.cell(r, 1));
+    data.angle[k] = cellReal(layup.layers, r, 2);
+    data.thickness[k] = cellReal(layup.layers, r, 3);
   }
 
   const LoadsPage& loads = pages.loads;
-  data.mechanicalOn = loads.checkbox_1.checked;
-  data.forcesGiven = loads.optb_1.selected;
-  data.strainsGiven = loads.optb_2.selected;
-  data.thermalOn = loads.checkbox_2.checked;
-  data.moistureOn = loads.checkbox_3.checked;
+  data.mechanicalOn = loads.mechanicalLoad.checked;
+  data.forcesGiven = loads.forcesMoments.selected;
+  data.strainsGiven = loads.strainsCurvatures.selected;
+  data.thermalOn = loads.temperatureLoad.checked;
+  data.moistureOn = loads.moistureLoad.checked;
   const bool forces = data.mechanicalOn && data.forcesGiven;
   const bool strains = data.mechanicalOn && data.strainsGiven;
   for (int i = 1; i <= 6; ++i) {
-    const double value = cellReal(loads.grid_1, 0, i - 1);
+    const double value = cellReal(loads.loadValues, 0, i - 1);
     data.mechLoad[i] = forces ? value : 0.0;
     data.midplaneStrain[i] = strains ? value : 0.0;
   }
-  data.deltaT = data.thermalOn ? readPageReal(loads.textb_1.text) : 0.0;
-  data.moistureGain = data.moistureOn ? readPageReal(loads.textb_2.text) / 100.0 : 0.0;
+  data.deltaT = data.thermalOn ? readPageReal(loads.temperatureChange.text) : 0.0;
+  data.moistureGain = data.moistureOn ? readPageReal(loads.moistureContent.text) / 100.0 : 0.0;
 
   prepareCopiedInputs(data);
 }
@@ -113,18 +113,18 @@ void showDataOnPages(const LaminateData& data, InputPages& pages) {
   const int nl = layerLoopCount(data);
 
   MaterialsPage& materials = pages.materials;
-  materials.combo_1 = std::to_string(data.numMaterials);
+  materials.materialCount = std::to_string(data.numMaterials);
   for (int m = 1; m <= nm; ++m) {
-    showMaterialRow(data, m, kPropertyColumns, materials.matgrid);
-    materials.matgrid.setCell(m - 1, 9, descriptionText(data.description[m]));
+    showMaterialRow(data, m, kPropertyColumns, materials.properties);
+    materials.properties.setCell(m - 1, 9, descriptionText(data.description[m]));
   }
-  for (int m = 1; m <= nm; ++m) showMaterialRow(data, m, kStrengthColumns, pages.strength.grid_1);
+  for (int m = 1; m <= nm; ++m) showMaterialRow(data, m, kStrengthColumns, pages.strength.strengths);
 
   LayupPage& layup = pages.layup;
-  layup.checkbox_1.checked = false;  // the full stack is shown
-  layup.textb_1.text = std::to_string(data.numLayers);
+  layup.symmetric.checked = false;  // the full stack is shown
+  layup.layerCount.text = std::to_string(data.numLayers);
   for (int k = 1; k <= nl; ++k) {
-    TextGrid& g = layup.grid_1;
+    TextGrid& g = layup.layers;
     const int r = k - 1;
     g.setCell(r, 0, std::to_string(k));
     g.setCell(r, 1, std::to_string(data.MatID[k]));
@@ -134,9 +134,9 @@ void showDataOnPages(const LaminateData& data, InputPages& pages) {
 
   LoadsPage& loads = pages.loads;
   if (data.loadKind == 1 || data.loadKind == 2) {
-    loads.checkbox_1.checked = true;
-    loads.checkbox_2.checked = true;
-    loads.checkbox_3.checked = true;
+    loads.mechanicalLoad.checked = true;
+    loads.temperatureLoad.checked = true;
+    loads.moistureLoad.checked = true;
     const double* row;
     if (data.loadKind == 1) {
       onForcesMomentsClicked(loads);
@@ -145,26 +145,26 @@ void showDataOnPages(const LaminateData& data, InputPages& pages) {
       onStrainsCurvaturesClicked(loads);
       row = data.midplaneStrain;
     }
-    for (int i = 1; i <= 6; ++i) loads.grid_1.setCell(0, i - 1, pageNumberText(row[i]));
+    for (int i = 1; i <= 6; ++i) loads.loadValues.setCell(0, i - 1, pageNumberText(row[i]));
   } else {
     // No mechanical load in the file. A temperature change or moisture
     // content that the file does hold switches its load on, so that it is
     // applied rather than silently dropped.
-    loads.checkbox_1.checked = false;
-    if (data.deltaT != 0.0) loads.checkbox_2.checked = true;
-    if (data.moistureGain != 0.0) loads.checkbox_3.checked = true;
+    loads.mechanicalLoad.checked = false;
+    if (data.deltaT != 0.0) loads.temperatureLoad.checked = true;
+    if (data.moistureGain != 0.0) loads.moistureLoad.checked = true;
   }
   onMechanicalLoadClicked(loads);
 
-  if (loads.checkbox_2.checked) {
-    loads.textb_1.text = pageNumberText(data.deltaT);
-    if (data.deltaT == 0.0) loads.checkbox_2.checked = false;
+  if (loads.temperatureLoad.checked) {
+    loads.temperatureChange.text = pageNumberText(data.deltaT);
+    if (data.deltaT == 0.0) loads.temperatureLoad.checked = false;
   }
   onTemperatureLoadClicked(loads);
 
-  if (loads.checkbox_3.checked) {
-    loads.textb_2.text = pageNumberText(data.moistureGain * 100.0);
-    if (data.moistureGain == 0.0) loads.checkbox_3.checked = false;
+  if (loads.moistureLoad.checked) {
+    loads.moistureContent.text = pageNumberText(data.moistureGain * 100.0);
+    if (data.moistureGain == 0.0) loads.moistureLoad.checked = false;
   }
   onMoistureLoadClicked(loads);
 }

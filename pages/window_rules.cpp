@@ -2,7 +2,6 @@
 
 #include <iterator>
 
-#include "engine/messages.h"
 #include "help/help_topics.h"
 
 namespace vc {

@@ -4,6 +4,8 @@
 // the tests share one table.
 #pragma once
 
+#include "pages/page_index.h"
+
 namespace vc {
 
 // The topic of the program description (F1, "Program Description", and any

@@ -2,7 +2,7 @@
 // the applied loads.
 #include <cstring>
 
-#include "format/numfmt.h"
+#include "format/number_text.h"
 #include "engine/angle_units.h"
 #include "report/report_sections.h"
 

@@ -3,7 +3,7 @@
 // the laminate load and strain vectors.
 #include <cmath>
 
-#include "format/numfmt.h"
+#include "format/number_text.h"
 #include "engine/first_ply_failure.h"
 #include "report/report_sections.h"
 

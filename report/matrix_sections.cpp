@@ -1,6 +1,6 @@
 // Report sections with the stiffness and compliance matrices of every layer
 // and the laminate ABD matrix with its inverse.
-#include "format/numfmt.h"
+#include "format/number_text.h"
 #include "report/report_sections.h"
 
 namespace vc {

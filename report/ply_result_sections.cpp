@@ -1,6 +1,6 @@
 // Report sections with ply-level results: strains and stresses at the ply
 // surfaces, material strengths and the failure scale factors.
-#include "format/numfmt.h"
+#include "format/number_text.h"
 #include "report/report_sections.h"
 
 namespace vc {

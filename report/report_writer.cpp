@@ -6,12 +6,6 @@
 
 namespace vc {
 
-namespace {
-// The largest report (10 materials, 100 layers, every option) stays well
-// below this, so a rebuilt report never reallocates.
-constexpr std::size_t kReportCapacity = 256000;
-}  // namespace
-
 void writeReport(const LaminateData& data, std::string& text) {
     text.clear();
     if (text.capacity() < kReportCapacity) text.reserve(kReportCapacity);

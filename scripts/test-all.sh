@@ -12,7 +12,7 @@ bash scripts/install-deps.sh
 JOBS="$(nproc)"
 
 echo "== build and test (warnings as errors)"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVC_WERROR=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVC_WERROR=ON -DVC_BUILD_BENCH=ON >/dev/null
 cmake --build build -j"$JOBS"
 ctest --test-dir build --output-on-failure -j"$JOBS"
 

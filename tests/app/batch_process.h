@@ -1,5 +1,5 @@
-// Runs the real program in a process of its own, with a home, settings and
-// data folder inside a temporary folder.
+// Runs the real program in a process of its own, with its home, settings
+// and data folder inside a temporary folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,95 +8,53 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QProcessEnvironment>
-#include <QStringList>
 #include <QTemporaryDir>
 
 namespace vc::test {
 
-// A small valid data file: one carbon/epoxy material, a [0/90]s layup of
-// four plies and a tension load NX.
-inline QByteArray sampleDataFile(const char* e2 = "1.030e+006") {
-  QByteArray text =
-      "$ Number of Materials\n1  \n"
-      "$ Material Properties: Material #, E1, E2, G12, v12, CTE1, CTE2, CME1, CME2, Name\n"
-      "1    1.810e+007 E2VALUE  7.170e+005 0.280  2.000e-008  2.250e-005  0.0000  0.6000 T300/5208\n"
-      "$ Total Number of Layers\n4  \n"
-      "$ Layer #, Material #, Angle, Thickness\n"
-      "1    1    0.0   5.000e-003\n2    1   90.0   5.000e-003\n"
-      "3    1   90.0   5.000e-003\n4    1    0.0   5.000e-003\n"
-      "$ Mechanical Load Vector: 1=forces/moments, 2=strains/curvatures\n1\n"
-      "$ Forces/Moments or Strains/Curvatures\n"
-      " 1.000e+003  0.000e+000  0.000e+000  0.000e+000  0.000e+000  0.000e+000 \n"
-      "$ Temperature Load, Moisture Load\n     0.000       0.00\n"
-      "$ Material Strengths: Material #, Xt, Xc, Yt, Yc, S\n"
-      "1    2.175e+005 -2.175e+005  5.800e+003 -3.570e+004  9.900e+003\n"
-      "$ Analysis Options\n"
-      "$ Display Apparent Properites: 0=false, 1=true\n1\n"
-      "$ Display Laminate ABD Matrix: 0=false, 1=true\n1\n"
-      "$ Display Layer Matrices: 0=false, 1=true\n0\n"
-      "$ Display Laminate Load and Strain Vectors: 0=false, 1=true\n1\n"
-      "$ Display Ply Stresses and Strains:\n"
-      "$ 0 1 = false, 1 1 = true, show effective strains, 1 2 = true, show total strains\n1 1\n"
-      "$ Display Ply Failure Analysis: 0=false, 1=true\n1\n"
-      "$ Calculate Equivalent Double-Double Laminate: 0=false, 1=true\n0\n";
-  text.replace("E2VALUE", e2);
-  text.replace("\n", "\r\n");
-  return text;
+inline QByteArray sourceFile(const char* relative) {
+  QFile file(QStringLiteral(VC_SOURCE_DIR "/") + QString::fromLatin1(relative));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// examples/sample.vcl, with its E2 replaced when asked.
+inline QByteArray sampleDataFile(const char* e2 = "1.500e+006") {
+  return sourceFile("examples/sample.vcl").replace("1.500e+006", e2);
 }
 
 struct ProcessResult {
-  int exitCode = -1;
-  bool finished = false;
-  QByteArray out;
+  int exitCode = -1;  // -1 unless it ended normally
   QByteArray err;
 };
 
 class BatchProcessTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (QCoreApplication::instance() == nullptr) {
-      static int argc = 1;
-      static char name[] = "app_tests";
-      static char* argv[] = {name, nullptr};
-      static QCoreApplication application(argc, argv);
-    }
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) static QCoreApplication application(argc, argv);
   }
-
   void SetUp() override {
     ASSERT_TRUE(root_.isValid());
-    executable_ = qEnvironmentVariable("VC_EXECUTABLE");
-    if (executable_.isEmpty()) {
-      // The program is built at the top of the build tree, the tests in tests/.
-      const QString beside = QCoreApplication::applicationDirPath() + "/../vellacore";
-      if (QFileInfo(beside).isExecutable()) executable_ = QFileInfo(beside).canonicalFilePath();
-    }
-    ASSERT_FALSE(executable_.isEmpty()) << "VC_EXECUTABLE is not set";
-    QDir(root_.path()).mkpath("home/config");
-    QDir(root_.path()).mkpath("home/data");
-    QDir(root_.path()).mkpath("work");
+    for (const char* folder : {"home/config", "home/data", "work"}) QDir(root_.path()).mkpath(folder);
   }
-
   QString path(const QString& name) const { return root_.filePath(name); }
-
   bool writeFile(const QString& name, const QByteArray& contents) const {
     QFile file(path(name));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    return file.write(contents) == contents.size();
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
   }
-
   QByteArray readFile(const QString& name) const {
     QFile file(path(name));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
-  // Runs the program with `arguments` in `workingFolder` (default: work/);
-  // kills it after `timeoutMs` (the interactive window never ends by itself).
-  ProcessResult run(const QStringList& arguments, const QString& workingFolder = QString(),
-                    int timeoutMs = 60000) const {
+  // Runs the program in `folder` (default work/) and waits for it to end;
+  // with `untilStderrHolds` it is ended as soon as its stderr holds that
+  // text (for runs that go on to open the desktop window).
+  ProcessResult run(const QStringList& arguments, const QString& folder = QString(),
+                    const QByteArray& untilStderrHolds = QByteArray()) const {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", path("home"));
@@ -105,25 +63,21 @@ class BatchProcessTest : public ::testing::Test {
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.remove("APPDATA");
     process.setProcessEnvironment(env);
-    process.setWorkingDirectory(workingFolder.isEmpty() ? path("work") : workingFolder);
-    process.start(executable_, arguments);
+    process.setWorkingDirectory(folder.isEmpty() ? path("work") : folder);
+    process.start(QStringLiteral(VC_EXECUTABLE), arguments);
     ProcessResult result;
-    if (!process.waitForStarted(10000)) return result;
-    result.finished = process.waitForFinished(timeoutMs);
-    if (!result.finished) {
-      process.kill();
-      process.waitForFinished(10000);
-    } else if (process.exitStatus() == QProcess::NormalExit) {
+    while (!untilStderrHolds.isEmpty() && !result.err.contains(untilStderrHolds) &&
+           process.state() != QProcess::NotRunning && process.waitForReadyRead(120000))
+      result.err += process.readAllStandardError();
+    if (!untilStderrHolds.isEmpty()) process.kill();
+    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
       result.exitCode = process.exitCode();
-    }
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
+    result.err += process.readAllStandardError();
     return result;
   }
 
  private:
   QTemporaryDir root_;
-  QString executable_;
 };
 
 }  // namespace vc::test

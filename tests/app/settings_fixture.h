@@ -14,43 +14,23 @@
 
 namespace vc::test {
 
-class EnvironmentVariable {
- public:
-  explicit EnvironmentVariable(const char* name)
-      : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), value_(qgetenv(name)) {}
-  ~EnvironmentVariable() {
-    if (wasSet_) {
-      qputenv(name_, value_);
-    } else {
-      qunsetenv(name_);
-    }
-  }
-  EnvironmentVariable(const EnvironmentVariable&) = delete;
-  EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
-
- private:
-  const char* name_;
-  bool wasSet_;
-  QByteArray value_;
-};
-
 class SettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(root_.isValid());
-    previousFolder_ = QDir::currentPath();
-    configFolder_ = root_.filePath("config");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder_);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder_);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root_.filePath("config"));
     qunsetenv("APPDATA");
     qputenv("XDG_DATA_HOME", QFile::encodeName(root_.filePath("data")));
   }
-  void TearDown() override { QDir::setCurrent(previousFolder_); }
-
+  void TearDown() override {
+    QDir::setCurrent(previousFolder_);
+    for (const auto& [name, value] : {std::pair{"APPDATA", appData_}, {"XDG_DATA_HOME", dataHome_}}) {
+      if (value.isNull()) qunsetenv(name); else qputenv(name, value);
+    }
+  }
   // The store as another program would read it.
   std::unique_ptr<QSettings> store() const {
-    auto s = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                         "Orlenvik", "Vellacore");
+    auto s = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Orlenvik", "Vellacore");
     s->beginGroup("3.0");
     return s;
   }
@@ -58,10 +38,9 @@ class SettingsTest : public ::testing::Test {
 
  private:
   QTemporaryDir root_;
-  QString configFolder_;
-  QString previousFolder_;
-  EnvironmentVariable appData_{"APPDATA"};
-  EnvironmentVariable dataHome_{"XDG_DATA_HOME"};
+  QString previousFolder_ = QDir::currentPath();
+  QByteArray appData_ = qEnvironmentVariableIsSet("APPDATA") ? qgetenv("APPDATA") : QByteArray();
+  QByteArray dataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME") ? qgetenv("XDG_DATA_HOME") : QByteArray();
 };
 
 }  // namespace vc::test

@@ -1,10 +1,8 @@
 // Small builders for engine tests: a record with materials and a stack,
-// prepared as a run would prepare it (angles in degrees on the way in), and
-// the engine steps up to the apparent properties for tests of later steps.
+// prepared as a run would prepare it (angles in degrees on the way in).
 #pragma once
 
 #include <initializer_list>
-#include <vector>
 
 #include "engine/abd_matrix.h"
 #include "engine/apparent_properties.h"
@@ -15,66 +13,43 @@
 
 namespace vc::test {
 
-struct MaterialSpec {
+struct TestMaterial {
   double E1, E2, G12, v12;
-  double CTE1 = 1.0e-6, CTE2 = 2.0e-5, CME1 = 1.0e-4, CME2 = 3.0e-3;
+  double CTE1 = 2.0e-6, CTE2 = 3.0e-5, CME1 = 1.0e-4, CME2 = 4.0e-3;
   double Xt = 1500.0, Xc = 1200.0, Yt = 40.0, Yc = 200.0, S = 70.0;
 };
 
-// A carbon/epoxy ply in MPa with round constants that are easy to check by
-// hand (strength values typical of the class).
-inline MaterialSpec testPly() {
-  return MaterialSpec{140000.0, 10000.0, 5000.0, 0.3, 2.0e-6, 3.0e-5, 1.0e-4, 4.0e-3};
-}
+// A carbon/epoxy ply in MPa with round constants, easy to check by hand.
+const TestMaterial kTestPly{140000.0, 10000.0, 5000.0, 0.3};
 
-struct LayerSpec {
+struct TestLayer {
   int mat;
-  double angleDeg;
-  double thickness;
+  double angleDeg, thickness;
 };
 
-inline void setMaterial(LaminateData& d, int m, const MaterialSpec& s) {
-  double* const fields[] = {d.E1,   d.E2,   d.G12, d.v12, d.CTE1, d.CTE2, d.CME1,
-                            d.CME2, d.Xt,   d.Xc,  d.Yt,  d.Yc,   d.S};
-  const double values[] = {s.E1,   s.E2, s.G12, s.v12, s.CTE1, s.CTE2, s.CME1,
-                           s.CME2, s.Xt, s.Xc,  s.Yt,  s.Yc,   s.S};
-  for (int i = 0; i < 13; ++i) fields[i][m] = values[i];
-}
-
-inline void setLayer(LaminateData& d, int k, const LayerSpec& l) {
-  d.MatID[k] = l.mat;
-  d.angle[k] = l.angleDeg;
-  d.thickness[k] = l.thickness;
-}
-
 // Materials 1..n and the given stack, bottom layer first; prepared.
-inline LaminateData makeLaminate(std::initializer_list<MaterialSpec> materials,
-                                 std::initializer_list<LayerSpec> layers) {
+inline LaminateData makeLaminate(std::initializer_list<TestMaterial> materials,
+                                 std::initializer_list<TestLayer> layers) {
   LaminateData d;
   d.numMaterials = static_cast<int>(materials.size());
   d.numLayers = static_cast<int>(layers.size());
   int m = 0, k = 0;
-  for (const MaterialSpec& s : materials) setMaterial(d, ++m, s);
-  for (const LayerSpec& l : layers) setLayer(d, ++k, l);
+  for (const TestMaterial& s : materials) {
+    double* const fields[] = {d.E1, d.E2, d.G12, d.v12, d.CTE1, d.CTE2, d.CME1, d.CME2, d.Xt, d.Xc, d.Yt, d.Yc, d.S};
+    const double values[] = {s.E1, s.E2, s.G12, s.v12, s.CTE1, s.CTE2, s.CME1, s.CME2, s.Xt, s.Xc, s.Yt, s.Yc, s.S};
+    ++m;
+    for (int i = 0; i < 13; ++i) fields[i][m] = values[i];
+  }
+  for (const TestLayer& l : layers) {
+    ++k;
+    d.MatID[k] = l.mat, d.angle[k] = l.angleDeg, d.thickness[k] = l.thickness;
+  }
   prepareCopiedInputs(d);
   return d;
 }
 
-// A stack of one material with equal plies at the given angles.
-inline LaminateData makeStack(const MaterialSpec& s, const std::vector<double>& anglesDeg,
-                              double thickness) {
-  LaminateData d;
-  d.numMaterials = 1;
-  d.numLayers = static_cast<int>(anglesDeg.size());
-  setMaterial(d, 1, s);
-  int k = 0;
-  for (double a : anglesDeg) setLayer(d, ++k, {1, a, thickness});
-  prepareCopiedInputs(d);
-  return d;
-}
-
-// Lamina matrices, ABD, inversion and apparent properties, in run order but
-// without the run's checks and messages; true when ABD could be inverted.
+// Lamina matrices, ABD, inversion and apparent properties in run order,
+// without the run's checks; true when ABD could be inverted.
 inline bool throughApparentProperties(LaminateData& d) {
   computeLaminaMatrices(d);
   computeABD(d);

@@ -12,16 +12,16 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   static auto data = std::make_unique<vc::LaminateData>();
   static auto again = std::make_unique<vc::LaminateData>();
-  vc::SettingsPage settings;
+  vc::DataFileOptions options;
   std::string error;
   const std::string text(reinterpret_cast<const char*>(bytes), size);
-  if (!vc::parseDataFile(text, *data, settings, error)) {
+  if (!vc::parseDataFile(text, *data, options, error)) {
     if (error.empty()) __builtin_trap();
     return 0;
   }
   if (data->numMaterials < 1 || data->numMaterials > vc::kMaxMaterials) __builtin_trap();
   if (data->numLayers < 0 || data->numLayers > vc::kMaxLayers) __builtin_trap();
-  const std::string written = vc::formatDataFile(*data, settings);
-  if (!vc::parseDataFile(written, *again, settings, error)) __builtin_trap();
+  const std::string written = vc::formatDataFile(*data, options);
+  if (!vc::parseDataFile(written, *again, options, error)) __builtin_trap();
   return 0;
 }

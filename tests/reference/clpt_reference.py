@@ -584,6 +584,9 @@ class Engine:
         q = div(-b - D, 2 * a)
         p = 9999.0 if (math.isnan(p) or p > 9999) else p
         q = -9999.0 if (math.isnan(q) or q < -9999) else q
+        # Both roots of one sign: the other load direction never fails.
+        p = 9999.0 if not p > 0 else p
+        q = -9999.0 if not q < 0 else q
         return p, q
 
     @staticmethod

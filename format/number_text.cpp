@@ -6,15 +6,13 @@
 // decimal point is turned back into '.', infinities and NaN get fixed
 // spellings, and finally the field width is applied here, so that the wider
 // exponent is absorbed by the padding instead of widening the field.
-#include "format/numfmt.h"
+#include "format/number_text.h"
+#include "format/number_scan.h"
 
-#include <cerrno>
 #include <charconv>
-#include <climits>
 #include <clocale>
 #include <cmath>
 #include <cstdarg>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -23,7 +21,7 @@
 namespace vc {
 namespace {
 
-struct Spec {
+struct Conversion {
     bool left = false;   // '-'
     bool plus = false;   // '+'
     bool space = false;  // ' '
@@ -31,12 +29,11 @@ struct Spec {
     bool zero = false;   // '0'
     int width = 0;
     int precision = -1;  // -1: none given
-    char length = 0;     // 'h', 'H' (hh), 'l', 'L' (ll), 'z', 'j', 't', 'D' (long double)
     char conv = 0;
 };
 
 // Builds the snprintf format for one conversion, without the field width.
-void buildFormat(const Spec& s, const char* lengthText, char* fmt) {
+void buildFormat(const Conversion& s, char* fmt) {
     char* p = fmt;
     *p++ = '%';
     if (s.plus) *p++ = '+';
@@ -46,7 +43,6 @@ void buildFormat(const Spec& s, const char* lengthText, char* fmt) {
         *p++ = '.';
         *p++ = '*';
     }
-    for (const char* l = lengthText; *l; ++l) *p++ = *l;
     *p++ = s.conv;
     *p = '\0';
 }
@@ -54,7 +50,7 @@ void buildFormat(const Spec& s, const char* lengthText, char* fmt) {
 // Runs snprintf for a single value into `buf`, using `heap` when the text
 // does not fit the local buffer. Returns the text and its length.
 template <typename T>
-const char* runOne(const char* fmt, const Spec& s, T value, char* buf, std::size_t bufSize,
+const char* runOne(const char* fmt, const Conversion& s, T value, char* buf, std::size_t bufSize,
                    std::string& heap, std::size_t& len) {
     int n;
     if (s.precision >= 0)
@@ -81,7 +77,7 @@ const char* runOne(const char* fmt, const Spec& s, T value, char* buf, std::size
 
 // Appends `body` padded to the field width. With the '0' flag (and not '-')
 // the zeros go after a leading sign and any "0x" prefix.
-void appendPadded(std::string& out, const Spec& s, const char* body, std::size_t len, bool zeroPad) {
+void appendPadded(std::string& out, const Conversion& s, const char* body, std::size_t len, bool zeroPad) {
     std::size_t width = s.width > 0 ? static_cast<std::size_t>(s.width) : 0;
     if (len >= width) {
         out.append(body, len);
@@ -107,11 +103,11 @@ void appendPadded(std::string& out, const Spec& s, const char* body, std::size_t
 
 // Conversions whose text std::to_chars produces exactly: no sign or '#'
 // flags and a precision that keeps the text short.
-bool shortestRoundTripFree(const Spec& s) {
+bool shortestRoundTripFree(const Conversion& s) {
     return !s.plus && !s.space && !s.alt && s.precision <= 60;
 }
 
-void appendReal(std::string& out, Spec s, double value) {
+void appendReal(std::string& out, Conversion s, double value) {
     bool upper = s.conv == 'F' || s.conv == 'E' || s.conv == 'G';
     if (!std::isfinite(value)) {
         char text[8];
@@ -151,7 +147,7 @@ void appendReal(std::string& out, Spec s, double value) {
     }
     if (len == 0) {
         char fmt[16];
-        buildFormat(s, "", fmt);
+        buildFormat(s, fmt);
         char buf[128];
         std::string heap;
         const char* text = runOne(fmt, s, value, buf, sizeof buf, heap, len);
@@ -200,10 +196,9 @@ void appendReal(std::string& out, Spec s, double value) {
     appendPadded(out, s, t, len, s.zero && !s.left);
 }
 
-template <typename T>
-void appendInteger(std::string& out, const Spec& s, const char* lengthText, T value) {
+void appendInteger(std::string& out, const Conversion& s, int value) {
     char fmt[16];
-    buildFormat(s, lengthText, fmt);
+    buildFormat(s, fmt);
     char buf[128];
     std::string heap;
     std::size_t len = 0;
@@ -227,7 +222,7 @@ void vappendf(std::string& out, const char* format, va_list args) {
             ++p;
             continue;
         }
-        Spec s;
+        Conversion s;
         for (;; ++p) {
             if (*p == '-') s.left = true;
             else if (*p == '+') s.plus = true;
@@ -236,90 +231,26 @@ void vappendf(std::string& out, const char* format, va_list args) {
             else if (*p == '0') s.zero = true;
             else break;
         }
-        if (*p == '*') {
-            int w = va_arg(args, int);
-            if (w < 0) {
-                s.left = true;
-                w = w == INT_MIN ? INT_MAX : -w;
-            }
-            s.width = w;
+        while (*p >= '0' && *p <= '9') {
+            if (s.width < 100000) s.width = s.width * 10 + (*p - '0');
             ++p;
-        } else {
-            while (*p >= '0' && *p <= '9') {
-                if (s.width < 100000) s.width = s.width * 10 + (*p - '0');
-                ++p;
-            }
         }
         if (*p == '.') {
             ++p;
-            if (*p == '*') {
-                int pr = va_arg(args, int);
-                s.precision = pr < 0 ? -1 : pr;
-                ++p;
-            } else {
-                int pr = 0;
-                while (*p >= '0' && *p <= '9') {
-                    if (pr < 100000) pr = pr * 10 + (*p - '0');
-                    ++p;
-                }
-                s.precision = pr;
-            }
-        }
-        if (*p == 'h') {
-            s.length = 'h';
-            if (*++p == 'h') {
-                s.length = 'H';
+            int pr = 0;
+            while (*p >= '0' && *p <= '9') {
+                if (pr < 100000) pr = pr * 10 + (*p - '0');
                 ++p;
             }
-        } else if (*p == 'l') {
-            s.length = 'l';
-            if (*++p == 'l') {
-                s.length = 'L';
-                ++p;
-            }
-        } else if (*p == 'z' || *p == 'j' || *p == 't') {
-            s.length = *p++;
-        } else if (*p == 'L') {
-            s.length = 'D';
-            ++p;
+            s.precision = pr;
         }
         s.conv = *p;
         if (!*p) break;
         ++p;
         switch (s.conv) {
             case 'd':
-            case 'i':
-                switch (s.length) {
-                    case 'l': appendInteger(out, s, "l", va_arg(args, long)); break;
-                    case 'L': appendInteger(out, s, "ll", va_arg(args, long long)); break;
-                    case 'j': appendInteger(out, s, "ll", static_cast<long long>(va_arg(args, std::intmax_t))); break;
-                    case 'z':
-                    case 't': appendInteger(out, s, "ll", static_cast<long long>(va_arg(args, std::ptrdiff_t))); break;
-                    case 'h': appendInteger(out, s, "", static_cast<int>(static_cast<short>(va_arg(args, int)))); break;
-                    case 'H': appendInteger(out, s, "", static_cast<int>(static_cast<signed char>(va_arg(args, int)))); break;
-                    default: appendInteger(out, s, "", va_arg(args, int)); break;
-                }
+                appendInteger(out, s, va_arg(args, int));
                 break;
-            case 'u':
-            case 'x':
-            case 'X':
-            case 'o':
-                switch (s.length) {
-                    case 'l': appendInteger(out, s, "l", va_arg(args, unsigned long)); break;
-                    case 'L': appendInteger(out, s, "ll", va_arg(args, unsigned long long)); break;
-                    case 'j':
-                    case 'z':
-                    case 't': appendInteger(out, s, "ll", static_cast<unsigned long long>(va_arg(args, std::size_t))); break;
-                    case 'h': appendInteger(out, s, "", static_cast<unsigned>(static_cast<unsigned short>(va_arg(args, unsigned)))); break;
-                    case 'H': appendInteger(out, s, "", static_cast<unsigned>(static_cast<unsigned char>(va_arg(args, unsigned)))); break;
-                    default: appendInteger(out, s, "", va_arg(args, unsigned)); break;
-                }
-                break;
-            case 'c': {
-                char c = static_cast<char>(va_arg(args, int));
-                appendPadded(out, s, &c, 1, false);
-                break;
-            }
             case 's': {
                 const char* str = va_arg(args, const char*);
                 if (!str) str = "(null)";
@@ -338,10 +269,7 @@ void vappendf(std::string& out, const char* format, va_list args) {
             case 'E':
             case 'g':
             case 'G':
-                if (s.length == 'D')
-                    appendReal(out, s, static_cast<double>(va_arg(args, long double)));
-                else
-                    appendReal(out, s, va_arg(args, double));
+                appendReal(out, s, va_arg(args, double));
                 break;
             default:
                 // Unknown conversion: copy it through as written.
@@ -350,17 +278,6 @@ void vappendf(std::string& out, const char* format, va_list args) {
                 break;
         }
     }
-}
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// Skips leading blanks and an optional sign; returns whether it was '-'.
-bool skipBlanksAndSign(const char*& p) {
-    while (isBlank(*p)) ++p;
-    if (*p == '+' || *p == '-') return *p++ == '-';
-    return false;
 }
 
 }  // namespace
@@ -387,105 +304,22 @@ std::string pageNumberText(double value) {
     return out;
 }
 
-// The longest leading decimal number of the text, converted without regard
-// to the locale. Overflow gives an infinity and underflow zero, as the C
-// library's string-to-double conversion does.
-double scanPageReal(const char* text, const char** end, bool* outOfRange) {
-    if (end) *end = text;
-    if (outOfRange) *outOfRange = false;
+double readPageReal(const char* text) {
     if (!text) return 0.0;
-    const char* p = text;
-    const bool negative = skipBlanksAndSign(p);
-    const char* start = p;
-    std::size_t digits = 0;
-    while (*p >= '0' && *p <= '9') {
-        ++p;
-        ++digits;
-    }
-    if (*p == '.') {
-        const char* q = p + 1;
-        std::size_t fraction = 0;
-        while (*q >= '0' && *q <= '9') {
-            ++q;
-            ++fraction;
-        }
-        if (digits + fraction > 0) {
-            p = q;
-            digits += fraction;
-        }
-    }
-    if (digits == 0) return 0.0;
-    if (*p == 'e' || *p == 'E') {
-        const char* q = p + 1;
-        if (*q == '+' || *q == '-') ++q;
-        if (*q >= '0' && *q <= '9') {
-            while (*q >= '0' && *q <= '9') ++q;
-            p = q;
-        }
-    }
-    if (end) *end = p;
+    while (isBlankChar(*text)) ++text;
     double value = 0.0;
-    std::from_chars_result r = std::from_chars(start, p, value, std::chars_format::general);
-    if (r.ec == std::errc::result_out_of_range) {
-        if (outOfRange) *outOfRange = true;
-        // Decide between overflow and underflow from the decimal magnitude:
-        // position of the first significant digit plus the exponent.
-        long long magnitude = 0;
-        const char* q = start;
-        long long intDigits = 0;
-        bool seen = false;
-        long long leadingFractionZeros = 0;
-        while (*q >= '0' && *q <= '9') {
-            if (*q != '0') seen = true;
-            if (seen) ++intDigits;
-            ++q;
-        }
-        if (*q == '.') {
-            ++q;
-            while (!seen && *q == '0') {
-                ++leadingFractionZeros;
-                ++q;
-            }
-        }
-        magnitude = intDigits > 0 ? intDigits - 1 : -(leadingFractionZeros + 1);
-        const char* e = start;
-        while (e < p && *e != 'e' && *e != 'E') ++e;
-        if (e < p) {
-            ++e;
-            bool eneg = false;
-            if (*e == '+' || *e == '-') eneg = *e++ == '-';
-            long long ex = 0;
-            while (e < p) {
-                if (ex < 100000000) ex = ex * 10 + (*e - '0');
-                ++e;
-            }
-            magnitude += eneg ? -ex : ex;
-        }
-        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (r.ec != std::errc()) {
-        value = 0.0;
-    }
-    return negative ? -value : value;
+    scanReal(text, text + std::strlen(text), value, false);
+    return value;
 }
-
-double readPageReal(const char* text) { return scanPageReal(text, nullptr, nullptr); }
 
 double readPageReal(const std::string& text) { return readPageReal(text.c_str()); }
 
 int readPageInt(const char* text) {
     if (!text) return 0;
-    const char* p = text;
-    const bool negative = skipBlanksAndSign(p);
-    long long value = 0;
-    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    while (*p >= '0' && *p <= '9') {
-        if (value < limit) {
-            value = value * 10 + (*p - '0');
-            if (value > limit) value = limit;
-        }
-        ++p;
-    }
-    return static_cast<int>(negative ? -value : value);
+    while (isBlankChar(*text)) ++text;
+    int value = 0;
+    scanWhole(text, text + std::strlen(text), value);
+    return value;
 }
 
 int readPageInt(const std::string& text) { return readPageInt(text.c_str()); }

@@ -17,9 +17,9 @@
 
 namespace vc {
 
-// Appends the formatted text to `out`. Supports the flags "-+ #0", width,
-// precision (also '*'), and the conversions d i u x X o c s f F e E g G and %%.
-// Length modifiers (l, ll, h, z) are accepted and ignored where harmless.
+// Appends the formatted text to `out`. Supports the flags "-+ #0", a width
+// and a precision written as digits, and the conversions d (int), s, f F e E
+// g G (double) and %%; anything else is copied through as written.
 void appendf(std::string& out, const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 2, 3)))
@@ -38,18 +38,13 @@ std::string formatf(const char* format, ...)
 // exponent digits) for very large and very small ones; "0" for zero.
 std::string pageNumberText(double value);
 
-// Reading numbers back from page text (cells and boxes):
-// leading blanks skipped, optional sign, digits with an optional decimal
-// point, optional exponent; reading stops at the first character that cannot
-// continue the number; no number gives 0. Never reads hex, inf or nan and
-// never depends on the locale.
+// Reading numbers back from page text (cells and boxes), with the scanner of
+// format/number_scan.h: leading blanks skipped, optional sign, digits with
+// an optional decimal point, optional exponent; reading stops at the first
+// character that cannot continue the number; no number gives 0. Never reads
+// hex, inf or nan and never depends on the locale.
 double readPageReal(const char* text);
 double readPageReal(const std::string& text);
-// The same reading, also telling where the number ends (`*end` is `text`
-// when there is none) and whether it lay outside the range of a double
-// (overflow or underflow), as strtod's end pointer and range error do; for
-// checks that an entry is a number as a whole. Either pointer may be null.
-double scanPageReal(const char* text, const char** end, bool* outOfRange);
 // Whole numbers: leading blanks, optional sign, decimal digits up to the
 // first non-digit ("2.9" reads as 2); no digits gives 0. Saturates at the
 // int32 range instead of overflowing.

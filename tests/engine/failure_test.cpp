@@ -1,0 +1,120 @@
+// Ply failure factors and first-ply-failure strengths against quadratics and
+// ply strengths solved by hand.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "engine/failure_criteria.h"
+#include "engine/failure_step.h"
+#include "engine/first_ply_failure.h"
+#include "engine_fixtures.h"
+
+namespace vc {
+namespace {
+
+using test::makeLaminate;
+using Criterion = FactorPair (*)(const PlyStrengths&, double, double, double);
+
+// One stress state per row and the factors of each criterion, solved by
+// hand. Strengths X = 1000 / -800, Y = 40 / -200, S = 70 unless given.
+TEST(FailureCriteria, FactorsSolvedByHand) {
+  const PlyStrengths k{1000.0, -800.0, 40.0, -200.0, 70.0};
+  struct Case {
+    const char* name;
+    Criterion criterion;
+    PlyStrengths strengths;
+    double s1, s2, t12, plus, minus;
+  };
+  const Case cases[] = {
+      // sigma1 = 100: +10 and -8 everywhere (Tsai-Wu and Hoffman: the roots
+      // of 100^2 R^2 / 800000 + (1/1000 - 1/800) 100 R = 1).
+      {"max stress", maxComponentFactors, k, 100, 0, 0, 10, -8},
+      {"Tsai-Hill", tsaiHillFactors, k, 100, 0, 0, 10, -8},
+      {"Tsai-Wu", tsaiWuFactors, k, 100, 0, 0, 10, -8},
+      {"Hoffman", hoffmanFactors, k, 100, 0, 0, 10, -8},
+      // No stress: no failure.
+      {"Tsai-Wu, no stress", tsaiWuFactors, k, 0, 0, 0, 9999, -9999},
+      {"Tsai-Hill, no stress", tsaiHillFactors, k, 0, 0, 0, 9999, -9999},
+      // 1000 / (1/12) = 12000 is shown as 9999; 800 / (1/12) = 9600 stays.
+      {"max stress, limited", maxComponentFactors, k, 1.0 / 12, 0, 0, 9999, -9600},
+      {"Tsai-Hill, limited", tsaiHillFactors, k, 1.0 / 12, 0, 0, 9999, -9600},
+      // sigma2 = -50 against Yc (4), shear 35 against 70 (2); reversed:
+      // -200 against Xc (4), +50 against Yt (0.8).
+      {"max stress, governing", maxComponentFactors, k, 200, -50, -35, 2, -0.8},
+      // Strains by sign: -0.002 against -0.008 (4) and reversed 0.01 (5).
+      {"max strain", maxComponentFactors, {0.01, -0.008, 0.004, -0.02, 0.015}, -0.002, 0, 0, 4, -5},
+      // F11 > 4 F22 lets Hoffman's quadratic term go negative: with |X| = 10,
+      // |Y| = 100 and sigma = (1, 2), V = 0.04 - 0.02 - 0.01 < 0 has no real root.
+      {"Hoffman, no real root", hoffmanFactors, {10, -10, 100, -100, 50}, 1, 2, 0, 9999, -9999},
+      // Transverse strengths far above the longitudinal ones (F22 < F11 / 4):
+      // with X = 10 / -1000, Y = 1000 / -100000, -9.996e-5 R^2 + 0.10098 R = 1
+      // has the roots 10.00198 and 1000.2 (both positive), and with the
+      // stresses reversed -10.00198 and -1000.2; the direction without a root
+      // of its sign never fails.
+      {"Hoffman, both roots positive", hoffmanFactors, {10, -1000, 1000, -100000, 1e6}, 1, 2, 0,
+       10.001980185975, -9999},
+      {"Hoffman, both roots negative", hoffmanFactors, {10, -1000, 1000, -100000, 1e6}, -1, -2, 0, 9999,
+       -10.001980185975},
+  };
+  for (const Case& c : cases) {
+    const FactorPair f = c.criterion(c.strengths, c.s1, c.s2, c.t12);
+    EXPECT_NEAR(f.plus, c.plus, 1e-9) << c.name;
+    EXPECT_NEAR(f.minus, c.minus, 1e-9) << c.name;
+  }
+}
+
+TEST(FailureCriteria, ZeroOrNonFiniteInputsNeverGiveNaN) {
+  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  const PlyStrengths strengths[] = {{0, 0, 0, 0, 0}, {nan, nan, nan, nan, nan}, {inf, -inf, inf, -inf, inf}};
+  const double stresses[][3] = {{0, 0, 0}, {100, 0, 0}, {nan, 1, 1}, {inf, -inf, 1}};
+  for (const PlyStrengths& s : strengths)
+    for (const auto& st : stresses)
+      for (Criterion criterion : {maxComponentFactors, tsaiHillFactors, tsaiWuFactors, hoffmanFactors}) {
+        const FactorPair f = criterion(s, st[0], st[1], st[2]);
+        EXPECT_TRUE(f.plus <= 9999.0 && f.minus >= -9999.0);
+      }
+}
+
+// Minima start at 10000; equal magnitudes keep the lower layer and its sign.
+TEST(FailureCriteria, MinimaOverTheLayers) {
+  LaminateData d;
+  d.numLayers = 3;
+  const double plus[] = {-5, 5, 7}, minus[] = {-9999, 3, -3};
+  for (int k = 1; k <= 3; ++k)
+    for (int c = 0; c < kCriterionCount; ++c) d.failPlus[k][c] = plus[k - 1], d.failMinus[k][c] = minus[k - 1];
+  computeFailureMinima(d);
+  EXPECT_EQ(d.minPlus[kHoffman], -5.0);
+  EXPECT_EQ(d.minMinus[kTsaiWu], 3.0);
+  d.numLayers = 0;
+  computeFailureMinima(d);
+  EXPECT_EQ(d.minPlus[kMaxStrain], 10000.0);
+}
+
+// A single 0 degree ply fails at the ply strengths under every criterion;
+// [0/90]s in X tension fails its 90 degree plies at Yt (by hand: the
+// in-plane system of A11 = A22 = (Q11 + Q22) / 2, A12 = Q12 per unit stress).
+TEST(FirstPlyFailure, StrengthsOfASinglePlyAndACrossPly) {
+  LaminateData d = makeLaminate({test::kTestPly}, {{1, 0, 0.5}});
+  ASSERT_TRUE(test::throughApparentProperties(d));
+  computeFirstPlyFailure(d);
+  const double expected[] = {1500.0, -1200.0, 40.0, -200.0, 70.0};
+  for (int c : {kMaxStress, kMaxStrain, kTsaiWu, kHoffman, kTsaiHill})
+    for (int load = kXTension; load <= kXYShear; ++load) {
+      if (c == kTsaiHill && load > kXCompression) continue;
+      EXPECT_NEAR(d.fpfStrength[c][load], expected[load - kXTension], 1e-9) << c << " " << load;
+    }
+  LaminateData x = makeLaminate({test::kTestPly}, {{1, 0, 0.25}, {1, 90, 0.25}, {1, 90, 0.25}, {1, 0, 0.25}});
+  ASSERT_TRUE(test::throughApparentProperties(x));
+  computeFirstPlyFailure(x);
+  const double Q11 = x.Q[1][1][1], Q22 = x.Q[1][2][2], Q12 = x.Q[1][1][2];
+  const double A = (Q11 + Q22) / 2.0, det = A * A - Q12 * Q12;
+  EXPECT_NEAR(x.fpfStrength[kMaxStress][kXTension], 40.0 / (Q22 * A / det - Q12 * Q12 / det), 1e-6);
+  d.S[1] = 0.0;  // one zero strength: the table is left alone
+  d.fpfStrength[kTsaiWu][kXTension] = 123.0;
+  computeFirstPlyFailure(d);
+  EXPECT_EQ(d.fpfStrength[kTsaiWu][kXTension], 123.0);
+}
+
+}  // namespace
+}  // namespace vc
