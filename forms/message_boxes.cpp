@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
-namespace vc {
+namespace vc::forms {
 
 namespace {
 
@@ -22,14 +22,14 @@ void prepare(QMessageBox& box) {
 
 }  // namespace
 
-void QtMessageBoxes::inform(const char* caption, const char* text) {
+void MessageBoxes::inform(const char* caption, const char* text) {
   QMessageBox box(QMessageBox::Information, QString::fromUtf8(caption), displayText(text),
                   QMessageBox::Ok, owner_);
   prepare(box);
   box.exec();
 }
 
-Answer QtMessageBoxes::ask(const char* caption, const char* text, QuestionButtons buttons) {
+Answer MessageBoxes::ask(const char* caption, const char* text, QuestionButtons buttons) {
   QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
   if (buttons == QuestionButtons::YesNoCancel) set |= QMessageBox::Cancel;
   QMessageBox box(QMessageBox::Question, QString::fromUtf8(caption), displayText(text), set,
@@ -45,4 +45,4 @@ Answer QtMessageBoxes::ask(const char* caption, const char* text, QuestionButton
   }
 }
 
-}  // namespace vc
+}  // namespace vc::forms

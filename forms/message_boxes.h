@@ -8,11 +8,11 @@
 
 class QWidget;
 
-namespace vc {
+namespace vc::forms {
 
-class QtMessageBoxes : public MessageSink {
+class MessageBoxes : public MessageSink {
  public:
-  explicit QtMessageBoxes(QWidget* owner) : owner_(owner) {}
+  explicit MessageBoxes(QWidget* owner) : owner_(owner) {}
 
   void inform(const char* caption, const char* text) override;
   Answer ask(const char* caption, const char* text, QuestionButtons buttons) override;
@@ -21,4 +21,4 @@ class QtMessageBoxes : public MessageSink {
   QWidget* owner_;
 };
 
-}  // namespace vc
+}  // namespace vc::forms

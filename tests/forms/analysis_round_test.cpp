@@ -15,7 +15,7 @@
 #include "app/analysis_command.h"
 #include "tests/forms/form_fakes.h"
 
-using vc::Form1;
+using vc::forms::MainWindow;
 using namespace vc::test;
 
 namespace {
@@ -30,7 +30,7 @@ class AnalysisRoundTest : public vc::test::FormFixture {
   Q_OBJECT
 
   // One material, a [0/90/90/0] cross-ply of 0.005 plies, Nx = 1000.
-  void typeCrossPly(Form1& w, const QString& outerMaterial = "1") {
+  void typeCrossPly(MainWindow& w, const QString& outerMaterial = "1") {
     w.selectPage(1);
     auto* mat = onPage<QTableView>(w, "TabForm2", "matgrid");
     for (int c = 0; c < 8; ++c) typeIntoCell(mat, 0, c + 1, kPly[c]);
@@ -126,29 +126,29 @@ class AnalysisRoundTest : public vc::test::FormFixture {
   void checksShowTheirMessagesAndSelectThePage() {
     struct Case {
       const char* name;
-      std::function<void(Form1&)> spoil;
+      std::function<void(MainWindow&)> spoil;
       QStringList captions;
       int page;
       int resultsShown;
     };
-    const auto mat = [](Form1& w) { return onPage<QTableView>(w, "TabForm2", "matgrid"); };
+    const auto mat = [](MainWindow& w) { return onPage<QTableView>(w, "TabForm2", "matgrid"); };
     const QList<Case> cases = {
         {"zero modulus",
-         [&](Form1& w) {
+         [&](MainWindow& w) {
            typeIntoCell(mat(w), 0, 2, "0");  // E2
            typeIntoCell(mat(w), 0, 5, "0");  // CTE1 too: the stop comes first
          },
          {"Material Error"}, 1, 0},
         {"material number above the count",
-         [](Form1& w) { typeIntoCell(onPage<QTableView>(w, "TabForm3", "grid_1"), 0, 1, "3"); },
+         [](MainWindow& w) { typeIntoCell(onPage<QTableView>(w, "TabForm3", "grid_1"), 0, 1, "3"); },
          {"Material ID Error"}, 3, 0},
         {"zero thickness",
-         [](Form1& w) {
+         [](MainWindow& w) {
            for (int k = 0; k < 4; ++k) typeIntoCell(onPage<QTableView>(w, "TabForm3", "grid_1"), k, 3, "0");
          },
          {"Data Error"}, 3, 0},
         {"warnings",
-         [&](Form1& w) {
+         [&](MainWindow& w) {
            typeIntoCell(mat(w), 0, 8, "0");  // CME2
            onPage<QCheckBox>(w, "TabForm1", "checkbox_6")->click();  // no strengths given
          },

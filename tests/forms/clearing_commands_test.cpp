@@ -8,13 +8,13 @@
 
 #include "tests/forms/form_fakes.h"
 
-using vc::Form1;
+using vc::forms::MainWindow;
 using namespace vc::test;
 
 namespace {
 
 // Every page filled the way a user would leave it before clearing.
-void fillEverything(Form1& w) {
+void fillEverything(MainWindow& w) {
   vc::InputPages& p = w.pages();
   for (auto* box : {&p.settings.checkbox_3, &p.settings.checkbox_4, &p.settings.checkbox_5,
                     &p.settings.checkbox_6, &p.settings.checkbox_7}) {

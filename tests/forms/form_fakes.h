@@ -23,6 +23,8 @@
 
 namespace vc::test {
 
+using forms::MainWindow;
+
 class FakeChooser : public FileChooser {
  public:
   QString openFileName(const QString& title, const QString& startFolder,
@@ -114,7 +116,7 @@ class ModalWatcher {
 };
 
 template <typename T>
-T* onPage(Form1& w, const char* page, const char* control) {
+T* onPage(MainWindow& w, const char* page, const char* control) {
   QWidget* p = w.findChild<QWidget*>(page);
   return p ? p->findChild<T*>(control) : nullptr;
 }
@@ -139,15 +141,15 @@ inline void typeIntoCell(QTableView* view, int row, int column, const QString& t
 // life of the test object and fresh stand-ins for every window made.
 class FormFixture : public QObject {
  protected:
-  std::unique_ptr<Form1> window() {
+  std::unique_ptr<MainWindow> window() {
     chooser_ = {};
     shell_ = {};
     help_ = {};
     messages_ = {};
-    return std::make_unique<Form1>(&chooser_, &shell_, &help_, &messages_);
+    return std::make_unique<MainWindow>(&chooser_, &shell_, &help_, &messages_);
   }
   // A window shown and active on `page`, or null when it never became active.
-  std::unique_ptr<Form1> shownWindow(int page = 0) {
+  std::unique_ptr<MainWindow> shownWindow(int page = 0) {
     auto w = window();
     w->selectPage(page);
     w->show();

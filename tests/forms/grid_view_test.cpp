@@ -15,7 +15,7 @@ class GridViewTest : public QObject {
   void modelShowsAndTakesCellTexts() {
     vc::TextGrid grid(3, 2, {"Layer", "MatID"});
     grid.setCell(1, 1, "2");
-    vc::GridView view(grid, "grid_1");
+    vc::forms::GridView view(grid, "grid_1");
     QAbstractItemModel* m = view.model();
     QCOMPARE(m->rowCount(), 3);
     QCOMPARE(m->data(m->index(1, 1)).toString(), QString("2"));
@@ -27,7 +27,7 @@ class GridViewTest : public QObject {
 
   void refreshFollowsRowsHeadingsAndEnabledState() {
     vc::TextGrid grid(1, 2, {"NX", "NY"});
-    vc::GridView view(grid, "grid_1");
+    vc::forms::GridView view(grid, "grid_1");
     grid.setHeadings({"eX", "eY"});
     grid.setCell(0, 1, "5");
     grid.enabled = false;
@@ -42,7 +42,7 @@ class GridViewTest : public QObject {
 
   void selectionGivesCurrentCellAndAnchor() {
     vc::TextGrid grid(10, 4, {"Layer", "MatID", "Ply Angle", "Thickness"});
-    vc::GridView view(grid, "grid_1");
+    vc::forms::GridView view(grid, "grid_1");
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     view.setFocus();
@@ -67,9 +67,9 @@ class GridViewTest : public QObject {
 
   void editMenuCommandsReportTheirIdentifiers() {
     vc::TextGrid grid(10, 4, {"Layer", "MatID", "Ply Angle", "Thickness"});
-    vc::GridView view(grid, "grid_1");
+    vc::forms::GridView view(grid, "grid_1");
     view.addEditMenu("ID_TabForm3_menu_1", true);
-    QSignalSpy spy(&view, &vc::GridView::gridCommand);
+    QSignalSpy spy(&view, &vc::forms::GridView::gridCommand);
     const QList<QPair<QString, QString>> expected = {
         {"Copy &Row", "Ctrl+R"},  {"&Delete Row", "Ctrl+D"},   {"&Paste Row", "Ctrl+P"},
         {"Copy C&ell", "Ctrl+E"}, {"P&aste Cell", "Ctrl+A"},   {"Copy Co&lumn", "Ctrl+L"},
@@ -90,17 +90,17 @@ class GridViewTest : public QObject {
 
   void controlAIsPasteCellNotSelectAll() {
     vc::TextGrid grid(10, 10, {});
-    vc::GridView view(grid, "matgrid");
+    vc::forms::GridView view(grid, "matgrid");
     view.addEditMenu("ID_TabForm2_menu_1", false);
     view.show();
     QApplication::setActiveWindow(&view);
     QVERIFY(QTest::qWaitForWindowActive(&view));
     view.setFocus();
     view.setCurrentIndex(view.model()->index(2, 3));
-    QSignalSpy spy(&view, &vc::GridView::gridCommand);
+    QSignalSpy spy(&view, &vc::forms::GridView::gridCommand);
     QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(spy.size(), 1);
-    QCOMPARE(spy.last().at(0).toInt(), int(vc::kPasteCell));
+    QCOMPARE(spy.last().at(0).toInt(), int(vc::forms::kPasteCell));
     QCOMPARE(view.selectionModel()->selectedIndexes().size(), 1);
   }
 };

@@ -13,7 +13,7 @@
 
 #include "tests/forms/form_fakes.h"
 
-using vc::Form1;
+using vc::forms::MainWindow;
 using namespace vc::test;
 
 class InputPageViewsTest : public vc::test::FormFixture {

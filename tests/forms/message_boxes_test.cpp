@@ -15,7 +15,7 @@ class MessageBoxesTest : public QObject {
  private slots:
   void informationBoxHasOneOkButton() {
     QWidget owner;
-    vc::QtMessageBoxes boxes(&owner);
+    vc::forms::MessageBoxes boxes(&owner);
     QString caption, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
@@ -42,7 +42,7 @@ class MessageBoxesTest : public QObject {
   }
 
   void questionsAnswerWithTheButtonPressed() {
-    vc::QtMessageBoxes boxes(nullptr);
+    vc::forms::MessageBoxes boxes(nullptr);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
     {

@@ -62,7 +62,7 @@ class ResultsWindowTest : public QObject {
 
   void showsTheReportReadOnlyInAFixedPitchFont() {
     FakeHelp help;
-    vc::Results window(QStringLiteral("Title\r\n  a   b\r\n\r\nlast line\r\n"), &help, nullptr);
+    vc::forms::ResultsWindow window(QStringLiteral("Title\r\n  a   b\r\n\r\nlast line\r\n"), &help, nullptr);
     QCOMPARE(window.objectName(), QStringLiteral("Results"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Analysis Results"));
     auto* box = window.findChild<QPlainTextEdit*>(QStringLiteral("rtb_1"));
@@ -119,7 +119,7 @@ class ResultsWindowTest : public QObject {
     }
     const QString blanks = typed.startsWith(QLatin1Char(' ')) ? QStringLiteral("  ") : QString();
     chooser.saveAnswer = blanks + file(typed.trimmed()) + blanks;
-    vc::Results window(QStringLiteral("Laminate report\r\n  E1 = 1.800e+007\r\n"), nullptr, &chooser);
+    vc::forms::ResultsWindow window(QStringLiteral("Laminate report\r\n  E1 = 1.800e+007\r\n"), nullptr, &chooser);
     QVERIFY(window.saveResults());
     QCOMPARE(chooser.titles, QStringList{QStringLiteral("Save Results to File")});
     QCOMPARE(chooser.filters.size(), 2);
@@ -139,7 +139,7 @@ class ResultsWindowTest : public QObject {
   // cancelled save changes nothing.
   void rememberedFolder() {
     {
-      vc::Results first(QStringLiteral("x\r\n"), nullptr, &chooser);
+      vc::forms::ResultsWindow first(QStringLiteral("x\r\n"), nullptr, &chooser);
       QCOMPARE(first.resultsFolder(), QString());
       QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orlenvik"),
                   QStringLiteral("Vellacore"));
@@ -152,12 +152,12 @@ class ResultsWindowTest : public QObject {
     const QString folder = files->path() + QStringLiteral("/reports/");
     chooser.saveAnswer = folder + QStringLiteral("run1");
     {
-      vc::Results window(QStringLiteral("x\r\n"), nullptr, &chooser);
+      vc::forms::ResultsWindow window(QStringLiteral("x\r\n"), nullptr, &chooser);
       QVERIFY(window.saveResults());
       QCOMPARE(window.resultsFolder(), folder);
     }
     QCOMPARE(TemporarySettings::storedLastPath(), folder);
-    vc::Results next(QStringLiteral("y\r\n"), nullptr, &chooser);
+    vc::forms::ResultsWindow next(QStringLiteral("y\r\n"), nullptr, &chooser);
     QCOMPARE(next.resultsFolder(), folder);
     chooser.saveAnswer.clear();
     QVERIFY(!next.saveResults());
@@ -176,7 +176,7 @@ class ResultsWindowTest : public QObject {
     QFETCH(QString, target);
     QVERIFY(QDir(files->path()).mkdir(QStringLiteral("taken.txt")));
     chooser.saveAnswer = file(typed);
-    vc::Results window(QStringLiteral("x\r\n"), nullptr, &chooser, nullptr, &messages);
+    vc::forms::ResultsWindow window(QStringLiteral("x\r\n"), nullptr, &chooser, nullptr, &messages);
     window.show();
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cb_Save")), Qt::LeftButton);
     QCOMPARE(captionsOf(messages), QStringList{QStringLiteral("Save Error")});
@@ -189,15 +189,15 @@ class ResultsWindowTest : public QObject {
   // 8.5 by 11 inches at 120 dpi: the page is taken as 8 by 11 whole inches,
   // the text lies half an inch inside it.
   void textRectangleIsHalfAnInchInsideWholeInches() {
-    const QRect r = vc::Results::textRectangle(1020, 1320, 120, 120);
+    const QRect r = vc::forms::ResultsWindow::textRectangle(1020, 1320, 120, 120);
     QCOMPARE(r.left(), 60);
     QCOMPARE(r.top(), 60);
     QCOMPARE(r.right() + 1, 8 * 120 - 60);
     QCOMPARE(r.bottom() + 1, 11 * 120 - 60);
-    const QRect odd = vc::Results::textRectangle(1187, 1439, 120, 144);  // 9.89 x 9.99 in
+    const QRect odd = vc::forms::ResultsWindow::textRectangle(1187, 1439, 120, 144);  // 9.89 x 9.99 in
     QCOMPARE(odd.width(), 9 * 120 - 120);
     QCOMPARE(odd.height(), 9 * 144 - 144);
-    QVERIFY(vc::Results::textRectangle(100, 100, 120, 120).isEmpty());  // under one inch
+    QVERIFY(vc::forms::ResultsWindow::textRectangle(100, 100, 120, 120).isEmpty());  // under one inch
   }
 
   // A page of 8.5 by 11.7 inches without margins is taken as 8 by 11 whole
@@ -205,7 +205,7 @@ class ResultsWindowTest : public QObject {
   // is about 11 to 12 points high, so a page holds floor(720 / line) lines.
   void printsAsManyPagesAsTheReportNeeds() {
     QPrinter probe(QPrinter::HighResolution);
-    const QFontMetricsF metrics(vc::Results::reportFont(), &probe);
+    const QFontMetricsF metrics(vc::forms::ResultsWindow::reportFont(), &probe);
     const double linePoints = metrics.height() * 72.0 / probe.logicalDpiY();
     QVERIFY(linePoints > 10.0 && linePoints < 13.0);
     const int perPage = int(720.0 / linePoints);
@@ -218,7 +218,7 @@ class ResultsWindowTest : public QObject {
       printer.setOutputFileName(pdf);
       printer.setPageLayout(QPageLayout(QPageSize(QSizeF(8.5, 11.7), QPageSize::Inch),
                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-      vc::Results window(numberedReport(lines), nullptr, nullptr);
+      vc::forms::ResultsWindow window(numberedReport(lines), nullptr, nullptr);
       window.setPrinterOverride(&printer);
       QCOMPARE(window.printResults(), pages);
       QCOMPARE(pdfPageCount(pdf), pages);

@@ -9,7 +9,7 @@
 
 #include "tests/forms/form_fakes.h"
 
-using vc::Form1;
+using vc::forms::MainWindow;
 using namespace vc::test;
 
 namespace {
@@ -107,7 +107,7 @@ class ScreenshotsTimingTest : public vc::test::FormFixture {
 
  private slots:
   void everyPageAndTheResultsRender() {
-    Form1 w(&chooser_, &shell_, &help_, &messages_);
+    MainWindow w(&chooser_, &shell_, &help_, &messages_);
     w.setCurrentDataFolder(QStringLiteral("/home/user/.local/share/The Vellacore/"));
     fillSmallExample(w.pages());
     w.refreshPages();
@@ -133,7 +133,7 @@ class ScreenshotsTimingTest : public vc::test::FormFixture {
   }
 
   void largestProblemShowsItsReportInTheResultsWindow() {
-    Form1 w(&chooser_, &shell_, &help_, &messages_);
+    MainWindow w(&chooser_, &shell_, &help_, &messages_);
     fillLargestProblem(w.pages());
     w.refreshPages();
     w.show();
