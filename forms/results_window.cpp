@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -12,13 +13,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QSettings>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include "app/file_commands.h"
 #include "app/settings_store.h"
+#include "fileio/atomic_save.h"
 #include "pages/window_rules.h"
 
 namespace vc::forms {
@@ -95,7 +95,7 @@ ResultsWindow::ResultsWindow(const QString& reportText, HelpRequests* help, File
 
   // Creation: the remembered folder, the fixed-pitch font, the text, and
   // the caret at the top so the report shows from its first line.
-  loadResultsFolder();
+  loadResultsFolder(resultsFolder_);
   reportBox_->setFont(reportFont());
   QString shown = reportText_;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -124,21 +124,6 @@ QFont ResultsWindow::reportFont() {
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   return font;
-}
-
-void ResultsWindow::loadResultsFolder() {
-  bool keyExists = false;
-  {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orlenvik"),
-                    QStringLiteral("Vellacore"));
-    store.beginGroup(QStringLiteral("3.0"));
-    keyExists = !store.allKeys().isEmpty();
-    if (keyExists && store.contains(QStringLiteral("LastPath"))) {
-      resultsFolder_ = store.value(QStringLiteral("LastPath")).toString();
-    }
-  }
-  // A missing key is created with LastPath holding the (still empty) folder.
-  if (!keyExists) storeLastPath(resultsFolder_);
 }
 
 void ResultsWindow::resizeEvent(QResizeEvent* event) {
@@ -185,17 +170,13 @@ bool ResultsWindow::saveResults() {
   resultsFolder_ = folderOfPath(chosen);
   const QString path = withDefaultExtension(chosen, QStringLiteral("txt"));
 
-  // Written through a temporary file renamed over the target, so a failed
-  // save never leaves a half-written report in place of an earlier one.
-  QSaveFile file(path);
-  bool written = false;
-  if (file.open(QIODevice::WriteOnly)) {
-    const QByteArray bytes = reportText_.toUtf8();
-    written = file.write(bytes) == bytes.size() && file.commit();
-  }
+  // A failed save never leaves a half-written report in place of an earlier one.
+  const std::string problem =
+      saveFileAtomically(QFile::encodeName(path).toStdString(), reportText_.toStdString());
+  const bool written = problem.empty();
   if (!written) {
     const QString text = QStringLiteral("The results could not be saved to\n%1\n\n%2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString());
+                             .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(problem));
     messages_->inform("Save Error", text.toUtf8().constData());
   }
 

@@ -58,7 +58,6 @@ class ResultsWindow : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void loadResultsFolder();
   void placeControls();
 
   QString reportText_;
