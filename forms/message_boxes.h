@@ -1,7 +1,7 @@
-// The desktop program's message boxes: an information box with one OK button
-// for every message, a question box for the Yes/No questions. The boxes are
-// modal to the whole application and parented to the main window, which owns
-// this object.
+// The desktop program's one message sink: every message is an information
+// box with one OK button, modal to the whole application and parented to the
+// window that owns this object (the main window, or a results window
+// created without a sink of its own).
 #pragma once
 
 #include "engine/messages.h"
@@ -15,7 +15,6 @@ class MessageBoxes : public MessageSink {
   explicit MessageBoxes(QWidget* owner) : owner_(owner) {}
 
   void inform(const char* caption, const char* text) override;
-  Answer ask(const char* caption, const char* text, QuestionButtons buttons) override;
 
  private:
   QWidget* owner_;

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -19,6 +18,7 @@
 #include "app/file_commands.h"
 #include "app/settings_store.h"
 #include "fileio/atomic_save.h"
+#include "forms/message_boxes.h"
 #include "pages/window_rules.h"
 
 namespace vc::forms {
@@ -34,20 +34,6 @@ constexpr int kButtonWidth = 40;
 constexpr int kButtonHeight = 14;
 constexpr int kMargin = 5;
 
-class BoxMessages : public MessageSink {
- public:
-  explicit BoxMessages(QWidget* owner) : owner_(owner) {}
-  void inform(const char* caption, const char* text) override {
-    QMessageBox box(QMessageBox::Information, QString::fromUtf8(caption), QString::fromUtf8(text),
-                    QMessageBox::Ok, owner_);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-  }
-
- private:
-  QWidget* owner_;
-};
-
 // Whole inches of a printable extent, in device pixels.
 int wholeInches(int extent, int dpi) { return dpi > 0 ? (extent / dpi) * dpi : 0; }
 
@@ -61,7 +47,7 @@ ResultsWindow::ResultsWindow(const QString& reportText, HelpRequests* help, File
       chooser_(chooser),
       messages_(messages) {
   if (!messages_) {
-    ownMessages_ = std::make_unique<BoxMessages>(this);
+    ownMessages_ = std::make_unique<MessageBoxes>(this);
     messages_ = ownMessages_.get();
   }
   setObjectName(QStringLiteral("Results"));

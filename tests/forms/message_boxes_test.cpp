@@ -41,32 +41,6 @@ class MessageBoxesTest : public QObject {
     QCOMPARE(parent, &owner);
   }
 
-  void questionsAnswerWithTheButtonPressed() {
-    vc::forms::MessageBoxes boxes(nullptr);
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-    {
-      vc::test::ModalWatcher watcher([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        icon = box->icon();
-        buttons = box->buttons().size();
-        box->button(QMessageBox::Yes)->click();
-      });
-      QCOMPARE(boxes.ask("Sample Data", "Fill?", vc::QuestionButtons::YesNo), vc::Answer::Yes);
-    }
-    QCOMPARE(icon, QMessageBox::Question);
-    QCOMPARE(buttons, 2);
-    {
-      vc::test::ModalWatcher watcher([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        buttons = box->buttons().size();
-        box->button(QMessageBox::Cancel)->click();
-      });
-      QCOMPARE(boxes.ask("Save", "Save?", vc::QuestionButtons::YesNoCancel), vc::Answer::Cancel);
-    }
-    QCOMPARE(buttons, 3);
-  }
-
   void programWithoutDisplayEndsWithAMessage() {
     const QString program = qEnvironmentVariable("VC_EXECUTABLE");
     if (program.isEmpty()) QSKIP("VC_EXECUTABLE is not set");
