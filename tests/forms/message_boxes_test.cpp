@@ -1,9 +1,6 @@
-// The desktop message boxes (caption, text, icon, buttons, modality) and the
-// start without a display.
+// The desktop message boxes: caption, text, icon, buttons, modality.
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QtTest>
 
 #include "forms/message_boxes.h"
@@ -39,24 +36,6 @@ class MessageBoxesTest : public QObject {
     QCOMPARE(buttons, 1);
     QCOMPARE(modality, Qt::ApplicationModal);
     QCOMPARE(parent, &owner);
-  }
-
-  void programWithoutDisplayEndsWithAMessage() {
-    const QString program = qEnvironmentVariable("VC_EXECUTABLE");
-    if (program.isEmpty()) QSKIP("VC_EXECUTABLE is not set");
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("QT_QPA_PLATFORM");
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, {});
-    QVERIFY(process.waitForFinished(20000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 2);
-    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
-    QVERIFY2(err.contains("no display"), qPrintable(err));
-    QVERIFY(err.contains("input_file output_file"));
   }
 };
 
