@@ -64,3 +64,9 @@ if(NOT WIN32)
     file(MAKE_DIRECTORY \"\${bin}\")
     file(CREATE_LINK \"${program_from_bin}\" \"\${bin}/vellacore\" SYMBOLIC)")
 endif()
+
+# The documentation's screenshots (scripts/take-screenshots.sh): built only
+# when asked for by name.
+add_executable(vellacore_screenshots EXCLUDE_FROM_ALL scripts/screenshots/take_screenshots.cpp)
+target_link_libraries(vellacore_screenshots PRIVATE vc_forms)
+set_target_properties(vellacore_screenshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

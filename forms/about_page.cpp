@@ -36,7 +36,8 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
 
   auto* heading = new QVBoxLayout;
   heading->addWidget(aboutLabel("label_1", "The Vellacore", true, group));
-  heading->addWidget(aboutLabel("label_2", "Version 4.0", true, group));
+  // VC_VERSION is the project version of the build ("4.0").
+  heading->addWidget(aboutLabel("label_2", "Version " VC_VERSION, true, group));
   heading->addWidget(aboutLabel("label_3", "Windows 10, 11", true, group));
   heading->addStretch(1);
   auto* top = new QHBoxLayout;
