@@ -3,21 +3,12 @@
 # bin/). Without a display the module itself answers "no display", exit 2;
 # a module that is not found answers "cannot be started" instead.
 #   -DNM=... -DMODULE=... -DPROGRAM=... -DBUILD_DIR=... -DPREFIX=...
-execute_process(COMMAND "${NM}" -D --defined-only "${MODULE}" OUTPUT_VARIABLE symbols
-                RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "${NM} failed on ${MODULE}")
-endif()
-string(REGEX MATCHALL "[ \t][A-Za-z][ \t][^\n]+" entries "${symbols}")
-set(exported)
-foreach(entry ${entries})
-  string(REGEX REPLACE "^[ \t][A-Za-z][ \t]" "" name "${entry}")
-  if(NOT name MATCHES "^(__bss_start|_edata|_end|_init|_fini)$")  # the linker's own
-    list(APPEND exported "${name}")
-  endif()
-endforeach()
-if(NOT exported STREQUAL "vellacoreRunDesktop")
-  message(FATAL_ERROR "the desktop module exports: ${exported}")
+execute_process(COMMAND "${NM}" -D --defined-only --format=just-symbols "${MODULE}"
+                OUTPUT_VARIABLE symbols OUTPUT_STRIP_TRAILING_WHITESPACE)
+string(REPLACE "\n" ";" symbols "${symbols}")
+list(REMOVE_ITEM symbols __bss_start _edata _end _init _fini)  # the linker's own
+if(NOT symbols STREQUAL "vellacoreRunDesktop")
+  message(FATAL_ERROR "the desktop module exports: ${symbols}")
 endif()
 
 file(REMOVE_RECURSE "${PREFIX}")
