@@ -140,3 +140,18 @@ QString userMaterialValueName(int slot) {
 }
 
 }  // namespace vc
+
+namespace vc {
+
+void loadResultsFolder(QString& resultsFolder) {
+  auto key = openSettingsKey();
+  if (settingsKeyExists(*key)) {
+    const QString name = QString::fromLatin1(kLastPathName);
+    if (key->contains(name)) resultsFolder = key->value(name).toString();
+  } else {
+    createSettingsKey(*key, resultsFolder);
+    key->sync();
+  }
+}
+
+}  // namespace vc

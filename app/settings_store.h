@@ -33,3 +33,13 @@ QString folderOfPath(const QString& path);
 void renumberUserMaterials();
 
 }  // namespace vc
+
+namespace vc {
+
+// The results window's folder, read when the window is created: LastPath
+// when the key exists and holds it; a key that does not exist yet is created
+// with LastPath set to `resultsFolder` as it stands. Unlike loadLastPath, an
+// empty folder stays empty (the save dialog then starts where it likes).
+void loadResultsFolder(QString& resultsFolder);
+
+}  // namespace vc

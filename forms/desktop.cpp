@@ -15,7 +15,7 @@
 #include "app/startup.h"
 #include "forms/main_window.h"
 
-namespace vc {
+namespace vc::forms {
 
 namespace {
 
@@ -52,7 +52,7 @@ int runDesktop(int& argc, char** argv, bool showUsageMessage) {
   // point whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
 
-  auto window = std::make_unique<Form1>();
+  auto window = std::make_unique<MainWindow>();
   StartupState state;
   runStartupSteps(state);
   window->applyStartup(state);
@@ -65,4 +65,4 @@ int runDesktop(int& argc, char** argv, bool showUsageMessage) {
   return status;
 }
 
-}  // namespace vc
+}  // namespace vc::forms

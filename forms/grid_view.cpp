@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QScrollBar>
 
-namespace vc {
+namespace vc::forms {
 
 GridView::GridView(TextGrid& grid, const QString& objectName, QWidget* parent)
     : QTableView(parent), grid_(grid), model_(new TextGridModel(grid, this)) {
@@ -108,10 +108,6 @@ void GridView::refresh() {
   viewport()->update();
 }
 
-}  // namespace vc
-
-namespace vc {
-
 void GridView::fitWidthToColumns() {
   int width = 2 * frameWidth();
   if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) {
@@ -130,4 +126,4 @@ void GridView::commitOpenEditor() {
   }
 }
 
-}  // namespace vc
+}  // namespace vc::forms

@@ -10,7 +10,7 @@
 
 class QMenu;
 
-namespace vc {
+namespace vc::forms {
 
 // The grid editing commands of the context menus, by identifier.
 enum GridCommand : int {
@@ -60,4 +60,4 @@ class GridView : public QTableView {
   int syncedColumn_ = -1;
 };
 
-}  // namespace vc
+}  // namespace vc::forms

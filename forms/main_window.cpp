@@ -1,7 +1,4 @@
 #include "forms/main_window.h"
-#include "pages/window_rules.h"
-
-#include <iterator>
 
 #include <QAction>
 #include <QFrame>
@@ -15,24 +12,28 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "app/analysis_command.h"
 #include "app/file_commands.h"
 #include "app/settings_store.h"
+#include "forms/about_page.h"
+#include "forms/desktop_shell.h"
+#include "forms/file_dialogs.h"
 #include "forms/grid_view.h"
-#include "forms/help_window.h"
-#include "forms/info_pages.h"
-#include "forms/layup_page_view.h"
-#include "forms/loads_page_view.h"
-#include "forms/materials_page_view.h"
+#include "forms/help_not_installed.h"
+#include "forms/layup_page.h"
+#include "forms/loads_page.h"
+#include "forms/materials_page.h"
 #include "forms/message_boxes.h"
-#include "forms/qt_file_chooser.h"
-#include "forms/qt_shell_opener.h"
+#include "forms/micromechanics_page.h"
 #include "forms/results_window.h"
-#include "forms/settings_page_view.h"
+#include "forms/settings_page.h"
+#include "forms/strength_page.h"
 #include "pages/page_clearing.h"
+#include "pages/window_rules.h"
 
-namespace vc {
+namespace vc::forms {
 
 namespace {
 
@@ -49,8 +50,8 @@ QAction* addCommand(QMenu* menu, int id, const char* caption) {
 
 }  // namespace
 
-Form1::Form1(FileChooser* chooser, ShellOpener* shell, HelpRequests* help,
-             MessageSink* messages, QWidget* parent)
+MainWindow::MainWindow(FileChooser* chooser, ShellOpener* shell, HelpRequests* help,
+                       MessageSink* messages, QWidget* parent)
     : QMainWindow(parent),
       pages_(std::make_unique<InputPages>()),
       data_(std::make_unique<LaminateData>()) {
@@ -59,19 +60,19 @@ Form1::Form1(FileChooser* chooser, ShellOpener* shell, HelpRequests* help,
   reportText_.reserve(kReportCapacity);
 
   if (messages == nullptr) {
-    ownMessages_ = std::make_unique<QtMessageBoxes>(this);
+    ownMessages_ = std::make_unique<MessageBoxes>(this);
     messages = ownMessages_.get();
   }
   if (chooser == nullptr) {
-    ownChooser_ = std::make_unique<QtFileChooser>(this);
+    ownChooser_ = std::make_unique<FileDialogs>(this);
     chooser = ownChooser_.get();
   }
   if (shell == nullptr) {
-    ownShell_ = std::make_unique<QtShellOpener>();
+    ownShell_ = std::make_unique<DesktopShell>();
     shell = ownShell_.get();
   }
   if (help == nullptr) {
-    ownHelp_ = std::make_unique<QtHelpRequests>(*messages);
+    ownHelp_ = std::make_unique<HelpNotInstalled>(*messages);
     help = ownHelp_.get();
   }
   messages_ = messages;
@@ -84,7 +85,7 @@ Form1::Form1(FileChooser* chooser, ShellOpener* shell, HelpRequests* help,
   resize(1000, 640);
 }
 
-Form1::~Form1() {
+MainWindow::~MainWindow() {
   // The window's folder outlives the process as the remembered folder. A
   // window that never went through start-up has no folder to remember.
   if (!currentDataFolder_.isEmpty()) storeLastPath(currentDataFolder_);
@@ -93,17 +94,17 @@ Form1::~Form1() {
   delete takeCentralWidget();
 }
 
-void Form1::buildMenus() {
+void MainWindow::buildMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("ID_Form1_menu_1"));
 
   QMenu* file = bar->addMenu(QStringLiteral("&File"));
   connect(addCommand(file, 1001, "&Open Data File..."), &QAction::triggered, this,
-          &Form1::openDataFile);
+          &MainWindow::openDataFile);
   connect(addCommand(file, 1002, "&Save Data File..."), &QAction::triggered, this,
-          &Form1::saveDataFile);
+          &MainWindow::saveDataFile);
   connect(addCommand(file, 1003, "Open Current Directory"), &QAction::triggered, this,
-          &Form1::openCurrentDirectory);
+          &MainWindow::openCurrentDirectory);
   // The material library commands arrive with the user material library.
   addCommand(file, 1004, "Export Material Library...")->setEnabled(false);
   addCommand(file, 1005, "Import Material Library...")->setEnabled(false);
@@ -111,8 +112,8 @@ void Form1::buildMenus() {
   connect(addCommand(file, 1007, "E&xit"), &QAction::triggered, this, &QWidget::close);
 
   editMenu_ = bar->addMenu(QStringLiteral("&Edit"));
-  const char* const pageCaptions[] = {"&Settings", "&Materials",      "S&trength",
-                                      "&Layup",    "L&oads",          "M&icromechanics"};
+  const char* const pageCaptions[] = {"&Settings", "&Materials", "S&trength",
+                                      "&Layup",    "L&oads",     "M&icromechanics"};
   for (int page = 0; page < 6; ++page) {
     QAction* action = addCommand(editMenu_, 1009 + page, pageCaptions[page]);
     action->setCheckable(true);
@@ -120,10 +121,10 @@ void Form1::buildMenus() {
   }
   editMenu_->addSeparator();
   connect(addCommand(editMenu_, 1016, "Clear &Visible Form"), &QAction::triggered, this,
-          &Form1::clearVisibleForm);
+          &MainWindow::clearVisibleForm);
   connect(addCommand(editMenu_, 1017, "Clear &All Forms"), &QAction::triggered, this,
-          &Form1::clearAllForms);
-  connect(editMenu_, &QMenu::aboutToShow, this, &Form1::markVisiblePageInEditMenu);
+          &MainWindow::clearAllForms);
+  connect(editMenu_, &QMenu::aboutToShow, this, &MainWindow::markVisiblePageInEditMenu);
 
   QMenu* library = bar->addMenu(QStringLiteral("&Library"));
   addCommand(library, 1019, "&Open Material Library")->setEnabled(false);
@@ -131,7 +132,7 @@ void Form1::buildMenus() {
 
   QMenu* analysis = bar->addMenu(QStringLiteral("&Analysis"));
   connect(addCommand(analysis, 1022, "&Run Analysis"), &QAction::triggered, this,
-          &Form1::runAnalysis);
+          &MainWindow::runAnalysis);
 
   QMenu* helpMenu = bar->addMenu(QStringLiteral("&Help"));
   connect(addCommand(helpMenu, 1024, "&Program Description"), &QAction::triggered, this,
@@ -139,7 +140,7 @@ void Form1::buildMenus() {
   connect(addCommand(helpMenu, 1025, "Help &Topics"), &QAction::triggered, this,
           [this]() { help_->showIndex(QStringLiteral("Overview")); });
   connect(addCommand(helpMenu, 1026, "Help on &Visible Form"), &QAction::triggered, this,
-          &Form1::showPageHelp);
+          &MainWindow::showPageHelp);
   // The sign-convention picture and the sample data set come with their own
   // work; the commands keep their places meanwhile.
   addCommand(helpMenu, 1027, "&Sign Convention")->setEnabled(false);
@@ -154,7 +155,7 @@ void Form1::buildMenus() {
           [this]() { showHelpTopic(QString::fromLatin1(kProgramHelpTopic)); });
 }
 
-void Form1::buildControls() {
+void MainWindow::buildControls() {
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("centralWidget"));
 
@@ -167,13 +168,13 @@ void Form1::buildControls() {
 
   tabs_ = new QTabWidget(central);
   tabs_->setObjectName(QStringLiteral("tabctrl_1"));
-  settingsPage_ = new TabForm1(pages_->settings, tabs_);
-  materialsPage_ = new TabForm2(pages_->materials, *messages_, tabs_);
-  strengthPage_ = new TabForm7(pages_->strength, tabs_);
-  layupPage_ = new TabForm3(pages_->layup, *messages_, tabs_);
-  loadsPage_ = new TabForm4(pages_->loads, tabs_);
-  micromechanicsPage_ = new TabForm8(tabs_);
-  aboutPage_ = new TabForm5(tabs_);
+  settingsPage_ = new SettingsPage(pages_->settings, tabs_);
+  materialsPage_ = new MaterialsPage(pages_->materials, *messages_, tabs_);
+  strengthPage_ = new StrengthPage(pages_->strength, tabs_);
+  layupPage_ = new LayupPage(pages_->layup, *messages_, tabs_);
+  loadsPage_ = new LoadsPage(pages_->loads, tabs_);
+  micromechanicsPage_ = new MicromechanicsPage(tabs_);
+  aboutPage_ = new AboutPage(tabs_);
   tabs_->addTab(settingsPage_, QStringLiteral("Settings"));
   tabs_->addTab(materialsPage_, QStringLiteral("Materials"));
   tabs_->addTab(strengthPage_, QStringLiteral("Strength"));
@@ -183,22 +184,22 @@ void Form1::buildControls() {
   tabs_->addTab(aboutPage_, QStringLiteral("About"));
   tabs_->setCurrentIndex(kSettingsPage);
 
-  analyze_ = new QPushButton(QStringLiteral("Analyze"), central);
-  analyze_->setObjectName(QStringLiteral("cb_Analyze"));
+  analyzeButton_ = new QPushButton(QStringLiteral("Analyze"), central);
+  analyzeButton_->setObjectName(QStringLiteral("cb_Analyze"));
   auto* quit = new QPushButton(QStringLiteral("&Quit"), central);
   quit->setObjectName(QStringLiteral("cb_Quit"));
   auto* helpButton = new QPushButton(QStringLiteral("Help"), central);
   helpButton->setObjectName(QStringLiteral("cb_Help"));
-  connect(analyze_, &QPushButton::clicked, this, &Form1::runAnalysis);
+  connect(analyzeButton_, &QPushButton::clicked, this, &MainWindow::runAnalysis);
   connect(quit, &QPushButton::clicked, this, &QWidget::close);
-  connect(helpButton, &QPushButton::clicked, this, &Form1::showPageHelp);
+  connect(helpButton, &QPushButton::clicked, this, &MainWindow::showPageHelp);
   // The micromechanics page is no analysis input: Analyze rests there.
   connect(tabs_, &QTabWidget::currentChanged, this,
-          [this](int index) { analyze_->setEnabled(analyzeEnabledOnPage(index)); });
+          [this](int index) { analyzeButton_->setEnabled(analyzeEnabledOnPage(index)); });
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(analyze_);
+  buttons->addWidget(analyzeButton_);
   buttons->addWidget(quit);
   buttons->addWidget(helpButton);
   buttons->addStretch(1);
@@ -213,44 +214,43 @@ void Form1::buildControls() {
   bar->setObjectName(QStringLiteral("statusBar"));
   bar->setSizeGripEnabled(true);
   // A permanent label: menu status tips never overwrite the folder.
-  status_ = new QLabel(bar);
-  status_->setObjectName(QStringLiteral("statusText"));
-  status_->setTextFormat(Qt::PlainText);
-  bar->addWidget(status_, 1);
+  statusText_ = new QLabel(bar);
+  statusText_->setObjectName(QStringLiteral("statusText"));
+  statusText_->setTextFormat(Qt::PlainText);
+  bar->addWidget(statusText_, 1);
 }
 
-void Form1::applyStartup(const StartupState& state) {
+void MainWindow::applyStartup(const StartupState& state) {
   helpFilePath_ = state.helpFilePath;
   inputPath_ = state.inputPath;
   outputPath_ = state.outputPath;
-  if (auto* own = dynamic_cast<QtHelpRequests*>(help_)) own->setHelpFilePath(helpFilePath_);
   setCurrentDataFolder(state.currentDataFolder);
 }
 
-void Form1::setCurrentDataFolder(const QString& folder) {
+void MainWindow::setCurrentDataFolder(const QString& folder) {
   currentDataFolder_ = folder;
   updateStatusBar();
 }
 
-QString Form1::statusText() const { return status_->text(); }
+QString MainWindow::statusText() const { return statusText_->text(); }
 
-void Form1::updateStatusBar() { status_->setText(currentDataFolder_); }
+void MainWindow::updateStatusBar() { statusText_->setText(currentDataFolder_); }
 
-void Form1::selectPage(int index) { tabs_->setCurrentIndex(index); }
+void MainWindow::selectPage(int index) { tabs_->setCurrentIndex(index); }
 
-int Form1::currentPage() const { return tabs_->currentIndex(); }
+int MainWindow::currentPage() const { return tabs_->currentIndex(); }
 
-QAction* Form1::menuCommand(int id) const {
+QAction* MainWindow::menuCommand(int id) const {
   // Only under the menu bar: the grids' context menus reuse the numbers.
   return menuBar()->findChild<QAction*>(QStringLiteral("menu_%1").arg(id));
 }
 
-void Form1::markVisiblePageInEditMenu() {
+void MainWindow::markVisiblePageInEditMenu() {
   const int checked = editMenuCommandForPage(currentPage());
   for (int id = 1009; id <= 1014; ++id) menuCommand(id)->setChecked(id == checked);
 }
 
-void Form1::refreshPages() {
+void MainWindow::refreshPages() {
   settingsPage_->refresh();
   materialsPage_->refresh();
   strengthPage_->refresh();
@@ -258,11 +258,11 @@ void Form1::refreshPages() {
   loadsPage_->refresh();
 }
 
-void Form1::commitGridEdits() {
+void MainWindow::commitGridEdits() {
   for (GridView* grid : findChildren<GridView*>()) grid->commitOpenEditor();
 }
 
-void Form1::runAnalysis() {
+void MainWindow::runAnalysis() {
   commitGridEdits();
   const RunOutcome outcome = vc::runAnalysis(*pages_, *data_, reportText_, *messages_);
   refreshPages();
@@ -271,7 +271,7 @@ void Form1::runAnalysis() {
     return;
   }
   {
-    Results results(QString::fromStdString(reportText_), help_, chooser_, this, messages_);
+    ResultsWindow results(QString::fromStdString(reportText_), help_, chooser_, this, messages_);
     results.exec();
   }
   // Saving the report may have moved the remembered folder.
@@ -279,41 +279,41 @@ void Form1::runAnalysis() {
   updateStatusBar();
 }
 
-void Form1::clearVisibleForm() {
+void MainWindow::clearVisibleForm() {
   const int page = currentPage();
   // The micromechanics page has no fields yet; About has nothing to clear.
   clearVisiblePage(*pages_, page);
   refreshPages();
 }
 
-void Form1::clearAllForms() {
+void MainWindow::clearAllForms() {
   clearAllInputPages(*pages_);
   refreshPages();
 }
 
-void Form1::showHelpTopic(const QString& topic) { help_->showTopic(topic); }
+void MainWindow::showHelpTopic(const QString& topic) { help_->showTopic(topic); }
 
-void Form1::showPageHelp() {
+void MainWindow::showPageHelp() {
   showHelpTopic(QString::fromLatin1(helpTopicForPage(currentPage())));
 }
 
-void Form1::openDataFile() {
+void MainWindow::openDataFile() {
   commitGridEdits();
   openDataFileCommand(*chooser_, *pages_, *data_, currentDataFolder_, inputPath_, *messages_);
   refreshPages();
   updateStatusBar();
 }
 
-void Form1::saveDataFile() {
+void MainWindow::saveDataFile() {
   commitGridEdits();
   saveDataFileCommand(*chooser_, *pages_, *data_, currentDataFolder_, outputPath_, *messages_);
   refreshPages();
   updateStatusBar();
 }
 
-void Form1::openCurrentDirectory() {
+void MainWindow::openCurrentDirectory() {
   openCurrentDirectoryCommand(*shell_, currentDataFolder_);
   updateStatusBar();
 }
 
-}  // namespace vc
+}  // namespace vc::forms

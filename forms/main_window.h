@@ -24,29 +24,30 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 
-namespace vc {
+namespace vc::forms {
 
-class TabForm1;
-class TabForm2;
-class TabForm3;
-class TabForm4;
-class TabForm5;
-class TabForm7;
-class TabForm8;
+class AboutPage;
 class GridView;
+class LayupPage;
+class LoadsPage;
+class MaterialsPage;
+class MicromechanicsPage;
+class SettingsPage;
+class StrengthPage;
 
-class Form1 : public QMainWindow {
+// The main window (Form1).
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
   // Any of the services left null is provided by the window itself (file
   // dialogs, the desktop shell, the help window, message boxes); tests pass
   // their own.
-  explicit Form1(FileChooser* chooser = nullptr, ShellOpener* shell = nullptr,
-                 HelpRequests* help = nullptr, MessageSink* messages = nullptr,
-                 QWidget* parent = nullptr);
+  explicit MainWindow(FileChooser* chooser = nullptr, ShellOpener* shell = nullptr,
+                      HelpRequests* help = nullptr, MessageSink* messages = nullptr,
+                      QWidget* parent = nullptr);
   // Stores the current data folder as the remembered folder.
-  ~Form1() override;
+  ~MainWindow() override;
 
   // Takes over the folders found by the start-up steps.
   void applyStartup(const StartupState& state);
@@ -111,15 +112,15 @@ class Form1 : public QMainWindow {
 
   QMenu* editMenu_ = nullptr;
   QTabWidget* tabs_ = nullptr;
-  QPushButton* analyze_ = nullptr;
-  QLabel* status_ = nullptr;
-  TabForm1* settingsPage_ = nullptr;
-  TabForm2* materialsPage_ = nullptr;
-  TabForm7* strengthPage_ = nullptr;
-  TabForm3* layupPage_ = nullptr;
-  TabForm4* loadsPage_ = nullptr;
-  TabForm8* micromechanicsPage_ = nullptr;
-  TabForm5* aboutPage_ = nullptr;
+  QPushButton* analyzeButton_ = nullptr;
+  QLabel* statusText_ = nullptr;
+  SettingsPage* settingsPage_ = nullptr;
+  MaterialsPage* materialsPage_ = nullptr;
+  StrengthPage* strengthPage_ = nullptr;
+  LayupPage* layupPage_ = nullptr;
+  LoadsPage* loadsPage_ = nullptr;
+  MicromechanicsPage* micromechanicsPage_ = nullptr;
+  AboutPage* aboutPage_ = nullptr;
 };
 
-}  // namespace vc
+}  // namespace vc::forms

@@ -1,24 +1,23 @@
-// The desktop program's message boxes: an information box with one OK button
-// for every message, a question box for the Yes/No questions. The boxes are
-// modal to the whole application and parented to the main window, which owns
-// this object.
+// The desktop program's one message sink: every message is an information
+// box with one OK button, modal to the whole application and parented to the
+// window that owns this object (the main window, or a results window
+// created without a sink of its own).
 #pragma once
 
 #include "engine/messages.h"
 
 class QWidget;
 
-namespace vc {
+namespace vc::forms {
 
-class QtMessageBoxes : public MessageSink {
+class MessageBoxes : public MessageSink {
  public:
-  explicit QtMessageBoxes(QWidget* owner) : owner_(owner) {}
+  explicit MessageBoxes(QWidget* owner) : owner_(owner) {}
 
   void inform(const char* caption, const char* text) override;
-  Answer ask(const char* caption, const char* text, QuestionButtons buttons) override;
 
  private:
   QWidget* owner_;
 };
 
-}  // namespace vc
+}  // namespace vc::forms

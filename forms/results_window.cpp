@@ -1,27 +1,27 @@
 #include "forms/results_window.h"
-#include "pages/window_rules.h"
 
 #include <algorithm>
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QSettings>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include "app/file_commands.h"
 #include "app/settings_store.h"
+#include "fileio/atomic_save.h"
+#include "forms/message_boxes.h"
+#include "pages/window_rules.h"
 
-namespace vc {
+namespace vc::forms {
 
 namespace {
 
@@ -34,42 +34,31 @@ constexpr int kButtonWidth = 40;
 constexpr int kButtonHeight = 14;
 constexpr int kMargin = 5;
 
-class BoxMessages : public MessageSink {
- public:
-  explicit BoxMessages(QWidget* owner) : owner_(owner) {}
-  void inform(const char* caption, const char* text) override {
-    QMessageBox box(QMessageBox::Information, QString::fromUtf8(caption),
-                    QString::fromUtf8(text), QMessageBox::Ok, owner_);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-  }
-
- private:
-  QWidget* owner_;
-};
-
 // Whole inches of a printable extent, in device pixels.
 int wholeInches(int extent, int dpi) { return dpi > 0 ? (extent / dpi) * dpi : 0; }
 
 }  // namespace
 
-Results::Results(const QString& reportText, HelpRequests* help, FileChooser* chooser,
-                 QWidget* parent, MessageSink* messages)
-    : QDialog(parent), reportText_(reportText), help_(help), chooser_(chooser),
+ResultsWindow::ResultsWindow(const QString& reportText, HelpRequests* help, FileChooser* chooser,
+                             QWidget* parent, MessageSink* messages)
+    : QDialog(parent),
+      reportText_(reportText),
+      help_(help),
+      chooser_(chooser),
       messages_(messages) {
   if (!messages_) {
-    ownMessages_ = std::make_unique<BoxMessages>(this);
+    ownMessages_ = std::make_unique<MessageBoxes>(this);
     messages_ = ownMessages_.get();
   }
   setObjectName(QStringLiteral("Results"));
   setWindowTitle(QStringLiteral("Analysis Results"));
 
-  rtb_1 = new QPlainTextEdit(this);
-  rtb_1->setObjectName(QStringLiteral("rtb_1"));
-  rtb_1->setReadOnly(true);
-  rtb_1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  rtb_1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  rtb_1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  reportBox_ = new QPlainTextEdit(this);
+  reportBox_->setObjectName(QStringLiteral("rtb_1"));
+  reportBox_->setReadOnly(true);
+  reportBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  reportBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  reportBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   auto makeButton = [this](const char* name, const char* text) {
     auto* button = new QPushButton(QString::fromLatin1(text), this);
@@ -77,28 +66,28 @@ Results::Results(const QString& reportText, HelpRequests* help, FileChooser* cho
     button->setAutoDefault(false);
     return button;
   };
-  cb_OK = makeButton("cb_OK", "&OK");
-  cb_Print = makeButton("cb_Print", "&Print");
-  cb_Save = makeButton("cb_Save", "&Save");
-  cb_Help = makeButton("cb_Help", "&Help");
-  cb_OK->setDefault(true);
+  okButton_ = makeButton("cb_OK", "&OK");
+  printButton_ = makeButton("cb_Print", "&Print");
+  saveButton_ = makeButton("cb_Save", "&Save");
+  helpButton_ = makeButton("cb_Help", "&Help");
+  okButton_->setDefault(true);
 
-  connect(cb_OK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cb_Save, &QPushButton::clicked, this, [this] { saveResults(); });
-  connect(cb_Print, &QPushButton::clicked, this, [this] { printResults(); });
-  connect(cb_Help, &QPushButton::clicked, this, [this] {
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(saveButton_, &QPushButton::clicked, this, [this] { saveResults(); });
+  connect(printButton_, &QPushButton::clicked, this, [this] { printResults(); });
+  connect(helpButton_, &QPushButton::clicked, this, [this] {
     if (help_) help_->showTopic(QString::fromLatin1(kResultsHelpTopic));
   });
 
   // Creation: the remembered folder, the fixed-pitch font, the text, and
   // the caret at the top so the report shows from its first line.
-  loadResultsFolder();
-  rtb_1->setFont(reportFont());
+  loadResultsFolder(resultsFolder_);
+  reportBox_->setFont(reportFont());
   QString shown = reportText_;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  rtb_1->setPlainText(shown);
-  rtb_1->moveCursor(QTextCursor::Start);
-  rtb_1->ensureCursorVisible();
+  reportBox_->setPlainText(shown);
+  reportBox_->moveCursor(QTextCursor::Start);
+  reportBox_->ensureCursorVisible();
 
   const QFontMetrics metrics(font());
   const double unitX = metrics.averageCharWidth() / 4.0;
@@ -107,9 +96,9 @@ Results::Results(const QString& reportText, HelpRequests* help, FileChooser* cho
   placeControls();
 }
 
-Results::~Results() = default;
+ResultsWindow::~ResultsWindow() = default;
 
-QFont Results::reportFont() {
+QFont ResultsWindow::reportFont() {
   const QString courier = QStringLiteral("Courier New");
   QFont font;
   if (QFontDatabase::families().contains(courier, Qt::CaseInsensitive)) {
@@ -123,22 +112,7 @@ QFont Results::reportFont() {
   return font;
 }
 
-void Results::loadResultsFolder() {
-  bool keyExists = false;
-  {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope,
-                    QStringLiteral("Orlenvik"), QStringLiteral("Vellacore"));
-    store.beginGroup(QStringLiteral("3.0"));
-    keyExists = !store.allKeys().isEmpty();
-    if (keyExists && store.contains(QStringLiteral("LastPath"))) {
-      resultsFolder_ = store.value(QStringLiteral("LastPath")).toString();
-    }
-  }
-  // A missing key is created with LastPath holding the (still empty) folder.
-  if (!keyExists) storeLastPath(resultsFolder_);
-}
-
-void Results::resizeEvent(QResizeEvent* event) {
+void ResultsWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   placeControls();
 }
@@ -146,7 +120,7 @@ void Results::resizeEvent(QResizeEvent* event) {
 // The text box keeps its margins and takes the rest of the window; the
 // buttons keep their design size and their places relative to the window's
 // centre line and bottom edge.
-void Results::placeControls() {
+void ResultsWindow::placeControls() {
   const QFontMetrics metrics(font());
   const double unitX = metrics.averageCharWidth() / 4.0;
   const double unitY = metrics.height() / 8.0;
@@ -156,21 +130,20 @@ void Results::placeControls() {
   const int marginX = px(kMargin, unitX);
   const int marginY = px(kMargin, unitY);
   const int boxBottomGap = px(kButtonTop - (kMargin + 245), unitY);
-  rtb_1->setGeometry(marginX, marginY, std::max(0, width() - 2 * marginX),
-                     std::max(0, height() - marginY - bottomBand - boxBottomGap));
+  reportBox_->setGeometry(marginX, marginY, std::max(0, width() - 2 * marginX),
+                          std::max(0, height() - marginY - bottomBand - boxBottomGap));
 
   const int buttonTop = height() - bottomBand;
   const int centre = width() / 2;
   const int lefts[] = {119, 177, 233, 287};
-  QPushButton* buttons[] = {cb_OK, cb_Print, cb_Save, cb_Help};
+  QPushButton* buttons[] = {okButton_, printButton_, saveButton_, helpButton_};
   for (int i = 0; i < 4; ++i) {
     const int left = centre + px(lefts[i] - kDesignWidth / 2.0, unitX);
-    buttons[i]->setGeometry(left, buttonTop, px(kButtonWidth, unitX),
-                            px(kButtonHeight, unitY));
+    buttons[i]->setGeometry(left, buttonTop, px(kButtonWidth, unitX), px(kButtonHeight, unitY));
   }
 }
 
-bool Results::saveResults() {
+bool ResultsWindow::saveResults() {
   if (!chooser_) return false;
   const QList<FileFilter> filters = {
       {QStringLiteral("Text files (*.txt)"), QStringLiteral("*.txt")},
@@ -183,17 +156,13 @@ bool Results::saveResults() {
   resultsFolder_ = folderOfPath(chosen);
   const QString path = withDefaultExtension(chosen, QStringLiteral("txt"));
 
-  // Written through a temporary file renamed over the target, so a failed
-  // save never leaves a half-written report in place of an earlier one.
-  QSaveFile file(path);
-  bool written = false;
-  if (file.open(QIODevice::WriteOnly)) {
-    const QByteArray bytes = reportText_.toUtf8();
-    written = file.write(bytes) == bytes.size() && file.commit();
-  }
+  // A failed save never leaves a half-written report in place of an earlier one.
+  const std::string problem =
+      saveFileAtomically(QFile::encodeName(path).toStdString(), reportText_.toStdString());
+  const bool written = problem.empty();
   if (!written) {
     const QString text = QStringLiteral("The results could not be saved to\n%1\n\n%2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString());
+                             .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(problem));
     messages_->inform("Save Error", text.toUtf8().constData());
   }
 
@@ -201,7 +170,7 @@ bool Results::saveResults() {
   return written;
 }
 
-int Results::printResults() {
+int ResultsWindow::printResults() {
   if (printerOverride_) return printTo(*printerOverride_);
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, this);
@@ -209,19 +178,18 @@ int Results::printResults() {
   return printTo(printer);
 }
 
-QRect Results::textRectangle(int printableWidth, int printableHeight, int dpiX, int dpiY) {
+QRect ResultsWindow::textRectangle(int printableWidth, int printableHeight, int dpiX, int dpiY) {
   const int pageWidth = wholeInches(printableWidth, dpiX);
   const int pageHeight = wholeInches(printableHeight, dpiY);
   const int marginX = dpiX / 2;
   const int marginY = dpiY / 2;
-  return QRect(QPoint(marginX, marginY),
-               QPoint(pageWidth - marginX - 1, pageHeight - marginY - 1));
+  return QRect(QPoint(marginX, marginY), QPoint(pageWidth - marginX - 1, pageHeight - marginY - 1));
 }
 
-int Results::printTo(QPrinter& printer) {
+int ResultsWindow::printTo(QPrinter& printer) {
   const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
-  const QRect textRect = textRectangle(printable.width(), printable.height(),
-                                       printer.logicalDpiX(), printer.logicalDpiY());
+  const QRect textRect = textRectangle(printable.width(), printable.height(), printer.logicalDpiX(),
+                                       printer.logicalDpiY());
   if (textRect.width() <= 0 || textRect.height() <= 0) return 0;  // no room for text
 
   printer.setDocName(QStringLiteral("Analysis Results"));
@@ -252,4 +220,4 @@ int Results::printTo(QPrinter& printer) {
   return pages;
 }
 
-}  // namespace vc
+}  // namespace vc::forms

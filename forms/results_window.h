@@ -3,12 +3,11 @@
 // it. Created for each run, shown modally, destroyed when closed.
 #pragma once
 
-#include <memory>
-
 #include <QDialog>
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <memory>
 
 #include "app/file_chooser.h"
 #include "app/help_requests.h"
@@ -18,17 +17,18 @@ class QPlainTextEdit;
 class QPushButton;
 class QPrinter;
 
-namespace vc {
+namespace vc::forms {
 
-class Results : public QDialog {
+// The results window (Results).
+class ResultsWindow : public QDialog {
   Q_OBJECT
 
  public:
   // `messages` receives the "Save Error" message; without one, a message
   // box of this window's own shows it.
-  Results(const QString& reportText, HelpRequests* help, FileChooser* chooser,
-          QWidget* parent = nullptr, MessageSink* messages = nullptr);
-  ~Results() override;
+  ResultsWindow(const QString& reportText, HelpRequests* help, FileChooser* chooser,
+                QWidget* parent = nullptr, MessageSink* messages = nullptr);
+  ~ResultsWindow() override;
 
   // The folder the save dialog starts in, ending in '/' once set.
   const QString& resultsFolder() const { return resultsFolder_; }
@@ -58,7 +58,6 @@ class Results : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void loadResultsFolder();
   void placeControls();
 
   QString reportText_;
@@ -69,11 +68,11 @@ class Results : public QDialog {
   QPrinter* printerOverride_ = nullptr;
   QString resultsFolder_;
 
-  QPlainTextEdit* rtb_1;
-  QPushButton* cb_OK;
-  QPushButton* cb_Print;
-  QPushButton* cb_Save;
-  QPushButton* cb_Help;
+  QPlainTextEdit* reportBox_;
+  QPushButton* okButton_;
+  QPushButton* printButton_;
+  QPushButton* saveButton_;
+  QPushButton* helpButton_;
 };
 
-}  // namespace vc
+}  // namespace vc::forms

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace vc {
+namespace vc::forms {
 
 TextGridModel::TextGridModel(TextGrid& grid, QObject* parent)
     : QAbstractTableModel(parent),
@@ -57,4 +57,4 @@ void TextGridModel::refresh() {
   if (shownColumns_ > 0) emit headerDataChanged(Qt::Horizontal, 0, shownColumns_ - 1);
 }
 
-}  // namespace vc
+}  // namespace vc::forms

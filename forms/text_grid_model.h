@@ -7,7 +7,7 @@
 
 #include "pages/input_pages.h"
 
-namespace vc {
+namespace vc::forms {
 
 class TextGridModel : public QAbstractTableModel {
   Q_OBJECT
@@ -33,4 +33,4 @@ class TextGridModel : public QAbstractTableModel {
   int shownColumns_;
 };
 
-}  // namespace vc
+}  // namespace vc::forms

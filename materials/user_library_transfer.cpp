@@ -134,7 +134,8 @@ TransferOutcome importUserLibrary(UserRecordStore& store, const std::string& pat
   std::string text = "User materials successfully imported.";
   const std::size_t dropped = records.size() - imported;
   if (dropped > 0)
-    appendf(text, "\n%zu imported, %zu dropped: the user library has no more free slots.", imported, dropped);
+    appendf(text, "\n%d imported, %d dropped: the user library has no more free slots.",
+            static_cast<int>(imported), static_cast<int>(dropped));
   messages.inform(kImportCaption, text.c_str());
   return TransferOutcome::Done;
 }

@@ -6,5 +6,5 @@
 #include "forms/desktop.h"
 
 extern "C" Q_DECL_EXPORT int vellacoreRunDesktop(int* argc, char** argv, int showUsageMessage) {
-  return vc::runDesktop(*argc, argv, showUsageMessage != 0);
+  return vc::forms::runDesktop(*argc, argv, showUsageMessage != 0);
 }

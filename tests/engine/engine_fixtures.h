@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "engine/abd_matrix.h"
 #include "engine/apparent_properties.h"
@@ -44,6 +45,23 @@ inline LaminateData makeLaminate(std::initializer_list<TestMaterial> materials,
     ++k;
     d.MatID[k] = l.mat, d.angle[k] = l.angleDeg, d.thickness[k] = l.thickness;
   }
+  prepareCopiedInputs(d);
+  return d;
+}
+
+// A stack of one material with equal plies at the given angles.
+inline LaminateData makeStack(const TestMaterial& s, const std::vector<double>& anglesDeg,
+                              double thickness) {
+  LaminateData d;
+  d.numMaterials = 1;
+  d.numLayers = 0;
+  for (double a : anglesDeg) {
+    ++d.numLayers;
+    d.MatID[d.numLayers] = 1, d.angle[d.numLayers] = a, d.thickness[d.numLayers] = thickness;
+  }
+  double* const fields[] = {d.E1, d.E2, d.G12, d.v12, d.CTE1, d.CTE2, d.CME1, d.CME2, d.Xt, d.Xc, d.Yt, d.Yc, d.S};
+  const double values[] = {s.E1, s.E2, s.G12, s.v12, s.CTE1, s.CTE2, s.CME1, s.CME2, s.Xt, s.Xc, s.Yt, s.Yc, s.S};
+  for (int i = 0; i < 13; ++i) fields[i][1] = values[i];
   prepareCopiedInputs(d);
   return d;
 }

@@ -29,7 +29,7 @@ double relative(double a, double b) {
 // A full run with a cooling and a moisture gain: the axis points of the
 // report's convention are the report's own first-ply-failure table.
 TEST(FailureEnvelope, AxisPointsAreTheFirstPlyFailureTable) {
-  LaminateData d = test::makeStack(test::testPly(), {0, 45, -45, 90, 30}, 0.15);
+  LaminateData d = test::makeStack(test::kTestPly, {0, 45, -45, 90, 30}, 0.15);
   d.thermalOn = d.moistureOn = true;
   d.deltaT = -120.0;
   d.moistureGain = 0.004;
@@ -59,7 +59,7 @@ TEST(FailureEnvelope, AxisPointsAreTheFirstPlyFailureTable) {
 // With no temperature or moisture the fixed residual state is zero and the
 // two treatments must give one envelope; every point lies on its ray.
 TEST(FailureEnvelope, TreatmentsCoincideWithoutTemperatureAndMoisture) {
-  LaminateData d = test::makeStack(test::testPly(), {0, 60, -30, 90}, 0.2);
+  LaminateData d = test::makeStack(test::kTestPly, {0, 60, -30, 90}, 0.2);
   ASSERT_TRUE(test::throughApparentProperties(d));
   for (LoadPair pair : {LoadPair::NxNy, LoadPair::NxNxy, LoadPair::NyNxy}) {
     const auto a = envelope(d, pair, Treatment::ScaledWithLoad);
@@ -80,7 +80,7 @@ TEST(FailureEnvelope, TreatmentsCoincideWithoutTemperatureAndMoisture) {
 // A single 0 degree ply traces each criterion's own curve in the plane of
 // its average stresses N / h (laminate axes are material axes).
 TEST(FailureEnvelope, SingleZeroDegreePlyGivesEachCriterionsOwnCurve) {
-  const test::MaterialSpec p = test::testPly();
+  const test::TestMaterial p = test::kTestPly;
   LaminateData d = test::makeStack(p, {0.0}, 0.5);
   ASSERT_TRUE(test::throughApparentProperties(d));
   const double Xt = 1500, Xc = -1200, Yt = 40, Yc = -200, S = 70;
@@ -140,7 +140,7 @@ TEST(FailureEnvelope, SingleZeroDegreePlyGivesEachCriterionsOwnCurve) {
 //   shear, fixed: tau = sqrt((1 - f(-18, 18)) / F66), f(-18, 18) = 0.40638
 //     (Tsai-Wu), 0.40386 (Hoffman); Tsai-Hill 70 sqrt(1 - 0.20295).
 TEST(FailureEnvelope, CuringStressesOfACrossPlyByHand) {
-  const test::MaterialSpec p{90000.0, 10000.0, 5000.0, 0.0, 0.0, 2.0e-5, 0.0, 0.0};
+  const test::TestMaterial p{90000.0, 10000.0, 5000.0, 0.0, 0.0, 2.0e-5, 0.0, 0.0};
   LaminateData d = test::makeStack(p, {0, 90, 90, 0}, 0.25);
   d.thermalOn = true;
   d.deltaT = -100.0;

@@ -22,7 +22,7 @@ double relative(double a, double b) {
 // A quasi-isotropic laminate has an in-plane stiffness that is the same in
 // every direction, so every in-plane constant is flat over theta.
 TEST(StiffnessDirection, QuasiIsotropicInPlaneConstantsAreFlat) {
-  LaminateData d = makeStack(test::testPly(), {0, 45, -45, 90, 90, -45, 45, 0}, 0.125);
+  LaminateData d = makeStack(test::kTestPly, {0, 45, -45, 90, 90, -45, 45, 0}, 0.125);
   ASSERT_TRUE(throughApparentProperties(d));
   const StiffnessDirections t = stiffnessDirections(d);
   EXPECT_DOUBLE_EQ(t[0].EX, d.EX);
@@ -44,7 +44,7 @@ TEST(StiffnessDirection, QuasiIsotropicInPlaneConstantsAreFlat) {
 //   vxy   = Ex (v12 (m^4 + n^4)/E1 - (1/E1 + 1/E2 - 1/G12) m^2 n^2)
 // A homogeneous plate bends with its in-plane modulus.
 TEST(StiffnessDirection, SinglePlyFollowsTheOffAxisFormulas) {
-  const test::MaterialSpec p = test::testPly();
+  const test::TestMaterial p = test::kTestPly;
   LaminateData d = makeStack(p, {0.0}, 0.2);
   ASSERT_TRUE(throughApparentProperties(d));
   const double E1 = p.E1, E2 = p.E2, G12 = p.G12, v12 = p.v12;
@@ -69,9 +69,9 @@ TEST(StiffnessDirection, SinglePlyFollowsTheOffAxisFormulas) {
 // Turning the compliance equals turning every ply and analysing again, for
 // an unsymmetric stack of two materials (coupled bending and stretching).
 TEST(StiffnessDirection, TurnedComplianceEqualsTurnedPlies) {
-  test::MaterialSpec glass{40000.0, 9000.0, 3500.0, 0.27};
+  test::TestMaterial glass{40000.0, 9000.0, 3500.0, 0.27};
   LaminateData d =
-      makeLaminate({test::testPly(), glass},
+      makeLaminate({test::kTestPly, glass},
                    {{1, 0, 0.2}, {2, 30, 0.3}, {1, -60, 0.15}, {2, 90, 0.25}, {1, 15, 0.1}});
   ASSERT_TRUE(throughApparentProperties(d));
   auto turned = std::make_unique<LaminateData>();

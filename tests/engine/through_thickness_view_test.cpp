@@ -10,7 +10,7 @@ namespace vc {
 namespace {
 
 LaminateData ranWith(bool mechanical, bool showPlyStresses) {
-  LaminateData d = test::makeStack(test::testPly(), {0, 90}, 0.25);
+  LaminateData d = test::makeStack(test::kTestPly, {0, 90}, 0.25);
   d.mechanicalOn = mechanical;
   d.mechLoad[1] = mechanical ? 100.0 : 0.0;
   d.showPlyStresses = showPlyStresses;

@@ -1,17 +1,14 @@
-// Stand-ins for the dialogs, the shell and the help viewer of the main
-// window, a fixture that keeps the settings store and the data folder in a
-// temporary folder, and the helpers that drive the pages as a user would.
+// Stand-ins for the file dialogs, the shell and the help viewer, a fixture
+// that keeps the settings store and the data folder in a temporary folder,
+// and helpers that drive the windows as a user does.
 #pragma once
 
 #include <QApplication>
-#include <QDialog>
-#include <QTableView>
-#include <QtTest>
 #include <QSettings>
-#include <QStringList>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWidget>
+#include <QtTest>
 #include <functional>
 #include <memory>
 
@@ -23,50 +20,34 @@
 
 namespace vc::test {
 
+using forms::MainWindow;
+
 class FakeChooser : public FileChooser {
  public:
-  QString openFileName(const QString& title, const QString& startFolder,
-                       const QList<FileFilter>&) override {
-    titles << title;
-    startFolders << startFolder;
+  QString openFileName(const QString&, const QString&, const QList<FileFilter>&) override {
     return openAnswer;
   }
-  QString saveFileName(const QString& title, const QString& startFolder,
+  QString saveFileName(const QString& title, const QString& start,
                        const QList<FileFilter>& offered) override {
     titles << title;
-    startFolders << startFolder;
+    startFolders << start;
     filters = offered;
     return saveAnswer;
   }
-  QString openAnswer;
-  QString saveAnswer;
-  QStringList titles;
-  QStringList startFolders;
+  QString openAnswer, saveAnswer;
+  QStringList titles, startFolders;
   QList<FileFilter> filters;  // of the last save dialog
 };
 
-class FakeShell : public ShellOpener {
+// Records help requests and the folders and links handed to the shell.
+class FakeHelpAndShell : public HelpRequests, public ShellOpener {
  public:
-  void openFolder(const QString& folder) override { folders << folder; }
-  void openLink(const QString& url) override { links << url; }
-  QStringList folders;
-  QStringList links;
+  void showTopic(const QString& topic) override { requests << topic; }
+  void showIndex(const QString& keyword) override { requests << "index:" + keyword; }
+  void openFolder(const QString& folder) override { requests << "open:" + folder; }
+  void openLink(const QString& url) override { requests << "open:" + url; }
+  QStringList requests;
 };
-
-class FakeHelp : public HelpRequests {
- public:
-  void showTopic(const QString& topic) override { topics << topic; }
-  void showIndex(const QString& keyword) override { keywords << keyword; }
-  QStringList topics;
-  QStringList keywords;
-};
-
-// The captions of the captured messages, in a form Qt Test can print.
-inline QStringList captionsOf(const CapturingMessages& messages) {
-  QStringList out;
-  for (const auto& m : messages.messages) out << QString::fromStdString(m.caption);
-  return out;
-}
 
 // Points the per-user settings and the default data folder ($APPDATA) at a
 // fresh temporary folder for the life of the object.
@@ -78,15 +59,16 @@ class TemporarySettings {
   }
   QString path() const { return dir.path(); }
   static QString storedLastPath() {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orlenvik"),
-                QStringLiteral("Vellacore"));
-    return s.value(QStringLiteral("3.0/LastPath")).toString();
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Orlenvik", "Vellacore")
+        .value("3.0/LastPath")
+        .toString();
   }
   QTemporaryDir dir;
 };
 
-// While it lives, runs `onDialog` on each modal dialog that opens (polling
-// from the event loop that the dialog's exec() runs) and then closes it.
+// While it lives, runs `onDialog` on each modal dialog that opens (polled
+// from the event loop that the dialog's exec() runs) and then closes it,
+// unless the callback closed it already.
 class ModalWatcher {
  public:
   explicit ModalWatcher(std::function<void(QWidget*)> onDialog = {})
@@ -97,12 +79,7 @@ class ModalWatcher {
       if (modal == nullptr) return;
       ++seen;
       if (onDialog_) onDialog_(modal);
-      if (!modal->isVisible()) return;  // the callback answered it already
-      if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-        dialog->done(QDialog::Accepted);
-      } else {
-        modal->close();
-      }
+      if (modal->isVisible()) modal->close();
     });
     timer_.start();
   }
@@ -114,7 +91,7 @@ class ModalWatcher {
 };
 
 template <typename T>
-T* onPage(Form1& w, const char* page, const char* control) {
+T* onPage(MainWindow& w, const char* page, const char* control) {
   QWidget* p = w.findChild<QWidget*>(page);
   return p ? p->findChild<T*>(control) : nullptr;
 }
@@ -123,11 +100,11 @@ inline QString cellText(QTableView* view, int row, int column) {
   return view->model()->data(view->model()->index(row, column)).toString();
 }
 
-// Types `text` into a cell the way a user does: current cell, keys, Enter.
+// Types `text` into a cell the way a user does: current cell, F2, keys, Enter.
 inline void typeIntoCell(QTableView* view, int row, int column, const QString& text) {
   view->setFocus();
   view->setCurrentIndex(view->model()->index(row, column));
-  QTest::keyClick(view, Qt::Key_F2);  // opens the cell editor
+  QTest::keyClick(view, Qt::Key_F2);
   QWidget* editor = QApplication::focusWidget();
   QVERIFY(editor != nullptr && editor != view);
   QTest::keyClicks(editor, text);
@@ -135,31 +112,25 @@ inline void typeIntoCell(QTableView* view, int row, int column, const QString& t
   QCoreApplication::processEvents();  // the delegate commits from the event loop
 }
 
-// The base of the main window's test classes: temporary settings for the
-// life of the test object and fresh stand-ins for every window made.
+// The main window's test classes: temporary settings for the life of the
+// test object and fresh stand-ins for every window made.
 class FormFixture : public QObject {
  protected:
-  std::unique_ptr<Form1> window() {
-    chooser_ = {};
-    shell_ = {};
-    help_ = {};
-    messages_ = {};
-    return std::make_unique<Form1>(&chooser_, &shell_, &help_, &messages_);
-  }
   // A window shown and active on `page`, or null when it never became active.
-  std::unique_ptr<Form1> shownWindow(int page = 0) {
-    auto w = window();
+  std::unique_ptr<MainWindow> shownWindow(int page = 0) {
+    chooser_ = {};
+    outside_ = {};
+    messages_ = {};
+    auto w = std::make_unique<MainWindow>(&chooser_, &outside_, &outside_, &messages_);
     w->selectPage(page);
     w->show();
     QApplication::setActiveWindow(w.get());
-    if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
-    return w;
+    return QTest::qWaitForWindowActive(w.get()) ? std::move(w) : nullptr;
   }
 
   TemporarySettings settings_;
   FakeChooser chooser_;
-  FakeShell shell_;
-  FakeHelp help_;
+  FakeHelpAndShell outside_;
   CapturingMessages messages_;
 };
 

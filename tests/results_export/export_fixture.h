@@ -16,7 +16,7 @@ namespace vc::test {
 inline const char* exportDescription() { return "Carbon, \"T300\"/epoxy"; }
 
 inline LaminateData completedRun(bool loaded, bool showFailure) {
-  LaminateData d = makeStack(testPly(), {0, 45, -45, 90, 90, -45, 45, 0}, 0.125);
+  LaminateData d = makeStack(kTestPly, {0, 45, -45, 90, 90, -45, 45, 0}, 0.125);
   std::strcpy(d.description[1], exportDescription());
   d.showPlyStresses = d.showLoadVectors = d.doubleDouble = true;
   d.showFailure = showFailure;

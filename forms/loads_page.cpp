@@ -1,4 +1,4 @@
-#include "forms/loads_page_view.h"
+#include "forms/loads_page.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -11,36 +11,27 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "forms/control_states.h"
 #include "forms/grid_view.h"
-#include "forms/page_view_support.h"
 #include "pages/page_reactions.h"
 
-namespace vc {
+namespace vc::forms {
 
-namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromUtf8(name));
-  return widget;
-}
-
-}  // namespace
-
-TabForm4::TabForm4(LoadsPage& page, QWidget* parent) : QWidget(parent), page_(page) {
+LoadsPage::LoadsPage(vc::LoadsPage& page, QWidget* parent) : QWidget(parent), page_(page) {
   setObjectName(QStringLiteral("TabForm4"));
 
-  auto* mechanicalGroup = named(new QGroupBox(QStringLiteral("Mechanical Load Vector"), this),
-                                "groupb_1");
-  mechanical_ = named(new QCheckBox(QStringLiteral("Mechanical Load"), mechanicalGroup),
-                      "checkbox_1");
-  forces_ = named(new QRadioButton(QStringLiteral("Forces/Moments"), mechanicalGroup), "optb_1");
-  strains_ =
+  auto* mechanicalGroup =
+      named(new QGroupBox(QStringLiteral("Mechanical Load Vector"), this), "groupb_1");
+  mechanicalLoad_ =
+      named(new QCheckBox(QStringLiteral("Mechanical Load"), mechanicalGroup), "checkbox_1");
+  forcesMoments_ =
+      named(new QRadioButton(QStringLiteral("Forces/Moments"), mechanicalGroup), "optb_1");
+  strainsCurvatures_ =
       named(new QRadioButton(QStringLiteral("Strains/Curvatures"), mechanicalGroup), "optb_2");
   kindGroup_ = new QButtonGroup(this);
-  kindGroup_->addButton(forces_);
-  kindGroup_->addButton(strains_);
-  grid_ = new GridView(page_.grid_1, QStringLiteral("grid_1"), mechanicalGroup);
+  kindGroup_->addButton(forcesMoments_);
+  kindGroup_->addButton(strainsCurvatures_);
+  grid_ = new GridView(page_.loadValues, QStringLiteral("grid_1"), mechanicalGroup);
   grid_->verticalHeader()->hide();  // the load row has no row-number column
   grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -50,12 +41,12 @@ TabForm4::TabForm4(LoadsPage& page, QWidget* parent) : QWidget(parent), page_(pa
 
   auto* thermalGroup =
       named(new QGroupBox(QStringLiteral("Thermal and Moisture Loads"), this), "groupb_2");
-  temperature_ = named(new QCheckBox(QStringLiteral("Temperature Load"), thermalGroup),
-                       "checkbox_2");
+  temperatureLoad_ =
+      named(new QCheckBox(QStringLiteral("Temperature Load"), thermalGroup), "checkbox_2");
   temperatureLabel_ =
       named(new QLabel(QStringLiteral("Enter temperature change:"), thermalGroup), "label_1");
   temperatureBox_ = named(new QLineEdit(thermalGroup), "textb_1");
-  moisture_ = named(new QCheckBox(QStringLiteral("Moisture Load"), thermalGroup), "checkbox_3");
+  moistureLoad_ = named(new QCheckBox(QStringLiteral("Moisture Load"), thermalGroup), "checkbox_3");
   moistureLabel_ =
       named(new QLabel(QStringLiteral("Enter percent moisture content:"), thermalGroup), "label_2");
   moistureBox_ = named(new QLineEdit(thermalGroup), "textb_2");
@@ -65,52 +56,52 @@ TabForm4::TabForm4(LoadsPage& page, QWidget* parent) : QWidget(parent), page_(pa
 
   // Every click runs its reaction, also on an option button that was
   // already selected (that empties the load row).
-  connect(mechanical_, &QCheckBox::clicked, this, [this](bool on) {
-    page_.checkbox_1.checked = on;
+  connect(mechanicalLoad_, &QCheckBox::clicked, this, [this](bool on) {
+    page_.mechanicalLoad.checked = on;
     onMechanicalLoadClicked(page_);
     refresh();
   });
-  connect(forces_, &QRadioButton::clicked, this, [this]() {
-    page_.optb_1.selected = true;
-    page_.optb_2.selected = false;
+  connect(forcesMoments_, &QRadioButton::clicked, this, [this]() {
+    page_.forcesMoments.selected = true;
+    page_.strainsCurvatures.selected = false;
     onForcesMomentsClicked(page_);
     refresh();
   });
-  connect(strains_, &QRadioButton::clicked, this, [this]() {
-    page_.optb_1.selected = false;
-    page_.optb_2.selected = true;
+  connect(strainsCurvatures_, &QRadioButton::clicked, this, [this]() {
+    page_.forcesMoments.selected = false;
+    page_.strainsCurvatures.selected = true;
     onStrainsCurvaturesClicked(page_);
     refresh();
   });
-  connect(temperature_, &QCheckBox::clicked, this, [this](bool on) {
-    page_.checkbox_2.checked = on;
+  connect(temperatureLoad_, &QCheckBox::clicked, this, [this](bool on) {
+    page_.temperatureLoad.checked = on;
     onTemperatureLoadClicked(page_);
     refresh();
   });
-  connect(moisture_, &QCheckBox::clicked, this, [this](bool on) {
-    page_.checkbox_3.checked = on;
+  connect(moistureLoad_, &QCheckBox::clicked, this, [this](bool on) {
+    page_.moistureLoad.checked = on;
     onMoistureLoadClicked(page_);
     refresh();
   });
   connect(temperatureBox_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { page_.textb_1.text = modelText(text); });
+          [this](const QString& text) { page_.temperatureChange.text = modelText(text); });
   connect(moistureBox_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { page_.textb_2.text = modelText(text); });
+          [this](const QString& text) { page_.moistureContent.text = modelText(text); });
 
   auto* kindRow = new QHBoxLayout;
-  kindRow->addWidget(mechanical_);
-  kindRow->addWidget(forces_);
-  kindRow->addWidget(strains_);
+  kindRow->addWidget(mechanicalLoad_);
+  kindRow->addWidget(forcesMoments_);
+  kindRow->addWidget(strainsCurvatures_);
   kindRow->addStretch(1);
   auto* mechanicalLayout = new QVBoxLayout(mechanicalGroup);
   mechanicalLayout->addLayout(kindRow);
   mechanicalLayout->addWidget(grid_);
 
   auto* thermalLayout = new QGridLayout(thermalGroup);
-  thermalLayout->addWidget(temperature_, 0, 0);
+  thermalLayout->addWidget(temperatureLoad_, 0, 0);
   thermalLayout->addWidget(temperatureLabel_, 0, 1);
   thermalLayout->addWidget(temperatureBox_, 0, 2);
-  thermalLayout->addWidget(moisture_, 1, 0);
+  thermalLayout->addWidget(moistureLoad_, 1, 0);
   thermalLayout->addWidget(moistureLabel_, 1, 1);
   thermalLayout->addWidget(moistureBox_, 1, 2);
   thermalLayout->addWidget(percentLabel_, 1, 3);
@@ -123,17 +114,17 @@ TabForm4::TabForm4(LoadsPage& page, QWidget* parent) : QWidget(parent), page_(pa
   refresh();
 }
 
-void TabForm4::refresh() {
-  showCheckBox(mechanical_, page_.checkbox_1);
-  showOptionPair(kindGroup_, forces_, page_.optb_1, strains_, page_.optb_2);
+void LoadsPage::refresh() {
+  showCheckBox(mechanicalLoad_, page_.mechanicalLoad);
+  showOptionPair(kindGroup_, forcesMoments_, page_.forcesMoments, strainsCurvatures_, page_.strainsCurvatures);
   grid_->refresh();
-  showCheckBox(temperature_, page_.checkbox_2);
-  temperatureLabel_->setEnabled(page_.label_1.enabled);
-  showTextBox(temperatureBox_, page_.textb_1);
-  showCheckBox(moisture_, page_.checkbox_3);
-  moistureLabel_->setEnabled(page_.label_2.enabled);
-  showTextBox(moistureBox_, page_.textb_2);
-  percentLabel_->setEnabled(page_.label_3.enabled);
+  showCheckBox(temperatureLoad_, page_.temperatureLoad);
+  temperatureLabel_->setEnabled(page_.temperatureLabel.enabled);
+  showTextBox(temperatureBox_, page_.temperatureChange);
+  showCheckBox(moistureLoad_, page_.moistureLoad);
+  moistureLabel_->setEnabled(page_.moistureLabel.enabled);
+  showTextBox(moistureBox_, page_.moistureContent);
+  percentLabel_->setEnabled(page_.percentLabel.enabled);
 }
 
-}  // namespace vc
+}  // namespace vc::forms

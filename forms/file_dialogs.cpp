@@ -1,15 +1,15 @@
-#include "forms/qt_file_chooser.h"
+#include "forms/file_dialogs.h"
 
 #include <QFileDialog>
 #include <QStringList>
 
-namespace vc {
+namespace vc::forms {
 
 namespace {
 
 QStringList filterTexts(const QList<FileFilter>& filters) {
   QStringList texts;
-  for (const FileFilter& f : filters) texts << QtFileChooser::filterText(f);
+  for (const FileFilter& f : filters) texts << FileDialogs::filterText(f);
   return texts;
 }
 
@@ -20,8 +20,8 @@ QString defaultSuffixOf(const QList<FileFilter>& filters) {
   const QString& pattern = filters.first().pattern;
   if (!pattern.startsWith(QLatin1String("*."))) return {};
   const QString suffix = pattern.mid(2);
-  if (suffix.isEmpty() || suffix.contains(QLatin1Char('*')) ||
-      suffix.contains(QLatin1Char('?')) || suffix.contains(QLatin1Char(';'))) {
+  if (suffix.isEmpty() || suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ||
+      suffix.contains(QLatin1Char(';'))) {
     return {};
   }
   return suffix;
@@ -46,7 +46,7 @@ QString runDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& t
 
 }  // namespace
 
-QString QtFileChooser::filterText(const FileFilter& filter) {
+QString FileDialogs::filterText(const FileFilter& filter) {
 #ifndef Q_OS_WIN
   if (filter.pattern == QLatin1String("*.*")) {
     QString text = filter.description;
@@ -60,14 +60,14 @@ QString QtFileChooser::filterText(const FileFilter& filter) {
   return filter.description + QLatin1Char(' ') + bracketed;
 }
 
-QString QtFileChooser::openFileName(const QString& title, const QString& startFolder,
-                                    const QList<FileFilter>& filters) {
+QString FileDialogs::openFileName(const QString& title, const QString& startFolder,
+                                  const QList<FileFilter>& filters) {
   return runDialog(owner_, QFileDialog::AcceptOpen, title, startFolder, filters);
 }
 
-QString QtFileChooser::saveFileName(const QString& title, const QString& startFolder,
-                                    const QList<FileFilter>& filters) {
+QString FileDialogs::saveFileName(const QString& title, const QString& startFolder,
+                                  const QList<FileFilter>& filters) {
   return runDialog(owner_, QFileDialog::AcceptSave, title, startFolder, filters);
 }
 
-}  // namespace vc
+}  // namespace vc::forms

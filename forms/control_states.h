@@ -1,16 +1,19 @@
-// Small helpers shared by the page views: showing model states on Qt
-// controls without triggering the controls' click reactions.
+// Showing the page models' control states on Qt controls, without
+// triggering the controls' click reactions; shared by the page views.
 #pragma once
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QString>
+#include <QVBoxLayout>
 #include <string>
 
 #include "pages/input_pages.h"
 
-namespace vc {
+namespace vc::forms {
 
 inline void showCheckBox(QAbstractButton* box, const CheckBox& state) {
   box->setChecked(state.checked);
@@ -38,4 +41,24 @@ inline void showTextBox(QLineEdit* box, const TextBox& state) {
 
 inline std::string modelText(const QString& text) { return text.toStdString(); }
 
-}  // namespace vc
+// A widget given its form or control name, the name the program's users
+// and tests rely on.
+template <typename Widget>
+Widget* named(Widget* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+inline QLabel* namedLabel(const char* name, const char* caption, QWidget* parent) {
+  return named(new QLabel(QString::fromUtf8(caption), parent), name);
+}
+
+// The group box "groupb_1" that fills a page holding nothing else.
+inline QGroupBox* pageGroup(QWidget* page, const char* caption) {
+  auto* group = named(new QGroupBox(QString::fromUtf8(caption), page), "groupb_1");
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(group);
+  return group;
+}
+
+}  // namespace vc::forms

@@ -11,15 +11,15 @@
 class QCheckBox;
 class QLineEdit;
 
-namespace vc {
+namespace vc::forms {
 
 class GridView;
 
-class TabForm3 : public QWidget {
+class LayupPage : public QWidget {
   Q_OBJECT
 
  public:
-  TabForm3(LayupPage& page, MessageSink& messages, QWidget* parent = nullptr);
+  LayupPage(vc::LayupPage& page, MessageSink& messages, QWidget* parent = nullptr);
   void refresh();
   GridView* grid() const { return grid_; }
 
@@ -29,11 +29,11 @@ class TabForm3 : public QWidget {
  private:
   void layerCountChanged();
 
-  LayupPage& page_;
+  vc::LayupPage& page_;
   MessageSink& messages_;
-  QLineEdit* count_;
+  QLineEdit* layerCount_;
   QCheckBox* symmetric_;
   GridView* grid_;
 };
 
-}  // namespace vc
+}  // namespace vc::forms

@@ -1,11 +1,12 @@
-// The shell's "open" action of the desktop program, on QDesktopServices.
+// The platform shell's "open" action in the desktop program, on
+// QDesktopServices.
 #pragma once
 
 #include "app/shell_open.h"
 
-namespace vc {
+namespace vc::forms {
 
-class QtShellOpener : public ShellOpener {
+class DesktopShell : public ShellOpener {
  public:
   // Shows the folder in the desktop's file browser.
   void openFolder(const QString& folder) override;
@@ -13,4 +14,4 @@ class QtShellOpener : public ShellOpener {
   void openLink(const QString& url) override;
 };
 
-}  // namespace vc
+}  // namespace vc::forms

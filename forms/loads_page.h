@@ -12,32 +12,32 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-namespace vc {
+namespace vc::forms {
 
 class GridView;
 
-class TabForm4 : public QWidget {
+class LoadsPage : public QWidget {
   Q_OBJECT
 
  public:
-  TabForm4(LoadsPage& page, QWidget* parent = nullptr);
+  explicit LoadsPage(vc::LoadsPage& page, QWidget* parent = nullptr);
   void refresh();
   GridView* grid() const { return grid_; }
 
  private:
-  LoadsPage& page_;
-  QCheckBox* mechanical_;
-  QRadioButton* forces_;
-  QRadioButton* strains_;
+  vc::LoadsPage& page_;
+  QCheckBox* mechanicalLoad_;
+  QRadioButton* forcesMoments_;
+  QRadioButton* strainsCurvatures_;
   QButtonGroup* kindGroup_;
   GridView* grid_;
-  QCheckBox* temperature_;
+  QCheckBox* temperatureLoad_;
   QLabel* temperatureLabel_;
   QLineEdit* temperatureBox_;
-  QCheckBox* moisture_;
+  QCheckBox* moistureLoad_;
   QLabel* moistureLabel_;
   QLineEdit* moistureBox_;
   QLabel* percentLabel_;
 };
 
-}  // namespace vc
+}  // namespace vc::forms

@@ -1,4 +1,4 @@
-#include "forms/info_pages.h"
+#include "forms/about_page.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -6,11 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace vc {
-
-TabForm8::TabForm8(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("TabForm8"));
-}
+namespace vc::forms {
 
 namespace {
 
@@ -28,7 +24,7 @@ QLabel* aboutLabel(const char* name, const char* text, bool bold, QWidget* paren
 
 }  // namespace
 
-TabForm5::TabForm5(QWidget* parent) : QWidget(parent) {
+AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabForm5"));
   auto* group = new QGroupBox(QStringLiteral("About The Vellacore"), this);
   group->setObjectName(QStringLiteral("groupb_1"));
@@ -40,7 +36,8 @@ TabForm5::TabForm5(QWidget* parent) : QWidget(parent) {
 
   auto* heading = new QVBoxLayout;
   heading->addWidget(aboutLabel("label_1", "The Vellacore", true, group));
-  heading->addWidget(aboutLabel("label_2", "Version 4.0", true, group));
+  // VC_VERSION is the project version of the build ("4.0").
+  heading->addWidget(aboutLabel("label_2", "Version " VC_VERSION, true, group));
   heading->addWidget(aboutLabel("label_3", "Windows 10, 11", true, group));
   heading->addStretch(1);
   auto* top = new QHBoxLayout;
@@ -50,7 +47,8 @@ TabForm5::TabForm5(QWidget* parent) : QWidget(parent) {
   // The two link labels stay empty until the product's addresses are
   // configured; each stands just after its caption.
   auto* mailRow = new QHBoxLayout;
-  mailRow->addWidget(aboutLabel("label_6", "Send comments, bugs, or suggestions to:", false, group));
+  mailRow->addWidget(
+      aboutLabel("label_6", "Send comments, bugs, or suggestions to:", false, group));
   mailRow->addWidget(aboutLabel("label_12", "", false, group));
   mailRow->addStretch(1);
   auto* homeRow = new QHBoxLayout;
@@ -60,7 +58,8 @@ TabForm5::TabForm5(QWidget* parent) : QWidget(parent) {
 
   auto* layout = new QVBoxLayout(group);
   layout->addLayout(top);
-  layout->addWidget(aboutLabel("label_8", "Classical Analysis of Composite Laminates", true, group));
+  layout->addWidget(
+      aboutLabel("label_8", "Classical Analysis of Composite Laminates", true, group));
   layout->addWidget(aboutLabel(
       "label_9",
       "Computes apparent material properties, laminate matrices, and stress/strain/failure", false,
@@ -74,4 +73,4 @@ TabForm5::TabForm5(QWidget* parent) : QWidget(parent) {
   pageLayout->addWidget(group);
 }
 
-}  // namespace vc
+}  // namespace vc::forms

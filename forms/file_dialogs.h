@@ -5,11 +5,11 @@
 
 class QWidget;
 
-namespace vc {
+namespace vc::forms {
 
-class QtFileChooser : public FileChooser {
+class FileDialogs : public FileChooser {
  public:
-  explicit QtFileChooser(QWidget* owner) : owner_(owner) {}
+  explicit FileDialogs(QWidget* owner) : owner_(owner) {}
 
   QString openFileName(const QString& title, const QString& startFolder,
                        const QList<FileFilter>& filters) override;
@@ -27,4 +27,4 @@ class QtFileChooser : public FileChooser {
   QWidget* owner_;
 };
 
-}  // namespace vc
+}  // namespace vc::forms

@@ -1,0 +1,106 @@
+// The input pages as the user drives them: what is typed and clicked reaches
+// the page models, the page reactions run with their messages shown, and the
+// views follow the models. The rules themselves are tested on the models.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "forms/grid_view.h"
+#include "tests/forms/form_fakes.h"
+
+using namespace vc::test;
+
+class PageViewsTest : public FormFixture {
+  Q_OBJECT
+
+ private slots:
+  void typedAndClickedInputReachesThePages() {
+    auto w = shownWindow(1);
+    QVERIFY(w);
+    vc::InputPages& p = w->pages();
+    typeIntoCell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 0, 1, "1.5e6psi");
+    typeIntoCell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 0, 9, "AS4 <carbon>");
+    QCOMPARE(p.materials.properties.cell(0, 1), std::string("1.5e6psi"));
+    QCOMPARE(p.materials.properties.cell(0, 9), std::string("AS4 <carbon>"));
+    onPage<QAbstractButton>(*w, "TabForm1", "checkbox_6")->click();
+    onPage<QAbstractButton>(*w, "TabForm1", "optb_2")->click();
+    QVERIFY(p.settings.showPlyFailure.checked && p.settings.totalStrains.selected);
+    QVERIFY(!p.settings.effectiveStrains.selected);
+
+    // Loads: the check box enables the load row; Strains/Curvatures empties
+    // it and renames its columns; the temperature box follows its box.
+    w->selectPage(4);
+    auto* grid = onPage<QTableView>(*w, "TabForm4", "grid_1");
+    auto* temperature = onPage<QLineEdit>(*w, "TabForm4", "textb_1");
+    QVERIFY(!grid->isEnabled() && !temperature->isEnabled());
+    onPage<QAbstractButton>(*w, "TabForm4", "checkbox_1")->click();
+    QVERIFY(grid->isEnabled());
+    typeIntoCell(grid, 0, 0, "1000");
+    QCOMPARE(p.loads.loadValues.cell(0, 0), std::string("1000"));
+    onPage<QAbstractButton>(*w, "TabForm4", "optb_2")->click();
+    QCOMPARE(cellText(grid, 0, 0), QString(""));
+    QCOMPARE(grid->model()->headerData(5, Qt::Horizontal).toString(), QString("kXY"));
+    onPage<QAbstractButton>(*w, "TabForm4", "checkbox_2")->click();
+    QVERIFY(temperature->isEnabled() && onPage<QLabel>(*w, "TabForm4", "label_1")->isEnabled());
+    QTest::keyClicks(temperature, "-280");
+    QCOMPARE(p.loads.temperatureChange.text, std::string("-280"));
+  }
+
+  void countsRenumberTheGridsWithTheirMessages() {
+    auto w = shownWindow(1);
+    QVERIFY(w);
+    auto* combo = onPage<QComboBox>(*w, "TabForm2", "combo_1");
+    auto* materials = onPage<QTableView>(*w, "TabForm2", "matgrid");
+    QTest::keyClick(combo, Qt::Key_Down);
+    QTest::keyClick(combo, Qt::Key_Down);  // "3"
+    QCOMPARE(cellText(materials, 2, 0), QString("3"));
+    QCOMPARE(materials->currentIndex().row(), 2);
+    QTest::keyClick(combo, Qt::Key_Up);  // "2"
+    QCOMPARE(cellText(materials, 2, 0), QString(""));
+
+    w->selectPage(3);
+    auto* count = onPage<QLineEdit>(*w, "TabForm3", "textb_1");
+    auto* symmetric = onPage<QAbstractButton>(*w, "TabForm3", "checkbox_1");
+    auto* layup = onPage<QTableView>(*w, "TabForm3", "grid_1");
+    symmetric->click();
+    count->setFocus();
+    QTest::keyClicks(count, "7");
+    layup->setFocus();  // leaving the box
+    QVERIFY(messages_.captions() == std::vector<std::string>{"Not an even number"});
+    QVERIFY(!symmetric->isChecked());
+    QCOMPARE(cellText(layup, 6, 0), QString("7"));
+  }
+
+  // The grid's current cell is where a selection started, its anchor where
+  // it ended; page code moving the current cell moves the view's.
+  void gridViewHandsItsCursorToThePage() {
+    vc::TextGrid grid(10, 4, {"Layer", "MatID", "Ply Angle", "Thickness"});
+    vc::forms::GridView view(grid, "grid_1");
+    view.addEditMenu("ID_TabForm3_menu_1", true);
+    view.show();
+    QApplication::setActiveWindow(&view);
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.setCurrentIndex(view.model()->index(1, 2));
+    QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(QList<int>({grid.currentRow, grid.currentColumn, grid.anchorRow, grid.anchorColumn}),
+             QList<int>({1, 2, 3, 2}));
+    grid.currentRow = 6;
+    grid.currentColumn = 0;
+    view.refresh();
+    QCOMPARE(view.currentIndex(), view.model()->index(6, 0));
+    // Ctrl+A is the grid's Paste Cell, not select-all.
+    QSignalSpy commands(&view, &vc::forms::GridView::gridCommand);
+    QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(commands.size(), 1);
+    QCOMPARE(commands.last().at(0).toInt(), int(vc::forms::kPasteCell));
+    QCOMPARE(view.selectionModel()->selectedIndexes().size(), 1);
+  }
+};
+
+QTEST_MAIN(PageViewsTest)
+#include "page_views_test.moc"
