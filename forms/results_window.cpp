@@ -2,23 +2,21 @@
 
 #include <algorithm>
 
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
 #include <QFontMetrics>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include "app/file_commands.h"
 #include "app/settings_store.h"
 #include "fileio/atomic_save.h"
 #include "forms/message_boxes.h"
+#include "forms/report_font.h"
+#include "forms/report_printing.h"
 #include "pages/window_rules.h"
 
 namespace vc::forms {
@@ -33,9 +31,6 @@ constexpr int kButtonTop = 256;
 constexpr int kButtonWidth = 40;
 constexpr int kButtonHeight = 14;
 constexpr int kMargin = 5;
-
-// Whole inches of a printable extent, in device pixels.
-int wholeInches(int extent, int dpi) { return dpi > 0 ? (extent / dpi) * dpi : 0; }
 
 }  // namespace
 
@@ -97,20 +92,6 @@ ResultsWindow::ResultsWindow(const QString& reportText, HelpRequests* help, File
 }
 
 ResultsWindow::~ResultsWindow() = default;
-
-QFont ResultsWindow::reportFont() {
-  const QString courier = QStringLiteral("Courier New");
-  QFont font;
-  if (QFontDatabase::families().contains(courier, Qt::CaseInsensitive)) {
-    font = QFont(courier);
-  } else {
-    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  }
-  font.setPointSize(10);
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  return font;
-}
 
 void ResultsWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
@@ -178,46 +159,6 @@ int ResultsWindow::printResults() {
   return printTo(printer);
 }
 
-QRect ResultsWindow::textRectangle(int printableWidth, int printableHeight, int dpiX, int dpiY) {
-  const int pageWidth = wholeInches(printableWidth, dpiX);
-  const int pageHeight = wholeInches(printableHeight, dpiY);
-  const int marginX = dpiX / 2;
-  const int marginY = dpiY / 2;
-  return QRect(QPoint(marginX, marginY), QPoint(pageWidth - marginX - 1, pageHeight - marginY - 1));
-}
-
-int ResultsWindow::printTo(QPrinter& printer) {
-  const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
-  const QRect textRect = textRectangle(printable.width(), printable.height(), printer.logicalDpiX(),
-                                       printer.logicalDpiY());
-  if (textRect.width() <= 0 || textRect.height() <= 0) return 0;  // no room for text
-
-  printer.setDocName(QStringLiteral("Analysis Results"));
-  QTextDocument document;
-  document.documentLayout()->setPaintDevice(&printer);
-  document.setDocumentMargin(0);
-  document.setDefaultFont(reportFont());
-  document.setPageSize(QSizeF(textRect.size()));
-  QString text = reportText_;
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  // The line end of the last line opens no further line: without this a
-  // report that fills its last page exactly would print an empty page more.
-  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-  document.setPlainText(text);
-
-  QPainter painter;
-  if (!painter.begin(&printer)) return 0;
-  const int pages = document.pageCount();
-  const qreal pageHeight = textRect.height();
-  for (int page = 0; page < pages; ++page) {
-    if (page > 0) printer.newPage();
-    painter.save();
-    painter.translate(textRect.left(), textRect.top() - page * pageHeight);
-    document.drawContents(&painter, QRectF(0, page * pageHeight, textRect.width(), pageHeight));
-    painter.restore();
-  }
-  painter.end();
-  return pages;
-}
+int ResultsWindow::printTo(QPrinter& printer) { return printReport(reportText_, printer); }
 
 }  // namespace vc::forms

@@ -4,8 +4,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QFont>
-#include <QRect>
 #include <QString>
 #include <memory>
 
@@ -44,15 +42,6 @@ class ResultsWindow : public QDialog {
   int printTo(QPrinter& printer);
   // Tests print to a PDF printer of their own without a dialog.
   void setPrinterOverride(QPrinter* printer) { printerOverride_ = printer; }
-
-  // The text rectangle of a printed page, in device pixels from the corner
-  // of the printable area: the page is taken as the printable area cut down
-  // to whole inches, and the text lies half an inch inside it on every side.
-  static QRect textRectangle(int printableWidth, int printableHeight, int dpiX, int dpiY);
-
-  // The report font: 10-point Courier New where installed, otherwise the
-  // system's fixed-pitch font at 10 points.
-  static QFont reportFont();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

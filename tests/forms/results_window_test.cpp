@@ -1,9 +1,14 @@
 // The results window: its buttons, saving the report with the extension
 // rules and the remembered folder, a failed save, and printing.
+#include <QPageLayout>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
 
+#include "forms/report_printing.h"
 #include "forms/results_window.h"
 #include "pages/window_rules.h"
 #include "tests/forms/form_fakes.h"
@@ -106,6 +111,34 @@ class ResultsWindowTest : public QObject {
     QVERIFY(QString::fromStdString(messages.messages[0].text)
                 .contains(QDir::toNativeSeparators(file("taken.txt"))));
     QVERIFY(window.isVisible());
+  }
+
+  // The largest report printed on A4 and on Letter paper by a printer with
+  // 10 mm margins: each report line is one printed line within the text
+  // width, every character of one width, at 10 points.
+  void printedLinesAreNeverWrapped() {
+    const QByteArray report = fileBytes(VC_SOURCE_DIR "/tests/reference/expected/largest.txt");
+    for (auto paper : {QPageSize::A4, QPageSize::Letter}) {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFileName(file("out.pdf"));
+      printer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait,
+                                        QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+      QTextDocument document;
+      vc::forms::layOutForPrinting(document, QString::fromUtf8(report), printer);
+      const int pages = document.pageCount();  // lays the document out
+      QCOMPARE(document.defaultFont().pointSize(), 10);
+      QCOMPARE(document.blockCount(), report.count('\n'));
+      const QFontMetricsF metrics(document.defaultFont(), &printer);
+      const qreal width = metrics.horizontalAdvance('0');
+      for (QTextBlock line = document.begin(); line.isValid(); line = line.next()) {
+        QCOMPARE(line.layout()->lineCount(), 1);
+        QCOMPARE(metrics.horizontalAdvance(line.text()), line.text().size() * width);
+        QVERIFY(line.text().size() * width <= vc::forms::printTextRectangle(printer).width());
+      }
+      ResultsWindow window(QString::fromUtf8(report), nullptr, nullptr);
+      window.setPrinterOverride(&printer);
+      QCOMPARE(window.printResults(), pages);
+    }
   }
 };
 
