@@ -271,7 +271,7 @@ void MainWindow::runAnalysis() {
     return;
   }
   {
-    ResultsWindow results(QString::fromStdString(reportText_), help_, chooser_, this, messages_);
+    ResultsWindow results(reportText_, help_, chooser_, this, messages_);
     results.exec();
   }
   // Saving the report may have moved the remembered folder.

@@ -17,6 +17,7 @@
 #include "forms/message_boxes.h"
 #include "forms/report_font.h"
 #include "forms/report_printing.h"
+#include "forms/text_from_bytes.h"
 #include "pages/window_rules.h"
 
 namespace vc::forms {
@@ -34,10 +35,11 @@ constexpr int kMargin = 5;
 
 }  // namespace
 
-ResultsWindow::ResultsWindow(const QString& reportText, HelpRequests* help, FileChooser* chooser,
+ResultsWindow::ResultsWindow(const std::string& report, HelpRequests* help, FileChooser* chooser,
                              QWidget* parent, MessageSink* messages)
     : QDialog(parent),
-      reportText_(reportText),
+      report_(report),
+      shownText_(textFromBytes(report)),
       help_(help),
       chooser_(chooser),
       messages_(messages) {
@@ -78,9 +80,8 @@ ResultsWindow::ResultsWindow(const QString& reportText, HelpRequests* help, File
   // the caret at the top so the report shows from its first line.
   loadResultsFolder(resultsFolder_);
   reportBox_->setFont(reportFont());
-  QString shown = reportText_;
-  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  reportBox_->setPlainText(shown);
+  shownText_.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  reportBox_->setPlainText(shownText_);
   reportBox_->moveCursor(QTextCursor::Start);
   reportBox_->ensureCursorVisible();
 
@@ -138,8 +139,10 @@ bool ResultsWindow::saveResults() {
   const QString path = withDefaultExtension(chosen, QStringLiteral("txt"));
 
   // A failed save never leaves a half-written report in place of an earlier one.
+  // The file holds what the batch run writes: the report's bytes and one
+  // more line end.
   const std::string problem =
-      saveFileAtomically(QFile::encodeName(path).toStdString(), reportText_.toStdString());
+      saveFileAtomically(QFile::encodeName(path).toStdString(), report_ + "\r\n");
   const bool written = problem.empty();
   if (!written) {
     const QString text = QStringLiteral("The results could not be saved to\n%1\n\n%2")
@@ -159,6 +162,6 @@ int ResultsWindow::printResults() {
   return printTo(printer);
 }
 
-int ResultsWindow::printTo(QPrinter& printer) { return printReport(reportText_, printer); }
+int ResultsWindow::printTo(QPrinter& printer) { return printReport(shownText_, printer); }
 
 }  // namespace vc::forms

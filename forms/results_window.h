@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 #include <memory>
+#include <string>
 
 #include "app/file_chooser.h"
 #include "app/help_requests.h"
@@ -22,9 +23,10 @@ class ResultsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  // `messages` receives the "Save Error" message; without one, a message
-  // box of this window's own shows it.
-  ResultsWindow(const QString& reportText, HelpRequests* help, FileChooser* chooser,
+  // `report` is the report text as the batch run writes it, bytes and
+  // all. `messages` receives the "Save Error" message; without one, a
+  // message box of this window's own shows it.
+  ResultsWindow(const std::string& report, HelpRequests* help, FileChooser* chooser,
                 QWidget* parent = nullptr, MessageSink* messages = nullptr);
   ~ResultsWindow() override;
 
@@ -49,7 +51,8 @@ class ResultsWindow : public QDialog {
  private:
   void placeControls();
 
-  QString reportText_;
+  std::string report_;  // kept as bytes: saved as they are, decoded only to be shown
+  QString shownText_;
   HelpRequests* help_;
   FileChooser* chooser_;
   MessageSink* messages_;

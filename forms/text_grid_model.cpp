@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "forms/text_from_bytes.h"
+
 namespace vc::forms {
 
 TextGridModel::TextGridModel(TextGrid& grid, QObject* parent)
@@ -21,11 +23,14 @@ int TextGridModel::columnCount(const QModelIndex& parent) const {
 QVariant TextGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-  return QString::fromStdString(grid_.cell(index.row(), index.column()));
+  return textFromBytes(grid_.cell(index.row(), index.column()));
 }
 
 bool TextGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (!index.isValid() || role != Qt::EditRole) return false;
+  // An editor closed without a change keeps the cell's bytes (a Windows-1252
+  // description read from a data file stays so).
+  if (value.toString() == data(index, Qt::EditRole).toString()) return true;
   // The cell keeps the text exactly as typed; nothing is converted here.
   grid_.setCell(index.row(), index.column(), value.toString().toStdString());
   emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});

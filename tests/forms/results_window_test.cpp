@@ -76,7 +76,7 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(chooser.filters.size(), 2);
     QCOMPARE(chooser.filters[0].pattern, QString("*.txt"));
     QCOMPARE(chooser.filters[1].pattern, QString("*.*"));
-    QCOMPARE(fileBytes(file(written)), QByteArray("Laminate report\r\n"));
+    QCOMPARE(fileBytes(file(written)), QByteArray("Laminate report\r\n\r\n"));
   }
 
   // The folder of a save is stored as LastPath and the next window's save
@@ -135,7 +135,7 @@ class ResultsWindowTest : public QObject {
         QCOMPARE(metrics.horizontalAdvance(line.text()), line.text().size() * width);
         QVERIFY(line.text().size() * width <= vc::forms::printTextRectangle(printer).width());
       }
-      ResultsWindow window(QString::fromUtf8(report), nullptr, nullptr);
+      ResultsWindow window(report.toStdString(), nullptr, nullptr);
       window.setPrinterOverride(&printer);
       QCOMPARE(window.printResults(), pages);
     }
