@@ -90,6 +90,11 @@ class ModalWatcher {
   QTimer timer_;
 };
 
+inline QByteArray fileBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 template <typename T>
 T* onPage(MainWindow& w, const char* page, const char* control) {
   QWidget* p = w.findChild<QWidget*>(page);

@@ -1,5 +1,7 @@
 // The results window: its buttons, saving the report with the extension
 // rules and the remembered folder, a failed save, and printing.
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -8,6 +10,7 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include "forms/file_dialogs.h"
 #include "forms/report_printing.h"
 #include "forms/results_window.h"
 #include "pages/window_rules.h"
@@ -15,15 +18,6 @@
 
 using namespace vc::test;
 using vc::forms::ResultsWindow;
-
-namespace {
-
-QByteArray fileBytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
 
 class ResultsWindowTest : public QObject {
   Q_OBJECT
@@ -41,18 +35,25 @@ class ResultsWindowTest : public QObject {
     messages = {};
   }
 
+  // The report cannot be edited; Help opens the window's topic; a failed
+  // save is reported and leaves the window open; OK closes it.
   void buttonsAndTheReadOnlyReport() {
     FakeHelpAndShell help;
-    ResultsWindow window("Title\r\n  a   b\r\n", &help, nullptr);
+    QVERIFY(QDir(settings->path()).mkdir("taken.txt"));
+    chooser.saveAnswer = file("taken");
+    ResultsWindow window("Title\r\n  a   b\r\n", &help, &chooser, nullptr, &messages);
     window.show();
     auto* box = window.findChild<QPlainTextEdit*>("rtb_1");
-    QCOMPARE(box->toPlainText(), QString("Title\n  a   b\n"));
-    QCOMPARE(box->textCursor().position(), 0);
     box->setFocus();
     QTest::keyClicks(box, "xyz");
     QCOMPARE(box->toPlainText(), QString("Title\n  a   b\n"));
+    QCOMPARE(box->textCursor().position(), 0);
     window.findChild<QPushButton*>("cb_Help")->click();
     QCOMPARE(help.requests, QStringList{vc::kResultsHelpTopic});
+    window.findChild<QPushButton*>("cb_Save")->click();
+    QVERIFY(messages.captions() == std::vector<std::string>{"Save Error"});
+    QVERIFY(QString::fromStdString(messages.messages[0].text).contains(file("taken.txt")));
+    QVERIFY(window.isVisible());
     window.findChild<QPushButton*>("cb_OK")->click();
     QVERIFY(!window.isVisible());
   }
@@ -73,9 +74,7 @@ class ResultsWindowTest : public QObject {
     ResultsWindow window("Laminate report\r\n", nullptr, &chooser);
     QVERIFY(window.saveResults());
     QCOMPARE(chooser.titles, QStringList{"Save Results to File"});
-    QCOMPARE(chooser.filters.size(), 2);
-    QCOMPARE(chooser.filters[0].pattern, QString("*.txt"));
-    QCOMPARE(chooser.filters[1].pattern, QString("*.*"));
+    QCOMPARE(chooser.filters.value(0).pattern, QString("*.txt"));
     QCOMPARE(fileBytes(file(written)), QByteArray("Laminate report\r\n\r\n"));
   }
 
@@ -101,16 +100,29 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(chooser.startFolders.last(), file("reports/"));
   }
 
-  void failedSaveIsReportedAndTheWindowStaysOpen() {
-    QVERIFY(QDir(settings->path()).mkdir("taken.txt"));
-    chooser.saveAnswer = file("taken");
-    ResultsWindow window("x\r\n", nullptr, &chooser, nullptr, &messages);
-    window.show();
-    window.findChild<QPushButton*>("cb_Save")->click();
-    QVERIFY(messages.captions() == std::vector<std::string>{"Save Error"});
-    QVERIFY(QString::fromStdString(messages.messages[0].text)
-                .contains(QDir::toNativeSeparators(file("taken.txt"))));
-    QVERIFY(window.isVisible());
+  // Saving as "y." writes y.txt: the question about replacing it names
+  // y.txt; No brings the dialog back, Yes lets the report be written.
+  void replacingTheFinalNameIsAskedFirst() {
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QFile old(file("y.txt"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    vc::forms::FileDialogs dialogs(nullptr);
+    ResultsWindow window("new\r\n", nullptr, &dialogs);
+    QStringList questions;
+    ModalWatcher watcher([&](QWidget* modal) {
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        questions << box->text();
+        box->button(questions.size() == 1 ? QMessageBox::No : QMessageBox::Yes)->click();
+      } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        dialog->selectFile(file("y."));
+        QMetaObject::invokeMethod(dialog, "accept");
+      }
+    });
+    QVERIFY(window.saveResults());
+    QCOMPARE(questions.size(), 2);
+    QVERIFY(questions[0].startsWith(file("y.txt") + " already exists."));
+    QCOMPARE(fileBytes(file("y.txt")), QByteArray("new\r\n\r\n"));
   }
 
   // The largest report printed on A4 and on Letter paper by a printer with
