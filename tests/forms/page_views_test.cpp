@@ -33,8 +33,8 @@ class PageViewsTest : public FormFixture {
     QVERIFY(materials->model()->index(1, 9).data(Qt::ToolTipRole).toString().contains("129"));
     onPage<QAbstractButton>(*w, "TabForm1", "checkbox_6")->click();
     onPage<QAbstractButton>(*w, "TabForm1", "optb_2")->click();
-    QVERIFY(p.settings.checkbox_6.checked && p.settings.optb_2.selected);
-    QVERIFY(!p.settings.optb_1.selected);
+    QVERIFY(p.settings.checkbox_6.checked && p.settings.optb_2.selected &&
+            !p.settings.optb_1.selected);
 
     // Loads: the check box enables the load row; Strains/Curvatures empties
     // it and renames its columns; the temperature box follows its box.
