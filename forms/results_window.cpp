@@ -138,9 +138,8 @@ bool ResultsWindow::saveResults() {
   resultsFolder_ = folderOfPath(chosen);
   const QString path = withDefaultExtension(chosen, QStringLiteral("txt"));
 
-  // A failed save never leaves a half-written report in place of an earlier one.
-  // The file holds what the batch run writes: the report's bytes and one
-  // more line end.
+  // The file holds what the batch run writes, the report's bytes and one
+  // more line end, saved so that a failure never leaves half a report.
   const std::string problem =
       saveFileAtomically(QFile::encodeName(path).toStdString(), report_ + "\r\n");
   const bool written = problem.empty();
