@@ -1,7 +1,12 @@
 #include "forms/file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QStringList>
+
+#include "app/file_commands.h"
 
 namespace vc::forms {
 
@@ -38,10 +43,25 @@ QString runDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& t
     dialog.setNameFilters(texts);
     dialog.selectNameFilter(texts.first());
   }
-  if (mode == QFileDialog::AcceptSave) dialog.setDefaultSuffix(defaultSuffixOf(filters));
+  if (mode == QFileDialog::AcceptSave) {
+    dialog.setDefaultSuffix(defaultSuffixOf(filters));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked after, about the final name
+  }
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList files = dialog.selectedFiles();
   return files.isEmpty() ? QString() : files.first();
+}
+
+// Whether the user lets the existing file `path` be replaced.
+bool confirmReplace(QWidget* owner, const QString& title, const QString& path) {
+  QMessageBox box(QMessageBox::Question, title,
+                  QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                      .arg(QDir::toNativeSeparators(path)),
+                  QMessageBox::Yes | QMessageBox::No, owner);
+  box.setDefaultButton(QMessageBox::No);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace
@@ -67,7 +87,19 @@ QString FileDialogs::openFileName(const QString& title, const QString& startFold
 
 QString FileDialogs::saveFileName(const QString& title, const QString& startFolder,
                                   const QList<FileFilter>& filters) {
-  return runDialog(owner_, QFileDialog::AcceptSave, title, startFolder, filters);
+  // The caller writes the chosen name after the extension rules ("y." is
+  // written as "y.txt"), so the question about replacing a file is asked
+  // here, about that name, and not by the dialog about the name typed.
+  const QString suffix = defaultSuffixOf(filters);
+  QString from = startFolder;
+  for (;;) {
+    const QString chosen = runDialog(owner_, QFileDialog::AcceptSave, title, from, filters);
+    if (chosen.isEmpty()) return {};
+    const QString written =
+        suffix.isEmpty() ? chosen.trimmed() : withDefaultExtension(chosen.trimmed(), suffix);
+    if (!QFileInfo::exists(written) || confirmReplace(owner_, title, written)) return chosen;
+    from = chosen;  // the dialog comes back with the refused name
+  }
 }
 
 }  // namespace vc::forms

@@ -13,9 +13,10 @@ class FileDialogs : public FileChooser {
 
   QString openFileName(const QString& title, const QString& startFolder,
                        const QList<FileFilter>& filters) override;
-  // The dialog's default suffix is the extension of the first filter, so the
-  // dialog's own question before replacing a file sees the name that will be
-  // written when the user types a name without an extension.
+  // The extension of the first filter is the default one: a name typed
+  // without an extension gets it, and so does a name ending in "." (the
+  // callers' rule, withDefaultExtension). Before a file would be replaced,
+  // the user is asked about that final name; No brings the dialog back.
   QString saveFileName(const QString& title, const QString& startFolder,
                        const QList<FileFilter>& filters) override;
 

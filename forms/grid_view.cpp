@@ -4,10 +4,32 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 namespace vc::forms {
+
+namespace {
+
+// The cell editor of a column that holds a limited number of characters.
+class LimitedCellDelegate : public QStyledItemDelegate {
+ public:
+  LimitedCellDelegate(int characters, QObject* parent)
+      : QStyledItemDelegate(parent), characters_(characters) {}
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(characters_);
+    return editor;
+  }
+
+ private:
+  int characters_;
+};
+
+}  // namespace
 
 GridView::GridView(TextGrid& grid, const QString& objectName, QWidget* parent)
     : QTableView(parent), grid_(grid), model_(new TextGridModel(grid, this)) {
@@ -116,6 +138,11 @@ void GridView::fitWidthToColumns() {
   if (!verticalHeader()->isHidden()) width += verticalHeader()->sizeHint().width();
   for (int c = 0; c < model_->columnCount(); ++c) width += columnWidth(c);
   setMaximumWidth(width);
+}
+
+void GridView::limitColumn(int column, int characters, const QString& toolTip) {
+  model_->limitColumn(column, characters, toolTip);
+  setItemDelegateForColumn(column, new LimitedCellDelegate(characters, this));
 }
 
 void GridView::commitOpenEditor() {

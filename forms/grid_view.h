@@ -42,6 +42,10 @@ class GridView : public QTableView {
   // bar), so a grid of a few columns does not trail an empty area.
   void fitWidthToColumns();
 
+  // Limits the cells of `column` to `characters` characters, in the cell
+  // editor and in what reaches the grid, with `toolTip` saying so.
+  void limitColumn(int column, int characters, const QString& toolTip);
+
   // Puts the text of an open cell editor into the grid and closes it.
   void commitOpenEditor();
 

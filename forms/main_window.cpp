@@ -37,10 +37,6 @@ namespace vc::forms {
 
 namespace {
 
-// The report text is rebuilt in place at every run; reserving its full size
-// once keeps the runs from reallocating it.
-constexpr std::size_t kReportCapacity = 256000;
-
 QAction* addCommand(QMenu* menu, int id, const char* caption) {
   QAction* action = menu->addAction(QString::fromUtf8(caption));
   action->setObjectName(QStringLiteral("menu_%1").arg(id));
@@ -57,7 +53,6 @@ MainWindow::MainWindow(FileChooser* chooser, ShellOpener* shell, HelpRequests* h
       data_(std::make_unique<LaminateData>()) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("The Vellacore - Classical Analysis of Composite Laminates"));
-  reportText_.reserve(kReportCapacity);
 
   if (messages == nullptr) {
     ownMessages_ = std::make_unique<MessageBoxes>(this);
@@ -271,7 +266,7 @@ void MainWindow::runAnalysis() {
     return;
   }
   {
-    ResultsWindow results(QString::fromStdString(reportText_), help_, chooser_, this, messages_);
+    ResultsWindow results(reportText_, help_, chooser_, this, messages_);
     results.exec();
   }
   // Saving the report may have moved the remembered folder.

@@ -41,7 +41,7 @@ class MainWindow : public QMainWindow {
 
  public:
   // Any of the services left null is provided by the window itself (file
-  // dialogs, the desktop shell, the help window, message boxes); tests pass
+  // dialogs, the desktop shell, the help notice, message boxes); tests pass
   // their own.
   explicit MainWindow(FileChooser* chooser = nullptr, ShellOpener* shell = nullptr,
                       HelpRequests* help = nullptr, MessageSink* messages = nullptr,

@@ -13,6 +13,13 @@
 
 namespace vc::forms {
 
+namespace {
+
+// A data file keeps up to 129 characters of a material's description.
+constexpr int kDescriptionCharacters = 129;
+
+}  // namespace
+
 MaterialsPage::MaterialsPage(vc::MaterialsPage& page, MessageSink& messages, QWidget* parent)
     : QWidget(parent), page_(page), messages_(messages) {
   setObjectName(QStringLiteral("TabForm2"));
@@ -35,6 +42,9 @@ MaterialsPage::MaterialsPage(vc::MaterialsPage& page, MessageSink& messages, QWi
   grid_->horizontalHeader()->setDefaultSectionSize(84);
   grid_->setColumnWidth(9, 2 * grid_->horizontalHeader()->defaultSectionSize());
   grid_->fitWidthToColumns();
+  grid_->limitColumn(9, kDescriptionCharacters,
+                     QStringLiteral("A material description holds up to %1 characters.")
+                         .arg(kDescriptionCharacters));
 
   connect(materialCount_, &QComboBox::activated, this, [this](int index) {
     page_.materialCount = materialCount_->itemText(index).toStdString();

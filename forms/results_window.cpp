@@ -2,23 +2,22 @@
 
 #include <algorithm>
 
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
 #include <QFontMetrics>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include "app/file_commands.h"
 #include "app/settings_store.h"
 #include "fileio/atomic_save.h"
 #include "forms/message_boxes.h"
+#include "forms/report_font.h"
+#include "forms/report_printing.h"
+#include "forms/text_from_bytes.h"
 #include "pages/window_rules.h"
 
 namespace vc::forms {
@@ -34,15 +33,13 @@ constexpr int kButtonWidth = 40;
 constexpr int kButtonHeight = 14;
 constexpr int kMargin = 5;
 
-// Whole inches of a printable extent, in device pixels.
-int wholeInches(int extent, int dpi) { return dpi > 0 ? (extent / dpi) * dpi : 0; }
-
 }  // namespace
 
-ResultsWindow::ResultsWindow(const QString& reportText, HelpRequests* help, FileChooser* chooser,
+ResultsWindow::ResultsWindow(const std::string& report, HelpRequests* help, FileChooser* chooser,
                              QWidget* parent, MessageSink* messages)
     : QDialog(parent),
-      reportText_(reportText),
+      report_(report),
+      shownText_(textFromBytes(report)),
       help_(help),
       chooser_(chooser),
       messages_(messages) {
@@ -83,9 +80,8 @@ ResultsWindow::ResultsWindow(const QString& reportText, HelpRequests* help, File
   // the caret at the top so the report shows from its first line.
   loadResultsFolder(resultsFolder_);
   reportBox_->setFont(reportFont());
-  QString shown = reportText_;
-  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  reportBox_->setPlainText(shown);
+  shownText_.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  reportBox_->setPlainText(shownText_);
   reportBox_->moveCursor(QTextCursor::Start);
   reportBox_->ensureCursorVisible();
 
@@ -97,20 +93,6 @@ ResultsWindow::ResultsWindow(const QString& reportText, HelpRequests* help, File
 }
 
 ResultsWindow::~ResultsWindow() = default;
-
-QFont ResultsWindow::reportFont() {
-  const QString courier = QStringLiteral("Courier New");
-  QFont font;
-  if (QFontDatabase::families().contains(courier, Qt::CaseInsensitive)) {
-    font = QFont(courier);
-  } else {
-    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  }
-  font.setPointSize(10);
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  return font;
-}
 
 void ResultsWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
@@ -156,9 +138,10 @@ bool ResultsWindow::saveResults() {
   resultsFolder_ = folderOfPath(chosen);
   const QString path = withDefaultExtension(chosen, QStringLiteral("txt"));
 
-  // A failed save never leaves a half-written report in place of an earlier one.
+  // The file holds what the batch run writes, the report's bytes and one
+  // more line end, saved so that a failure never leaves half a report.
   const std::string problem =
-      saveFileAtomically(QFile::encodeName(path).toStdString(), reportText_.toStdString());
+      saveFileAtomically(QFile::encodeName(path).toStdString(), report_ + "\r\n");
   const bool written = problem.empty();
   if (!written) {
     const QString text = QStringLiteral("The results could not be saved to\n%1\n\n%2")
@@ -178,46 +161,6 @@ int ResultsWindow::printResults() {
   return printTo(printer);
 }
 
-QRect ResultsWindow::textRectangle(int printableWidth, int printableHeight, int dpiX, int dpiY) {
-  const int pageWidth = wholeInches(printableWidth, dpiX);
-  const int pageHeight = wholeInches(printableHeight, dpiY);
-  const int marginX = dpiX / 2;
-  const int marginY = dpiY / 2;
-  return QRect(QPoint(marginX, marginY), QPoint(pageWidth - marginX - 1, pageHeight - marginY - 1));
-}
-
-int ResultsWindow::printTo(QPrinter& printer) {
-  const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
-  const QRect textRect = textRectangle(printable.width(), printable.height(), printer.logicalDpiX(),
-                                       printer.logicalDpiY());
-  if (textRect.width() <= 0 || textRect.height() <= 0) return 0;  // no room for text
-
-  printer.setDocName(QStringLiteral("Analysis Results"));
-  QTextDocument document;
-  document.documentLayout()->setPaintDevice(&printer);
-  document.setDocumentMargin(0);
-  document.setDefaultFont(reportFont());
-  document.setPageSize(QSizeF(textRect.size()));
-  QString text = reportText_;
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  // The line end of the last line opens no further line: without this a
-  // report that fills its last page exactly would print an empty page more.
-  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-  document.setPlainText(text);
-
-  QPainter painter;
-  if (!painter.begin(&printer)) return 0;
-  const int pages = document.pageCount();
-  const qreal pageHeight = textRect.height();
-  for (int page = 0; page < pages; ++page) {
-    if (page > 0) printer.newPage();
-    painter.save();
-    painter.translate(textRect.left(), textRect.top() - page * pageHeight);
-    document.drawContents(&painter, QRectF(0, page * pageHeight, textRect.width(), pageHeight));
-    painter.restore();
-  }
-  painter.end();
-  return pages;
-}
+int ResultsWindow::printTo(QPrinter& printer) { return printReport(shownText_, printer); }
 
 }  // namespace vc::forms

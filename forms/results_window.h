@@ -4,10 +4,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QFont>
-#include <QRect>
 #include <QString>
 #include <memory>
+#include <string>
 
 #include "app/file_chooser.h"
 #include "app/help_requests.h"
@@ -24,9 +23,10 @@ class ResultsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  // `messages` receives the "Save Error" message; without one, a message
-  // box of this window's own shows it.
-  ResultsWindow(const QString& reportText, HelpRequests* help, FileChooser* chooser,
+  // `report` is the report text as the batch run writes it, bytes and
+  // all. `messages` receives the "Save Error" message; without one, a
+  // message box of this window's own shows it.
+  ResultsWindow(const std::string& report, HelpRequests* help, FileChooser* chooser,
                 QWidget* parent = nullptr, MessageSink* messages = nullptr);
   ~ResultsWindow() override;
 
@@ -45,22 +45,14 @@ class ResultsWindow : public QDialog {
   // Tests print to a PDF printer of their own without a dialog.
   void setPrinterOverride(QPrinter* printer) { printerOverride_ = printer; }
 
-  // The text rectangle of a printed page, in device pixels from the corner
-  // of the printable area: the page is taken as the printable area cut down
-  // to whole inches, and the text lies half an inch inside it on every side.
-  static QRect textRectangle(int printableWidth, int printableHeight, int dpiX, int dpiY);
-
-  // The report font: 10-point Courier New where installed, otherwise the
-  // system's fixed-pitch font at 10 points.
-  static QFont reportFont();
-
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void placeControls();
 
-  QString reportText_;
+  std::string report_;  // kept as bytes: saved as they are, decoded only to be shown
+  QString shownText_;
   HelpRequests* help_;
   FileChooser* chooser_;
   MessageSink* messages_;

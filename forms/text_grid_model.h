@@ -25,12 +25,20 @@ class TextGridModel : public QAbstractTableModel {
   // Re-reads the grid: cells, headings and, when it changed, the row count.
   void refresh();
 
+  // Cells of `column` keep at most `characters` characters of what is
+  // entered (whole characters, never part of one); the column's heading and
+  // cells show `toolTip`.
+  void limitColumn(int column, int characters, const QString& toolTip);
+
   TextGrid& grid() { return grid_; }
 
  private:
   TextGrid& grid_;
   int shownRows_;
   int shownColumns_;
+  int limitedColumn_ = -1;
+  int limitCharacters_ = 0;
+  QString limitToolTip_;
 };
 
 }  // namespace vc::forms

@@ -73,7 +73,6 @@ class ModalWatcher {
  public:
   explicit ModalWatcher(std::function<void(QWidget*)> onDialog = {})
       : onDialog_(std::move(onDialog)) {
-    timer_.setInterval(10);
     QObject::connect(&timer_, &QTimer::timeout, [this]() {
       QWidget* modal = QApplication::activeModalWidget();
       if (modal == nullptr) return;
@@ -81,7 +80,7 @@ class ModalWatcher {
       if (onDialog_) onDialog_(modal);
       if (modal->isVisible()) modal->close();
     });
-    timer_.start();
+    timer_.start(10);
   }
   int seen = 0;
 
@@ -89,6 +88,11 @@ class ModalWatcher {
   std::function<void(QWidget*)> onDialog_;
   QTimer timer_;
 };
+
+inline QByteArray fileBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 template <typename T>
 T* onPage(MainWindow& w, const char* page, const char* control) {

@@ -22,14 +22,19 @@ class PageViewsTest : public FormFixture {
     auto w = shownWindow(1);
     QVERIFY(w);
     vc::InputPages& p = w->pages();
-    typeIntoCell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 0, 1, "1.5e6psi");
-    typeIntoCell(onPage<QTableView>(*w, "TabForm2", "matgrid"), 0, 9, "AS4 <carbon>");
+    auto* materials = onPage<QTableView>(*w, "TabForm2", "matgrid");
+    typeIntoCell(materials, 0, 1, "1.5e6psi");
     QCOMPARE(p.materials.properties.cell(0, 1), std::string("1.5e6psi"));
-    QCOMPARE(p.materials.properties.cell(0, 9), std::string("AS4 <carbon>"));
+    // A description keeps 129 whole characters, as the tooltip says.
+    typeIntoCell(materials, 0, 9, QString(128, 'x') + "yz");
+    QCOMPARE(p.materials.properties.cell(0, 9), std::string(128, 'x') + "y");
+    QVERIFY(materials->model()->setData(materials->model()->index(1, 9), QString(128, 'a') + "°°"));
+    QCOMPARE(p.materials.properties.cell(1, 9), std::string(128, 'a') + "\xC2\xB0");
+    QVERIFY(materials->model()->index(1, 9).data(Qt::ToolTipRole).toString().contains("129"));
     onPage<QAbstractButton>(*w, "TabForm1", "checkbox_6")->click();
     onPage<QAbstractButton>(*w, "TabForm1", "optb_2")->click();
-    QVERIFY(p.settings.showPlyFailure.checked && p.settings.totalStrains.selected);
-    QVERIFY(!p.settings.effectiveStrains.selected);
+    QVERIFY(p.settings.showPlyFailure.checked && p.settings.totalStrains.selected &&
+            !p.settings.effectiveStrains.selected);
 
     // Loads: the check box enables the load row; Strains/Curvatures empties
     // it and renames its columns; the temperature box follows its box.

@@ -1,9 +1,17 @@
 // The results window: its buttons, saving the report with the extension
 // rules and the remembered folder, a failed save, and printing.
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageLayout>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
 
+#include "forms/file_dialogs.h"
+#include "forms/report_printing.h"
 #include "forms/results_window.h"
 #include "pages/window_rules.h"
 #include "tests/forms/form_fakes.h"
@@ -11,21 +19,11 @@
 using namespace vc::test;
 using vc::forms::ResultsWindow;
 
-namespace {
-
-QByteArray fileBytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
-
 class ResultsWindowTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<TemporarySettings> settings;
   FakeChooser chooser;
-  CapturingMessages messages;
 
   QString file(const QString& name) const { return settings->path() + "/" + name; }
 
@@ -33,21 +31,28 @@ class ResultsWindowTest : public QObject {
   void init() {
     settings = std::make_unique<TemporarySettings>();
     chooser = {};
-    messages = {};
   }
 
+  // The report cannot be edited; Help opens the window's topic; a failed
+  // save is reported and leaves the window open; OK closes it.
   void buttonsAndTheReadOnlyReport() {
     FakeHelpAndShell help;
-    ResultsWindow window("Title\r\n  a   b\r\n", &help, nullptr);
+    CapturingMessages messages;
+    QVERIFY(QDir(settings->path()).mkdir("taken.txt"));
+    chooser.saveAnswer = file("taken");
+    ResultsWindow window("Title\r\n  a   b\r\n", &help, &chooser, nullptr, &messages);
     window.show();
     auto* box = window.findChild<QPlainTextEdit*>("rtb_1");
-    QCOMPARE(box->toPlainText(), QString("Title\n  a   b\n"));
-    QCOMPARE(box->textCursor().position(), 0);
     box->setFocus();
     QTest::keyClicks(box, "xyz");
     QCOMPARE(box->toPlainText(), QString("Title\n  a   b\n"));
+    QCOMPARE(box->textCursor().position(), 0);
     window.findChild<QPushButton*>("cb_Help")->click();
     QCOMPARE(help.requests, QStringList{vc::kResultsHelpTopic});
+    window.findChild<QPushButton*>("cb_Save")->click();
+    QVERIFY(messages.captions() == std::vector<std::string>{"Save Error"});
+    QVERIFY(QString::fromStdString(messages.messages[0].text).contains(file("taken.txt")));
+    QVERIFY(window.isVisible());
     window.findChild<QPushButton*>("cb_OK")->click();
     QVERIFY(!window.isVisible());
   }
@@ -55,9 +60,7 @@ class ResultsWindowTest : public QObject {
   void saveAppliesTheExtensionRules_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::newRow("no extension") << "report" << "report.txt";
     QTest::newRow("trailing dot") << "report." << "report.txt";
-    QTest::newRow("other extension") << "report.lis" << "report.lis";
     QTest::newRow("blanks trimmed") << "  report  " << "report.txt";
   }
   void saveAppliesTheExtensionRules() {
@@ -68,10 +71,8 @@ class ResultsWindowTest : public QObject {
     ResultsWindow window("Laminate report\r\n", nullptr, &chooser);
     QVERIFY(window.saveResults());
     QCOMPARE(chooser.titles, QStringList{"Save Results to File"});
-    QCOMPARE(chooser.filters.size(), 2);
-    QCOMPARE(chooser.filters[0].pattern, QString("*.txt"));
-    QCOMPARE(chooser.filters[1].pattern, QString("*.*"));
-    QCOMPARE(fileBytes(file(written)), QByteArray("Laminate report\r\n"));
+    QCOMPARE(chooser.filters.value(0).pattern, QString("*.txt"));
+    QCOMPARE(fileBytes(file(written)), QByteArray("Laminate report\r\n\r\n"));
   }
 
   // The folder of a save is stored as LastPath and the next window's save
@@ -96,16 +97,57 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(chooser.startFolders.last(), file("reports/"));
   }
 
-  void failedSaveIsReportedAndTheWindowStaysOpen() {
-    QVERIFY(QDir(settings->path()).mkdir("taken.txt"));
-    chooser.saveAnswer = file("taken");
-    ResultsWindow window("x\r\n", nullptr, &chooser, nullptr, &messages);
-    window.show();
-    window.findChild<QPushButton*>("cb_Save")->click();
-    QVERIFY(messages.captions() == std::vector<std::string>{"Save Error"});
-    QVERIFY(QString::fromStdString(messages.messages[0].text)
-                .contains(QDir::toNativeSeparators(file("taken.txt"))));
-    QVERIFY(window.isVisible());
+  // Saving as "y." writes y.txt: the question about replacing it names
+  // y.txt; No brings the dialog back, Yes lets the report be written.
+  void replacingTheFinalNameIsAskedFirst() {
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QFile old(file("y.txt"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    vc::forms::FileDialogs dialogs(nullptr);
+    ResultsWindow window("new\r\n", nullptr, &dialogs);
+    QStringList questions;
+    ModalWatcher watcher([&](QWidget* modal) {
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        questions << box->text();
+        box->button(questions.size() == 1 ? QMessageBox::No : QMessageBox::Yes)->click();
+      } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        dialog->selectFile(file("y."));
+        QMetaObject::invokeMethod(dialog, "accept");
+      }
+    });
+    QVERIFY(window.saveResults());
+    QCOMPARE(questions.size(), 2);
+    QVERIFY(questions[0].startsWith(file("y.txt") + " already exists."));
+    QCOMPARE(fileBytes(file("y.txt")), QByteArray("new\r\n\r\n"));
+  }
+
+  // The largest report printed on A4 and on Letter paper by a printer with
+  // 10 mm margins: each report line is one printed line within the text
+  // width, every character of one width, at 10 points.
+  void printedLinesAreNeverWrapped() {
+    const QByteArray report = fileBytes(VC_SOURCE_DIR "/tests/reference/expected/largest.txt");
+    for (auto paper : {QPageSize::A4, QPageSize::Letter}) {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFileName(file("out.pdf"));
+      printer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait,
+                                        QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+      QTextDocument document;
+      vc::forms::layOutForPrinting(document, QString::fromUtf8(report), printer);
+      const int pages = document.pageCount();  // lays the document out
+      QCOMPARE(document.defaultFont().pointSize(), 10);
+      QCOMPARE(document.blockCount(), report.count('\n'));
+      const QFontMetricsF metrics(document.defaultFont(), &printer);
+      const qreal width = metrics.horizontalAdvance('0');
+      for (QTextBlock line = document.begin(); line.isValid(); line = line.next()) {
+        QCOMPARE(line.layout()->lineCount(), 1);
+        QCOMPARE(metrics.horizontalAdvance(line.text()), line.text().size() * width);
+        QVERIFY(line.text().size() * width <= vc::forms::printTextRectangle(printer).width());
+      }
+      ResultsWindow window(report.toStdString(), nullptr, nullptr);
+      window.setPrinterOverride(&printer);
+      QCOMPARE(window.printResults(), pages);
+    }
   }
 };
 
