@@ -79,6 +79,10 @@ class Reader {
 
   bool fail(Scan result, const std::string& what) {
     const std::string where = place();
+    if (result == Scan::NotFinite) {
+      error_ = where + ": " + what + " must be a finite number, not \"" + scan_.token() + "\".";
+      return false;
+    }
     error_ = where + ": expected " + what;
     if (result == Scan::NotNumber) error_ += ", found \"" + scan_.token() + "\"";
     error_ += ".";
@@ -206,12 +210,12 @@ class Reader {
       if (pieces == 6) {
         int number = 0;
         const Scan r = lineScan.readInt(number);
-        if (r != Scan::Ok) return failOnLine(lineNumber, formatf("the number of material %d", m), lineScan);
+        if (r != Scan::Ok) return failOnLine(lineNumber, formatf("the number of material %d", m), lineScan, r);
       }
       for (int i = 0; i < 5; ++i) {
         const Scan r = lineScan.readReal(v.strengths[m][i]);
-        if (r == Scan::NotNumber)
-          return failOnLine(lineNumber, formatf("the %s of material %d", kStrengthNames[i], m), lineScan);
+        if (r == Scan::NotNumber || r == Scan::NotFinite)
+          return failOnLine(lineNumber, formatf("the %s of material %d", kStrengthNames[i], m), lineScan, r);
         if (r == Scan::End) {
           error_ = formatf("line %d: expected %s, found %d values.", lineNumber, what.c_str(), pieces);
           return false;
@@ -222,25 +226,28 @@ class Reader {
     return true;
   }
 
-  bool failOnLine(int lineNumber, const std::string& what, const ValueScanner& lineScan) {
-    error_ = formatf("line %d: expected %s, found \"%s\".", lineNumber, what.c_str(),
-                     lineScan.token().c_str());
+  bool failOnLine(int lineNumber, const std::string& what, const ValueScanner& lineScan, Scan r) {
+    const char* form = r == Scan::NotFinite ? "line %d: %s must be a finite number, not \"%s\"."
+                                            : "line %d: expected %s, found \"%s\".";
+    error_ = formatf(form, lineNumber, what.c_str(), lineScan.token().c_str());
     return false;
   }
 
-  // The options may stop early at the end of the file: the options not
-  // given keep their check boxes as they are.
+  // Only the last option (double-double) may be missing: a file that ends
+  // earlier is cut short. A missing last option keeps its check box.
   bool readOptions() {
     FileValues& v = values_;
     for (int i = 0; i < 8; ++i) {
       int value = 0;
       const Scan r = scan_.readInt(value);
-      if (r == Scan::End) break;
-      if (r == Scan::NotNumber) return fail(r, std::string("the ") + kOptionNames[i]);
+      if (r == Scan::End && i == 7) break;
+      if (r != Scan::Ok) return fail(r, std::string("the ") + kOptionNames[i]);
       v.options[i] = value;
       v.optionCount = i + 1;
     }
-    return true;
+    // Anything after the last option is a line too many (a doubled line).
+    scan_.skipSpace();
+    return scan_.atEnd() || fail(Scan::NotNumber, "the end of the file after the options");
   }
 
   const DataText& data_;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -192,6 +194,26 @@ TEST_F(FileCommandsTest, AnalysisOfThePages) {
   pages.layup.layers.setCell(0, 1, "2");
   EXPECT_EQ(runAnalysis(pages, data, report, messages).pageToSelect, kLayupPage);
   EXPECT_EQ(pageForStop(RunStop::SingularAbd), kLayupPage);
+  pages.layup.layers.setCell(0, 1, "1");
+  // A number too large for the record stops the run before any computation.
+  const std::tuple<TextGrid*, int, int, int, const char*> cells[] = {
+      {&pages.materials.properties, 0, 2, kMaterialsPage, "Row 1, column E2 of the Materials page"},
+      {&pages.strength.strengths, 0, 5, kStrengthPage, "Row 1, column S (+) of the Strength page"},
+      {&pages.layup.layers, 7, 3, kLayupPage, "Row 8, column Thickness of the Layup page"},
+      {&pages.loads.loadValues, 0, 3, kLoadsPage, "Column MX of the Loads page"},
+  };
+  for (const auto& [grid, row, column, page, where] : cells) {
+    const std::string before = grid->cell(row, column);
+    grid->setCell(row, column, "-1e999");
+    messages.messages.clear();
+    report = "previous report";
+    EXPECT_EQ(runAnalysis(pages, data, report, messages).pageToSelect, page);
+    EXPECT_EQ(report, "previous report");
+    ASSERT_EQ(messages.captions(), std::vector<std::string>{"Data Error"});
+    EXPECT_EQ(messages.messages[0].text,
+              std::string(where) + " does not hold a finite number.  Review the input data.");
+    grid->setCell(row, column, before);
+  }
 }
 
 }  // namespace

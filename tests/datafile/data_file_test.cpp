@@ -254,6 +254,20 @@ TEST(DataFileReader, RefusalsNameTheLineAndTheValue) {
        "line 1: expected the number of materials, found \"$\"."},
       {"-280.000 0.50\n", "-280.000 0.50\n$ cut\n",
        "end of file: expected the strengths Xt, Xc, Yt, Yc, S of material 1."},
+      // A file cut or shifted anywhere is refused: the options up to the
+      // failure analysis are required, values are whole tokens ("2" is not
+      // taken from the front of "2.060e+007"), and none is infinite or NaN.
+      {"0\n1\n1\n0\n1 2\n1\n1\n", "0\n1\n1\n0\n1 2\n$ cut\n",
+       "end of file: expected the Display Ply Failure Analysis option."},
+      {"0\n1\n1\n0\n1 2\n1\n1\n", "0\n1\n$ cut\n", "end of file: expected the Display Layer Matrices option."},
+      {"1 2\n1\n1\n", "1 2\n1\n1\n1\n", "line 30: expected the end of the file after the options, found \"1\"."},
+      {"2\n$ Material", "2.5\n$ Material", "line 2: expected the number of materials, found \"2.5\"."},
+      {"$ Total Number of Layers\n3\n", "$ Total Number of Layers\n",
+       "line 8: expected the material number of layer 1, found \"22.5\"."},
+      {"30 4 5", "30 4x 5", "line 15: expected the mechanical load value MX, found \"4x\"."},
+      {"5.6e6 1200000", "5.6e6 1e999", "line 5: the E2 of material 2 must be a finite number, not \"1e999\"."},
+      {"-280.000 0.50", "inf 0.50", "line 17: the temperature change must be a finite number, not \"inf\"."},
+      {"150000\t88500", "150000\tnan", "line 21: the Xc of material 2 must be a finite number, not \"nan\"."},
   };
   for (const Case& c : cases) {
     std::string text = replaced(kSmallFile, c.what, c.with);
