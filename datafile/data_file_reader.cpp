@@ -8,8 +8,6 @@
 // front). A file with a missing, unreadable or out-of-range value is refused
 // as a whole, so a half-read file never reaches the record or the pages.
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -18,6 +16,7 @@
 #include "datafile/value_scanner.h"
 #include "engine/angle_units.h"
 #include "engine/input_preparation.h"
+#include "fileio/small_file_reader.h"
 #include "format/number_scan.h"
 #include "format/number_text.h"
 
@@ -329,19 +328,8 @@ bool parseDataFile(const std::string& contents, LaminateData& data, DataFileOpti
 
 bool readDataFile(const std::string& path, LaminateData& data, DataFileOptions& options,
                   MessageSink& messages) {
-  std::string problem;
   std::string contents;
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    problem = formatf("the file cannot be opened (%s).", std::strerror(errno));
-  } else {
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) contents.append(buffer, n);
-    if (std::ferror(file)) problem = formatf("the file cannot be read (%s).", std::strerror(errno));
-    std::fclose(file);
-  }
+  std::string problem = readSmallRegularFile(path, contents);
   if (problem.empty() && parseDataFile(contents, data, options, problem)) return true;
   const std::string text = "Cannot read the data file \"" + path + "\": " + problem;
   messages.inform("Data File Error", text.c_str());

@@ -2,6 +2,8 @@
 // on stderr and the paths it reads and writes.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,6 +38,9 @@ TEST_F(BatchProcessTest, StatusTable) {
   ASSERT_TRUE(writeFile("work/zero.vcl", test::sampleDataFile("0.000e+000")));
   ASSERT_TRUE(writeFile("work/bad.vcl", "this is not a laminate\r\n"));
   QDir(path("work")).mkpath("folder.txt");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path("work/fifo.vcl")).constData(), 0600), 0);
+  ASSERT_TRUE(writeFile("work/big.vcl", test::sampleDataFile() + QByteArray(2 << 20, ' ')));
+  const QByteArray notRegular = "Data File Error: Cannot read the data file \"";
   struct Case {
     QStringList arguments;
     int status;
@@ -47,6 +52,12 @@ TEST_F(BatchProcessTest, StatusTable) {
       {{"no such file.vcl", "r.txt"}, 2,
        "Command Line Error: Specified input file does not exist or could not be found: no such file.vcl\n", false},
       {{"bad.vcl", "r.txt"}, 2, "Data File Error: Cannot read the data file \"", false},
+      // Inputs that are no data file are refused before they are read: a
+      // FIFO without a writer, a device, a folder, a file over 1 MiB.
+      {{"fifo.vcl", "r.txt"}, 2, notRegular + path("work/fifo.vcl").toUtf8() + "\": it is not a regular file.\n", false},
+      {{"/dev/zero", "r.txt"}, 2, notRegular + "/dev/zero\": it is not a regular file.\n", false},
+      {{"folder.txt", "r.txt"}, 2, notRegular + path("work/folder.txt").toUtf8() + "\": it is not a regular file.\n", false},
+      {{"big.vcl", "r.txt"}, 2, notRegular + path("work/big.vcl").toUtf8() + "\": the file is larger than 1 MiB.\n", false},
       {{"zero.vcl", "r.txt"}, 1, "Material Error: A material modulus is zero.  Review material property data.\n",
        true},
       {{"plate.vcl", "missing folder/x.txt"}, 3, outputError, false},
@@ -63,7 +74,7 @@ TEST_F(BatchProcessTest, StatusTable) {
   }
   EXPECT_TRUE(QFileInfo(path("work/folder.txt")).isDir());
   EXPECT_EQ(QDir(path("work")).entryList(QDir::Files),
-            (QStringList{"bad.vcl", "plate.vcl", "zero.vcl"}));
+            (QStringList{"bad.vcl", "big.vcl", "plate.vcl", "zero.vcl"}));
 }
 
 TEST_F(BatchProcessTest, SetCompatibilityEndsAndWritesNothing) {
