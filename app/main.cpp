@@ -84,8 +84,7 @@ int interactiveMain(int& argc, char** argv, bool showUsage) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const vc::CommandLine commandLine =
-      vc::parseCommandLine(vc::processArgumentString(argc, argv));
+  const vc::CommandLine commandLine = vc::processCommandLine(argc, argv);
   switch (commandLine.mode) {
     case vc::StartMode::SetCompatibility:
       vc::writeCompatibilitySetting();

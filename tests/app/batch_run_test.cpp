@@ -25,11 +25,11 @@ TEST_F(BatchProcessTest, WritesTheReportAndRemembersTheDataFolder) {
   const QByteArray expected = sourceFile("tests/reference/expected/sample.txt");
   ASSERT_FALSE(expected.isEmpty());
   QDir(path("work")).mkpath("my data");
-  ASSERT_TRUE(writeFile("work/my data/in plate.vcl", sourceFile("examples/sample.vcl")));
-  const auto result = run({"my data/in plate.vcl", "my data/out report.txt"});
+  ASSERT_TRUE(writeFile("work/my data/in 'plate' \"1\".vcl", sourceFile("examples/sample.vcl")));
+  const auto result = run({"my data/in 'plate' \"1\".vcl", "my data/out 'report' \"1\".txt"});
   EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
   EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
-  EXPECT_TRUE(readFile("work/my data/out report.txt") == expected);
+  EXPECT_TRUE(readFile("work/my data/out 'report' \"1\".txt") == expected);
   const QByteArray config = readFile("home/config/Orlenvik/Vellacore.conf");
   EXPECT_TRUE(config.contains("(value not set)")) << config.toStdString();
   EXPECT_TRUE(config.contains("LastPath=" + (path("home/data") + "/The Vellacore/").toUtf8()));
