@@ -96,6 +96,17 @@ TEST(DataFileWriter, FieldLayouts) {
     c.change(*d, o);
     EXPECT_NE(formatDataFile(*d, o).find(c.expected), std::string::npos) << c.name;
   }
+  // No line is longer than 255 characters with its line end: a long
+  // description is cut, never inside a UTF-8 character (here 2-byte "\xc3\xa9").
+  auto d = sampleLaminate();
+  std::string e255;
+  while (e255.size() < 254) e255 += "\xc3\xa9";
+  std::memcpy(d->description[1], e255.data(), 254);
+  const std::string text = formatDataFile(*d, allOptions());
+  const std::size_t start = text.find("\r\n1   ", text.find("Name\r\n")) + 2;
+  const std::size_t end = text.find("\r\n", start) + 2;
+  EXPECT_EQ(end - start, 255u);  // the 83 bytes before it and 85 whole characters
+  EXPECT_EQ(text.substr(end - 4, 4), "\xc3\xa9\r\n");
 }
 
 // A two-material, three-layer file written by hand.
@@ -325,10 +336,14 @@ TEST_F(DataFileOnDisk, FailedSavesAndReadsSayWhy) {
   const std::string missing = (folder_ / "none" / "a.vcl").string();
   const std::pair<std::string, std::string> saves[] = {
       {busy.string(), "Cannot write the data file \"" + busy.string() + "\": the file cannot be replaced ("},
-      {missing, "Cannot write the data file \"" + missing + "\": cannot create a file in its folder ("}};
+      {missing, "Cannot write the data file \"" + missing + "\": cannot create a file in its folder ("},
+      {(folder_ / "huge.vcl").string(), "Cannot write the data file \"" + (folder_ / "huge.vcl").string() +
+                                            "\": a value is too large for its field in the file."}};
   for (const auto& [path, text] : saves) {
     test::CapturingMessages messages;
-    EXPECT_FALSE(writeDataFile(path, *sampleLaminate(), allOptions(), messages));
+    auto d = sampleLaminate();
+    if (path.find("huge") != std::string::npos) d->CME1[1] = 1e300;
+    EXPECT_FALSE(writeDataFile(path, *d, allOptions(), messages));
     ASSERT_EQ(messages.captions(), std::vector<std::string>{"Data File Error"});
     EXPECT_EQ(messages.messages[0].text.rfind(text, 0), 0u) << messages.messages[0].text;
   }
