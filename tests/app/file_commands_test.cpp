@@ -19,22 +19,18 @@
 namespace vc {
 namespace {
 
+// The dialogs answer `answer` and remember how they were asked.
 class StubChooser : public FileChooser {
  public:
   QString openFileName(const QString& t, const QString& s, const QList<FileFilter>& f) override {
-    return record(t, s, f);
-  }
-  QString saveFileName(const QString& t, const QString& s, const QList<FileFilter>& f) override {
-    return record(t, s, f);
-  }
-  QString answer, title, startFolder;
-  QList<FileFilter> filters;
-
- private:
-  QString record(const QString& t, const QString& s, const QList<FileFilter>& f) {
     title = t, startFolder = s, filters = f;
     return answer;
   }
+  QString saveFileName(const QString& t, const QString& s, const QList<FileFilter>& f) override {
+    return openFileName(t, s, f);
+  }
+  QString answer, title, startFolder;
+  QList<FileFilter> filters;
 };
 
 class StubShell : public ShellOpener {
@@ -45,21 +41,12 @@ class StubShell : public ShellOpener {
 };
 
 class FileCommandsTest : public test::SettingsTest {
- protected:
+ public:
   void writeFile(const QString& file, const QByteArray& bytes) {
     QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
   }
   QString storedLastPath() const { return store()->value("LastPath").toString(); }
-  // Pages a user has been editing: things a refused file must not wipe.
-  void fillEditedPages() {
-    pages.layup.layerCount.text = "3";
-    pages.layup.layers.setCell(9, 2, "30");
-    pages.materials.properties.setCell(0, 9, "my material");
-    pages.settings.showApparentProperties.checked = false;
-  }
- public:
   bool open() {
     return openDataFileCommand(chooser, pages, data, folder, inputPath, messages, [this] { ++othersCleared; });
   }
@@ -86,26 +73,24 @@ TEST(DefaultExtension, AddedOnlyWhenTheNameHasNone) {
 // Both dialogs start in the current folder with the same filters; a
 // cancelled dialog changes nothing.
 TEST_F(FileCommandsTest, DialogsAndCancelling) {
-  fillEditedPages();
   for (bool (FileCommandsTest::*command)() : {&FileCommandsTest::open, &FileCommandsTest::save}) {
     EXPECT_FALSE((this->*command)());
-    EXPECT_EQ(chooser.startFolder, "/start/");
     ASSERT_EQ(chooser.filters.size(), 2);
-    EXPECT_EQ(chooser.filters[0].description + chooser.filters[0].pattern, "Vellacore text files (*.vcl)*.vcl");
-    EXPECT_EQ(chooser.filters[1].description + chooser.filters[1].pattern, "All files (*.*)*.*");
+    EXPECT_EQ(chooser.startFolder + chooser.filters[0].description + chooser.filters[0].pattern +
+                  chooser.filters[1].description + chooser.filters[1].pattern,
+              "/start/Vellacore text files (*.vcl)*.vclAll files (*.*)*.*");
     EXPECT_EQ(folder + inputPath + outputPath, "/start/");
-    EXPECT_EQ(pages.layup.layerCount.text, "3");
-    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(messages.messages.empty() && othersCleared == 0);
   }
   EXPECT_EQ(chooser.title, "Save Input to a Vellacore Data File");
-  EXPECT_EQ(othersCleared, 0);
 }
 
 TEST_F(FileCommandsTest, OpenShowsTheFileOnClearedPagesRefusalKeepsThem) {
   ASSERT_TRUE(QDir().mkpath(path("plates")));
   const QString bad = path("plates/broken.vcl");
   writeFile(bad, "$ Number of Materials\r\n1\r\n$ Material Properties\r\nrubbish\r\n");
-  fillEditedPages();
+  pages.layup.layers.setCell(9, 2, "30");  // edits a refused file must not wipe
+  pages.settings.showApparentProperties.checked = false;
   data.E1[1] = 123.0;
   chooser.answer = bad;
   EXPECT_FALSE(open());
