@@ -79,16 +79,16 @@ TEST(DataFileWriter, FieldLayouts) {
     EXPECT_NE(formatDataFile(*d, total).find(expected), std::string::npos) << expected;
 
   // No line is longer than 255 characters with its line end: a long
-  // description is cut, never inside a UTF-8 character (here 2-byte "\xc3\xa9").
+  // description is cut, never inside a UTF-8 character (here 3-byte "\xe2\x82\xac").
   d = sampleLaminate();
   std::string e255;
-  while (e255.size() < 254) e255 += "\xc3\xa9";
-  std::memcpy(d->description[1], e255.data(), 254);
+  while (e255.size() < 252) e255 += "\xe2\x82\xac";
+  std::memcpy(d->description[1], e255.data(), 252);
   const std::string text = formatDataFile(*d, allOptions());
   const std::size_t start = text.find("\r\n1   ", text.find("Name\r\n")) + 2;
   const std::size_t end = text.find("\r\n", start) + 2;
-  EXPECT_EQ(end - start, 255u);  // the 83 bytes before it and 85 whole characters
-  EXPECT_EQ(text.substr(end - 4, 4), "\xc3\xa9\r\n");
+  EXPECT_EQ(end - start, 253u);  // the 83 bytes before it and 56 whole characters
+  EXPECT_EQ(text.substr(end - 5, 5), "\xe2\x82\xac\r\n");
 }
 
 // A two-material, three-layer file written by hand.

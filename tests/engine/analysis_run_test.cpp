@@ -143,9 +143,10 @@ TEST(AnalysisRun, DoubleDoubleOfKnownStacks) {
     const double a = std::cos(2.0 * psi * kPi / 180.0), b = std::cos(2.0 * phi * kPi / 180.0);
     return doubleDoubleAngles((a + b) / 2.0, a * a + b * b - 1.0).normalOrder;
   };
-  EXPECT_FALSE(normalOrder(0.5, 75.0));
+  EXPECT_FALSE(normalOrder(0.5, 70.5));
   EXPECT_TRUE(normalOrder(1.5, 75.0));
-  EXPECT_FALSE(normalOrder(15.0, 90.0));
+  EXPECT_TRUE(normalOrder(0.5, 69.5));
+  EXPECT_FALSE(normalOrder(20.9, 90.0));
   EXPECT_TRUE(normalOrder(25.0, 90.0));
   EXPECT_EQ(wholeDegreesMagnitude(-70.9), 70);
 }
