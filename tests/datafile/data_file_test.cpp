@@ -173,17 +173,6 @@ TEST(DataFileReader, NumbersInEveryFormTheCLibraryReads) {
   }
 }
 
-TEST(DataFileReader, LoadKindsZeroAndTwo) {
-  Parsed two = parse(replaced(kSmallFile, "$ Mechanical Load Vector\n1\n", "2\n"));
-  ASSERT_TRUE(two.ok) << two.error;
-  EXPECT_EQ(two.data->midplaneStrain[6], -6);
-  EXPECT_EQ(two.data->mechLoad[1], 0);  // not in the file, kept
-  Parsed zero = parse(replaced(kSmallFile, "1\n$ Forces/Moments\n100 -200 30 4 5 -6 \n", "0\n"));
-  ASSERT_TRUE(zero.ok) << zero.error;
-  EXPECT_EQ(zero.data->loadKind, 0);
-  EXPECT_EQ(zero.data->Xt[2], 150000);
-}
-
 TEST(DataFileReader, StrainChoiceAndTheOptionalLastOption) {
   EXPECT_TRUE(parse(replaced(kSmallFile, "1 2\n", "1 1\n")).options.effectiveStrains);
   EXPECT_FALSE(parse(replaced(kSmallFile, "1 2\n", "1 7\n")).options.effectiveStrains);
@@ -197,22 +186,6 @@ TEST(DataFileReader, StrainChoiceAndTheOptionalLastOption) {
     EXPECT_EQ(p.options.doubleDouble, before);
     EXPECT_TRUE(p.options.showFailure);
   }
-}
-
-TEST(DataFileReader, WrittenAndReadBackToTheWrittenPrecision) {
-  auto d = sampleLaminate();
-  d->E1[1] = 1.234567e7, d->v12[1] = 0.28765, d->CME1[1] = 0.012345, d->Xc[1] = -187654;
-  d->angle[2] = -67.86 * kPi / 180.0, d->deltaT = -123.45678, d->moistureGain = 0.0076543;
-  Parsed p = parse(formatDataFile(*d, allOptions()));
-  ASSERT_TRUE(p.ok) << p.error;
-  EXPECT_EQ(p.data->E1[1], 1.235e7);
-  EXPECT_EQ(p.data->v12[1], 0.288);
-  EXPECT_EQ(p.data->CME1[1], 0.0123);
-  EXPECT_EQ(p.data->Xc[1], -1.877e5);
-  EXPECT_EQ(p.data->angle[2], -67.9 * (3.14159265358979 / 180.0));
-  EXPECT_EQ(p.data->deltaT, -123.457);
-  EXPECT_EQ(p.data->moistureGain, 0.77 / 100.0);
-  EXPECT_STREQ(p.data->description[1], "AS4/3506-1 Carbon/Epoxy");
 }
 
 // One fault per row and the first problem the reader names; a refused file
