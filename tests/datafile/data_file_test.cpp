@@ -173,7 +173,9 @@ TEST(DataFileReader, NumbersInEveryFormTheCLibraryReads) {
   }
 }
 
-TEST(DataFileReader, StrainChoiceAndTheOptionalLastOption) {
+TEST(DataFileReader, StrainChoiceOptionalLastOptionAndLongDescription) {
+  // A description longer than the record's 255 bytes is cut to them.
+  EXPECT_EQ(std::strlen(parse(replaced(kSmallFile, "T300 carbon", std::string(300, 'd'))).data->description[1]), 255u);
   EXPECT_TRUE(parse(replaced(kSmallFile, "1 2\n", "1 1\n")).options.effectiveStrains);
   EXPECT_FALSE(parse(replaced(kSmallFile, "1 2\n", "1 7\n")).options.effectiveStrains);
   std::string noLast = kSmallFile;
