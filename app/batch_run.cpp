@@ -1,5 +1,6 @@
 #include "app/batch_run.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -22,7 +23,7 @@ const char* const kMissingInputText = "Specified input file does not exist or co
 const char* const kOutputFileErrorCaption = "Output File Error";
 
 QString resolveBatchPath(const QString& startFolder, const QString& typed) {
-  if (typed.isEmpty()) return typed;
+  if (typed.isEmpty() || (startFolder.isEmpty() && QDir::isRelativePath(typed))) return QString();
   return QDir(startFolder).absoluteFilePath(typed);
 }
 
@@ -32,6 +33,25 @@ bool checkBatchInput(const QString& typedInput, const QString& resolvedInput,
   const std::string text = std::string(kMissingInputText) + typedInput.toLocal8Bit().toStdString();
   messages.inform(kCommandLineErrorCaption, text.c_str());
   return false;
+}
+
+int checkBatchOutput(const QString& startFolder, const QString& typedOutput, const QString& resolvedInput,
+                     const QString& resolvedOutput, MessageSink& messages) {
+  const std::string typed = typedOutput.toLocal8Bit().toStdString();
+  if (startFolder.isEmpty() && QDir::isRelativePath(typedOutput)) {
+    const std::string text =
+        "The report could not be written to " + typed + ": the folder it was started in no longer exists";
+    messages.inform(kOutputFileErrorCaption, text.c_str());
+    return kBatchOutputFailed;
+  }
+  std::error_code ec;
+  if (std::filesystem::equivalent(QFile::encodeName(resolvedInput).toStdString(),
+                                  QFile::encodeName(resolvedOutput).toStdString(), ec)) {
+    const std::string text = "The output file is the input file: " + typed;
+    messages.inform(kCommandLineErrorCaption, text.c_str());
+    return kBatchInputRefused;
+  }
+  return 0;
 }
 
 int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& messages) {

@@ -12,17 +12,6 @@ namespace vc {
 extern const char* const kUsageCaption;
 extern const char* const kUsageText;
 
-// The argument string of this process: the command line without the program
-// name. On Windows it is cut from the real command line; elsewhere it is
-// rebuilt from argv (see argumentStringFromArgs).
-QString processArgumentString(int argc, char** argv);
-
-// Rebuilds an argument string from separate arguments: joined with single
-// blanks; an argument that is empty or holds a blank or a quote is wrapped in
-// double quotes, or in single quotes when it holds a double quote, so that
-// splitArguments gives the same arguments back.
-QString argumentStringFromArgs(const QStringList& arguments);
-
 // Removes the program name from a full command line: a name that begins with
 // a double quote runs to the next double quote, otherwise to the first blank;
 // one blank after it is skipped.
@@ -52,6 +41,16 @@ struct CommandLine {
   QString outputPath;  // as typed (batch only)
 };
 
+// The Windows command line's argument string: "-setcm" on its trimmed
+// first six characters, then split into arguments.
 CommandLine parseCommandLine(const QString& argumentString);
+
+// Arguments as the system hands them over (argv elsewhere than on Windows):
+// "-setcm" when the first one, trimmed, begins with it; then by count.
+CommandLine parseArguments(const QStringList& arguments);
+
+// This process's command line: on Windows the real command line without the
+// program name, split; elsewhere argv as it stands.
+CommandLine processCommandLine(int argc, char** argv);
 
 }  // namespace vc

@@ -26,7 +26,7 @@ std::unique_ptr<QSettings> openSettingsKey();
 bool settingsKeyExists(const QSettings& key);
 
 // Creates the key: the default value "(value not set)" and LastPath.
-void createSettingsKey(QSettings& key, const QString& lastPath);
+void createSettingsKey(const QString& lastPath);
 
 // "UserMat1" .. "UserMat30".
 QString userMaterialValueName(int slot);

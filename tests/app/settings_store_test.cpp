@@ -2,6 +2,8 @@
 // folder, the start-up steps and the renumbering of the user material slots.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,27 +50,39 @@ TEST_F(SettingsTest, DefaultDataFolderTable) {
   EXPECT_EQ(defaultDataFolder(), executableFolder() + "/");
 }
 
+// Renumbering moves the raw text of each record (a hand-written record that
+// QSettings would read as a list, Latin-1 bytes); a second start-up with
+// nothing to change writes nothing.
 TEST_F(SettingsTest, StartupStepsAndRenumbering) {
-  {
-    auto s = store();
-    s->setValue("UserMat3", "three");
-    s->setValue("UserMat7", "seven");
-    s->setValue("UserMat30", "thirty");
-    s->setValue("UserMat31", "outside");  // not a slot: left alone
-  }
+  const QString file = store()->fileName();
+  QDir().mkpath(QFileInfo(file).path());
+  const QByteArray raw = "[3.0]\nUserMat3=T300 Carbon,2.0e7,1.4e6\nUserMat7=Glas \xb0" "C,1e6\nUserMat30=thirty\n"
+                         "UserMat31=outside\n";
+  QFile out(file);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(raw) == raw.size());
+  out.close();
   StartupState state;
   runStartupSteps(state);
   const QString expected = path("data") + "/The Vellacore/";
   EXPECT_EQ(state.currentDataFolder, expected);
   EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(expected).canonicalFilePath());
   EXPECT_EQ(state.helpFilePath, executableFolder() + "/Vellacore.qch");
-  auto s = store();
-  EXPECT_EQ(s->value("LastPath").toString(), expected);
-  EXPECT_EQ(s->value("UserMat1").toString(), QStringLiteral("three"));
-  EXPECT_EQ(s->value("UserMat2").toString(), QStringLiteral("seven"));
-  EXPECT_EQ(s->value("UserMat3").toString(), QStringLiteral("thirty"));
-  for (int slot = 4; slot <= 30; ++slot) EXPECT_FALSE(s->contains(userMaterialValueName(slot))) << slot;
-  EXPECT_EQ(s->value("UserMat31").toString(), QStringLiteral("outside"));
+  EXPECT_EQ(store()->value("LastPath").toString(), expected);
+  QFile in(file);
+  ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+  const QByteArray text = in.readAll();
+  for (const char* line : {"\nUserMat1=T300 Carbon,2.0e7,1.4e6\n", "\nUserMat2=Glas \xb0" "C,1e6\n", "\nUserMat3=thirty\n",
+                           "\nUserMat31=outside\n"})
+    EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
+  EXPECT_FALSE(text.contains("UserMat7") || text.contains("UserMat30"));
+  struct stat before {}, after {};
+  ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &before), 0);
+  runStartupSteps(state);
+  ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_mtim.tv_nsec + after.st_mtim.tv_sec * 1000000000LL,
+            before.st_mtim.tv_nsec + before.st_mtim.tv_sec * 1000000000LL);
+  EXPECT_EQ(QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Vellacore.conf"});
 }
 
 }  // namespace
