@@ -121,8 +121,8 @@ void renumberUserMaterials() {
   if (!settingsKeyExists(*key)) return;
   QStringList records;
   for (int slot = 1; slot <= kUserMaterialSlots; ++slot) {
-    const QString name = userMaterialValueName(slot);
-    if (key->contains(name)) records.append(key->value(name).toString());
+    QString record;
+    if (readUserMaterialRecord(*key, slot, record)) records.append(record);
   }
   for (int slot = 1; slot <= kUserMaterialSlots; ++slot) {
     const QString name = userMaterialValueName(slot);
@@ -137,6 +137,15 @@ void renumberUserMaterials() {
 
 QString userMaterialValueName(int slot) {
   return QStringLiteral("UserMat%1").arg(slot);
+}
+
+bool readUserMaterialRecord(const QSettings& key, int slot, QString& record) {
+  const QString name = userMaterialValueName(slot);
+  if (!key.contains(name)) return false;
+  const QVariant value = key.value(name);
+  record = value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                    : value.toString();
+  return true;
 }
 
 }  // namespace vc
