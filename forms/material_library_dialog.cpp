@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 
 #include "engine/laminate_data.h"
 #include "forms/control_states.h"
+#include "forms/report_font.h"
 #include "forms/user_library_dialog.h"
 #include "help/help_topics.h"
 #include "materials/library_entry_text.h"
@@ -27,6 +29,7 @@ namespace vc::forms {
 namespace {
 
 constexpr int kDescriptionColumn = 9;
+constexpr int kTabStopCharacters = 20;
 
 void postToMainWindow(QObject* receiver, int code) {
   QCoreApplication::postEvent(receiver, new QEvent(static_cast<QEvent::Type>(code)));
@@ -64,7 +67,12 @@ MaterialLibraryDialog::MaterialLibraryDialog(LibraryTable& library, UserRecordSt
   propertiesBox_->setReadOnly(true);
   propertiesBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   propertiesBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  propertiesBox_->setTabStopDistance(propertiesBox_->fontMetrics().averageCharWidth() * 28);
+  // In a fixed-pitch font with a tab stop every 20 characters, every value
+  // lands on the second stop: the leads are 20 to 26 characters long, and
+  // the shear strength's lead of 19 is followed by two tabs.
+  propertiesBox_->setFont(reportFont());
+  propertiesBox_->setTabStopDistance(QFontMetricsF(propertiesBox_->font()).horizontalAdvance(
+      QString(kTabStopCharacters, QLatin1Char('0'))));
 
   auto* copyGroup = named(new QGroupBox(QStringLiteral("Use Selected Material"), this), "groupb_1");
   auto* copyButton = named(new QPushButton(QStringLiteral("Co&py to Mat'l Tables"), copyGroup), "cb_Copy");
@@ -105,7 +113,7 @@ MaterialLibraryDialog::MaterialLibraryDialog(LibraryTable& library, UserRecordSt
   layout->addWidget(propertiesBox_, 1);
   layout->addLayout(groupsRow);
   layout->addLayout(buttonsRow);
-  resize(520, 460);
+  resize(560, 480);
 
   connect(materialList_, &QComboBox::activated, this, [this](int) { showLibraryEntry(); });
   connect(english_, &QRadioButton::clicked, this, &MaterialLibraryDialog::showLibraryEntry);
