@@ -6,11 +6,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QtTest>
 
 #include "app/settings_store.h"
 #include "app/settings_user_record_store.h"
+#include "forms/message_boxes.h"
 #include "tests/forms/form_fakes.h"
 
 using namespace vc::test;
@@ -248,6 +250,33 @@ class MaterialLibraryTest : public FormFixture {
     QCOMPARE(messages_.captions(), (std::vector<std::string>{"Material Export", "Overwrite or Append?",
                                                             "Material Import", "Overwrite or Append?",
                                                             "Material Import"}));
+  }
+
+  // The export and import questions: the button pressed is the answer, and
+  // a box closed without one answers Cancel, or No when it offers no Cancel.
+  void questionBoxesAnswerWithTheButtonPressed() {
+    using B = QMessageBox::StandardButton;
+    const struct {
+      vc::QuestionButtons buttons;
+      B press;  // NoButton: the box is closed
+      vc::Answer answer;
+    } cases[] = {{vc::QuestionButtons::YesNoCancel, B::No, vc::Answer::No},
+                 {vc::QuestionButtons::YesNoCancel, B::NoButton, vc::Answer::Cancel},
+                 {vc::QuestionButtons::YesNo, B::Yes, vc::Answer::Yes},
+                 {vc::QuestionButtons::YesNo, B::NoButton, vc::Answer::No}};
+    for (const auto& c : cases) {
+      QWidget owner;
+      int offered = 0;
+      ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        offered = box->buttons().size();
+        if (box->icon() != QMessageBox::Question || box->text() != "Overwrite?") offered = -1;
+        if (c.press != B::NoButton) box->button(c.press)->click();
+      });
+      const vc::Answer answer = vc::forms::MessageBoxes(&owner).ask("Q", "Overwrite?", c.buttons);
+      QCOMPARE(answer, c.answer);
+      QCOMPARE(offered, c.buttons == vc::QuestionButtons::YesNo ? 2 : 3);
+    }
   }
 };
 
