@@ -70,6 +70,32 @@ class MaterialLibraryTest : public FormFixture {
   }
 
  private slots:
+  void windowsCarryTheirControlNames() {
+    const QMap<QString, QString> names = {
+        {"TabForm8", "groupb_1 groupb_2 groupb_3 FiberProps MatrixProps LaminaProps CalcLamina "
+                     "CopyToTables SaveToLibrary combo_1 label_1 optb_1 optb_2 label_2"},
+        {"MatLib", "label_1 combo_1 label_2 optb_1 optb_2 textb_1 groupb_1 cb_Copy label_4 combo_2 "
+                   "groupb_2 cb_AddEdit cb_Close cb_Help"},
+        {"AddLib", "label_1 combo_1 optb_1 optb_2 label_3 textb_Name groupb_1 groupb_2 textb_E1 "
+                   "textb_E2 textb_G12 textb_v12 textb_CTE1 textb_CTE2 textb_CHE1 textb_CHE2 textb_Xt "
+                   "textb_Xc textb_Yt textb_Yc textb_S label_CME1 label_S cb_Accept cb_Close "
+                   "cb_Delete cb_Help"}};
+    auto w = windowWithRecords(0, {});
+    QVERIFY(w);
+    QStringList missing, titles;
+    auto check = [&](QWidget* form) {
+      titles << form->windowTitle();
+      for (const QString& name : names.value(form->objectName()).split(' ')) {
+        if (!form->findChild<QObject*>(name)) missing << form->objectName() + "/" + name;
+      }
+    };
+    check(w->findChild<QWidget*>("TabForm8"));
+    ModalWatcher watcher(check);
+    w->menuCommand(1020)->trigger();
+    QCOMPARE(missing, QStringList());
+    QCOMPARE(titles.mid(1), (QStringList{"Add/Edit User Library", "Material Library"}));
+  }
+
   void libraryCopyFillsTheChosenRow_data() {
     QTest::addColumn<bool>("metric");
     QTest::addColumn<QString>("shownE1");
