@@ -22,6 +22,13 @@ class FileChooser {
   // dialog asks before replacing an existing file.
   virtual QString saveFileName(const QString& title, const QString& startFolder,
                                const QList<FileFilter>& filters) = 0;
+  // The chosen file to write or to add to, or an empty text when the user
+  // cancelled; the caller asks what to do with an existing file, so the
+  // dialog does not.
+  virtual QString saveOrAppendFileName(const QString& title, const QString& startFolder,
+                                       const QList<FileFilter>& filters) {
+    return saveFileName(title, startFolder, filters);
+  }
 };
 
 }  // namespace vc

@@ -99,6 +99,23 @@ bool withSettingsLine(const std::string& text, const std::string& group, const s
   return true;
 }
 
+bool withoutSettingsLine(const std::string& text, const std::string& group, const std::string& name,
+                         std::string& result) {
+  std::vector<std::string> lines = splitLines(text);
+  bool inGroup = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string b = bare(lines[i]);
+    if (!b.empty() && b[0] == '[') {
+      inGroup = b == "[" + group + "]";
+    } else if (inGroup && b.compare(0, name.size() + 1, name + "=") == 0) {
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+      result = joined(lines);
+      return true;
+    }
+  }
+  return false;
+}
+
 bool renumberedSettingsText(const std::string& text, const std::string& group, std::string& result) {
   std::map<int, std::string> records;  // slot -> the raw text after '='
   std::vector<std::string> kept;
@@ -148,6 +165,19 @@ void writeSettingsValues(const std::vector<std::pair<QString, QString>>& values)
     QDir().mkpath(QFileInfo(QString::fromStdString(path)).path());
     saveFileAtomically(path, text);
   }
+#endif
+}
+
+void removeSettingsValue(const QString& name) {
+  auto key = openSettingsKey();
+#if defined(_WIN32)
+  if (key->contains(name)) key->remove(name);
+#else
+  const std::string path = QFile::encodeName(key->fileName()).toStdString();
+  key.reset();
+  std::string text, next;
+  if (!readSmallRegularFile(path, text).empty()) return;
+  if (withoutSettingsLine(text, kSettingsGroup, name.toStdString(), next)) saveFileAtomically(path, next);
 #endif
 }
 

@@ -19,6 +19,11 @@ namespace vc {
 bool withSettingsLine(const std::string& text, const std::string& group, const std::string& name,
                       const std::string& value, std::string& result);
 
+// `text` without the line of `name` in section [group]. Returns false when
+// there is no such line.
+bool withoutSettingsLine(const std::string& text, const std::string& group, const std::string& name,
+                         std::string& result);
+
 // `text` with the records UserMat1..UserMat30 of section [group] renumbered
 // without gaps in ascending slot order, each record's raw text unchanged.
 // Returns false when they already are numbered without gaps.
@@ -27,5 +32,8 @@ bool renumberedSettingsText(const std::string& text, const std::string& group, s
 // Sets values of the settings key; the store is written only when a value
 // changes, never leaving a temporary or lock file behind.
 void writeSettingsValues(const std::vector<std::pair<QString, QString>>& values);
+
+// Removes one value of the settings key, every other value keeping its text.
+void removeSettingsValue(const QString& name);
 
 }  // namespace vc

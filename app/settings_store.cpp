@@ -119,6 +119,15 @@ QString userMaterialValueName(int slot) {
   return QStringLiteral("UserMat%1").arg(slot);
 }
 
+bool readUserMaterialRecord(const QSettings& key, int slot, QString& record) {
+  const QString name = userMaterialValueName(slot);
+  if (!key.contains(name)) return false;
+  const QVariant value = key.value(name);
+  record = value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                    : value.toString();
+  return true;
+}
+
 }  // namespace vc
 
 namespace vc {

@@ -102,4 +102,9 @@ QString FileDialogs::saveFileName(const QString& title, const QString& startFold
   }
 }
 
+QString FileDialogs::saveOrAppendFileName(const QString& title, const QString& startFolder,
+                                          const QList<FileFilter>& filters) {
+  return runDialog(owner_, QFileDialog::AcceptSave, title, startFolder, filters);
+}
+
 }  // namespace vc::forms

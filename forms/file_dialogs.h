@@ -19,6 +19,9 @@ class FileDialogs : public FileChooser {
   // the user is asked about that final name; No brings the dialog back.
   QString saveFileName(const QString& title, const QString& startFolder,
                        const QList<FileFilter>& filters) override;
+  // The save dialog without any question about an existing file.
+  QString saveOrAppendFileName(const QString& title, const QString& startFolder,
+                               const QList<FileFilter>& filters) override;
 
   // The dialog's filter text for a (description, pattern) pair. "*.*" matches
   // only names with a dot outside Windows, so there it is offered as "*".

@@ -11,6 +11,8 @@
 #include "app/executable_path.h"
 #include "app/settings_keys.h"
 #include "app/settings_store.h"
+#include "app/user_material_slots.h"
+#include "app/settings_user_record_store.h"
 #include "app/startup.h"
 #include "settings_fixture.h"
 
@@ -83,6 +85,33 @@ TEST_F(SettingsTest, StartupStepsAndRenumbering) {
   EXPECT_EQ(after.st_mtim.tv_nsec + after.st_mtim.tv_sec * 1000000000LL,
             before.st_mtim.tv_nsec + before.st_mtim.tv_sec * 1000000000LL);
   EXPECT_EQ(QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Vellacore.conf"});
+}
+
+TEST_F(SettingsTest, UserRecordSlotsKeepTheirTextExactly) {
+  SettingsUserRecordStore store;
+  EXPECT_FALSE(store.available());  // no key yet: nothing may create it
+  storeLastPath("/x/");
+  ASSERT_TRUE(store.available());
+  const char* const records[] = {
+      "T300,2.625E+007,1.490E+006,1.040E+006,0.280,1.000E-008,1.250E-005,0.000,0.600,"
+      "2.175E+005,-2.175E+005,5.800E+003,-3.570E+004,9.900E+003",
+      "\"Glass, \"\"woven\"\"\",1.000E+000", "@at;semi=equals", "42", "Kevlar\xc2\xae 49,1"};
+  for (int i = 0; i < 5; ++i) store.write(i + 1, records[i]);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(store.read(i + 1), std::string(records[i])) << i;
+  store.remove(2);
+  EXPECT_EQ(store.read(2), std::nullopt);
+  EXPECT_EQ(store.read(30), std::nullopt);
+}
+
+TEST_F(SettingsTest, HandWrittenRecordsReadAsOneLine) {
+  QDir().mkpath(path("config/Orlenvik"));
+  QFile file(path("config/Orlenvik/Vellacore.conf"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[3.0]\nLastPath=/x/\nUserMat4=T300,2.625E+007,0.280\n");
+  file.close();
+  EXPECT_EQ(SettingsUserRecordStore().read(4), std::string("T300,2.625E+007,0.280"));
+  renumberUserMaterials();
+  EXPECT_EQ(SettingsUserRecordStore().read(1), std::string("T300,2.625E+007,0.280"));
 }
 
 }  // namespace
