@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "app/command_options.h"
+
 #if defined(_WIN32)
 #include <windows.h>
 #endif
@@ -116,6 +118,7 @@ CommandLine parseCommandLine(const QString& argumentString) {
     return result;
   }
   const QStringList arguments = splitArguments(trimmed);
+  if (holdsLongOption(arguments)) return commandLineFromOptions(arguments);
   if (arguments.isEmpty()) {
     result.mode = StartMode::Interactive;
   } else if (arguments.size() == 2) {

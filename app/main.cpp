@@ -1,5 +1,6 @@
-// The program entry: "-setcm", the batch run with two arguments, otherwise
-// the desktop window (with the usage message first for a wrong count).
+// The program entry: "-setcm", the batch run with two arguments (or with
+// options and two), otherwise the desktop window (with the usage message
+// first for a wrong count).
 #include <clocale>
 #include <cstdio>
 
@@ -8,6 +9,7 @@
 
 #include "app/batch_run.h"
 #include "app/command_line.h"
+#include "app/command_options.h"
 #include "app/compatibility_setting.h"
 #include "app/startup.h"
 #include "app/stderr_messages.h"
@@ -30,12 +32,14 @@ int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
 
   vc::StartupState state;
   state.inputPath = vc::resolveBatchPath(startFolder, commandLine.inputPath);
-  state.outputPath = vc::resolveBatchPath(startFolder, commandLine.outputPath);
+  state.outputPath = commandLine.output.toStandardOutput
+                         ? QString()
+                         : vc::resolveBatchPath(startFolder, commandLine.outputPath);
   if (!vc::checkBatchInput(commandLine.inputPath, state.inputPath, messages)) {
     return vc::kBatchInputRefused;
   }
   vc::runStartupSteps(state);
-  return vc::runBatch(state.inputPath, state.outputPath, messages);
+  return vc::runBatch(state.inputPath, state.outputPath, messages, commandLine.output);
 }
 
 #if defined(VC_WITH_GUI)
@@ -85,6 +89,8 @@ int main(int argc, char** argv) {
       return 0;
     case vc::StartMode::Batch:
       return batchMain(argc, argv, commandLine);
+    case vc::StartMode::OptionError:
+      return vc::reportOptionError(commandLine);
     case vc::StartMode::Usage:
       return interactiveMain(argc, argv, true);
     case vc::StartMode::Interactive:
