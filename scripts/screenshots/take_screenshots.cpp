@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include "app/file_chooser.h"
+#include "forms/envelope_plot.h"
 #include "forms/main_window.h"
 #include "forms/plots_window.h"
 
@@ -147,6 +148,8 @@ int main(int argc, char** argv) {
     openPlots(results, [&](vc::forms::PlotsWindow* plots) {
       plots->resize(1000, 700);
       const char* const tabs[] = {"through-thickness", "stiffness", "envelope", "layup"};
+      // The envelope with the curing stresses held fixed, the textbook view.
+      static_cast<vc::forms::EnvelopePlot*>(plots->plot(2))->choose(0, 1);
       for (int tab = 0; tab < vc::forms::PlotsWindow::kPlotCount; ++tab) {
         plots->showTab(tab);
         save(plots, output, QStringLiteral("plot-%1").arg(QLatin1String(tabs[tab])));
@@ -157,13 +160,26 @@ int main(int argc, char** argv) {
   chooser.path = repository + QStringLiteral("/bench/data/largest.vcl");
   window.openDataFile();
   qint64 plotsShown[3] = {-1, -1, -1};
+  qint64 tabShown[vc::forms::PlotsWindow::kPlotCount] = {};
   const qint64 shown = analyzeAndTakeResults(window, [&](QWidget* results) {
     for (qint64& time : plotsShown) time = openPlots(results, [](vc::forms::PlotsWindow*) {});
+    openPlots(results, [&](vc::forms::PlotsWindow* plots) {
+      for (int tab = 1; tab < vc::forms::PlotsWindow::kPlotCount; ++tab) {
+        QElapsedTimer clock;
+        clock.start();
+        plots->showTab(tab);
+        plots->repaint();
+        tabShown[tab] = clock.elapsed();
+      }
+    });
   });
   std::printf("largest problem: Analyze to results window shown %lld ms (report %zu bytes)\n",
               static_cast<long long>(shown), window.reportText().size());
   std::printf("largest problem: Plots to plots window shown and painted %lld, %lld, %lld ms\n",
               static_cast<long long>(plotsShown[0]), static_cast<long long>(plotsShown[1]),
               static_cast<long long>(plotsShown[2]));
+  std::printf("largest problem: first showing of the Stiffness, Failure envelope, Layup tabs %lld, %lld, %lld ms\n",
+              static_cast<long long>(tabShown[1]), static_cast<long long>(tabShown[2]),
+              static_cast<long long>(tabShown[3]));
   return 0;
 }
