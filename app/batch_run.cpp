@@ -1,8 +1,16 @@
 #include "app/batch_run.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +23,8 @@
 #include "fileio/atomic_save.h"
 #include "pages/input_pages.h"
 #include "pages/page_transfer.h"
+#include "results_export/results_csv.h"
+#include "results_export/results_json.h"
 
 namespace vc {
 
@@ -54,7 +64,24 @@ int checkBatchOutput(const QString& startFolder, const QString& typedOutput, con
   return 0;
 }
 
-int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& messages) {
+namespace {
+
+// Writes `bytes` to standard output as they are (CR LF kept on Windows too).
+// Returns an empty string on success, else the reason in a few words.
+std::string writeStandardOutput(const std::string& bytes) {
+#if defined(_WIN32)
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  errno = 0;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+  if (std::fflush(stdout) == 0 && written) return {};
+  return errno != 0 ? std::strerror(errno) : "the stream refused the bytes";
+}
+
+}  // namespace
+
+int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& messages,
+             const BatchOutput& output) {
   // The record and the pages are large; keep them off the stack.
   auto data = std::make_unique<LaminateData>();
   auto pages = std::make_unique<InputPages>();
@@ -68,20 +95,36 @@ int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& m
 
   std::string reportText;
   const RunOutcome outcome = runAnalysis(*pages, *data, reportText, messages);
-  // A stopped run builds no report: the file gets the empty report text and
-  // its closing line end, so a reader sees an empty report, not an old one.
-  reportText += "\r\n";
+  const bool completed = outcome.status == RunStatus::Completed;
+  std::string bytes;
+  if (output.format == BatchFormat::Text) {
+    // A stopped run builds no report: the file gets the empty report text and
+    // its closing line end, so a reader sees an empty report, not an old one.
+    bytes = reportText + "\r\n";
+  } else if (!completed) {
+    return kBatchAnalysisStopped;
+  } else {
+    bytes = output.format == BatchFormat::Json ? resultsJson(*data) : resultsCsv(*data);
+  }
 
-  const std::string error =
-      outputPath.isEmpty() ? std::string("no file name given")
-                           : saveFileAtomically(QFile::encodeName(outputPath).toStdString(), reportText);
+  std::string error;
+  if (output.toStandardOutput) {
+    error = writeStandardOutput(bytes);
+  } else {
+    error = outputPath.isEmpty()
+                ? std::string("no file name given")
+                : saveFileAtomically(QFile::encodeName(outputPath).toStdString(), bytes);
+  }
   if (!error.empty()) {
-    const std::string text = "The report could not be written to " +
-                             outputPath.toLocal8Bit().toStdString() + ": " + error;
+    const std::string what =
+        output.format == BatchFormat::Text ? "The report could not be written to " : "The results could not be written to ";
+    const std::string where =
+        output.toStandardOutput ? std::string("standard output") : outputPath.toLocal8Bit().toStdString();
+    const std::string text = what + where + ": " + error;
     messages.inform(kOutputFileErrorCaption, text.c_str());
     return kBatchOutputFailed;
   }
-  return outcome.status == RunStatus::Completed ? kBatchReportWritten : kBatchAnalysisStopped;
+  return completed ? kBatchReportWritten : kBatchAnalysisStopped;
 }
 
 }  // namespace vc

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "app/batch_output.h"
 #include "engine/messages.h"
 
 namespace vc {
@@ -44,6 +45,11 @@ int checkBatchOutput(const QString& startFolder, const QString& typedOutput, con
 // Reads the data file, shows it on the pages, runs the analysis and writes
 // the report plus one CR LF (or only the CR LF when a check stopped the run)
 // to `outputPath`. Returns a BatchStatus.
-int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& messages);
+// With `output` asking for JSON or CSV, the run's inputs and results are
+// written instead, and nothing at all when a check stopped the run (there
+// are no results to write). With `output.toStandardOutput` the bytes go to
+// standard output and `outputPath` is not used.
+int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& messages,
+             const BatchOutput& output = BatchOutput());
 
 }  // namespace vc

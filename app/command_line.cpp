@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "app/command_options.h"
+
 #if defined(_WIN32)
 #include <windows.h>
 #endif
@@ -83,6 +85,7 @@ namespace {
 // The mode by the number of arguments.
 CommandLine byCount(const QStringList& arguments) {
   CommandLine result;
+  if (holdsLongOption(arguments)) return commandLineFromOptions(arguments);
   if (arguments.isEmpty()) {
     result.mode = StartMode::Interactive;
   } else if (arguments.size() == 2) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/batch_output.h"
+
 namespace vc {
 
 // The usage message (caption "Command Line Error").
@@ -32,17 +34,22 @@ enum class StartMode {
   SetCompatibility,  // "-setcm": write the compatibility setting and end
   Interactive,       // no arguments
   Batch,             // two arguments: input file, output file
-  Usage              // any other count: usage message, then interactive
+  Usage,             // any other count: usage message, then interactive
+  OptionError        // options not understood (command_options.h): exit status 2
 };
 
 struct CommandLine {
   StartMode mode = StartMode::Interactive;
   QString inputPath;   // as typed (batch only)
   QString outputPath;  // as typed (batch only)
+  BatchOutput output;  // what the batch run writes (options only; else the report)
+  QString error;       // what was wrong with the options (OptionError only)
 };
 
 // The Windows command line's argument string: "-setcm" on its trimmed
-// first six characters, then split into arguments.
+// first six characters, then split into arguments; a command line with
+// options goes through the option table (command_options.h), any other by
+// its argument count.
 CommandLine parseCommandLine(const QString& argumentString);
 
 // Arguments as the system hands them over (argv elsewhere than on Windows):

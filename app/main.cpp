@@ -1,5 +1,6 @@
-// The program entry: "-setcm", the batch run with two arguments, otherwise
-// the desktop window (with the usage message first for a wrong count).
+// The program entry: "-setcm", the batch run with two arguments (or with
+// options and two), otherwise the desktop window (with the usage message
+// first for a wrong count).
 #include <clocale>
 #include <cstdio>
 
@@ -9,6 +10,7 @@
 
 #include "app/batch_run.h"
 #include "app/command_line.h"
+#include "app/command_options.h"
 #include "app/compatibility_setting.h"
 #include "app/startup.h"
 #include "app/stderr_messages.h"
@@ -33,7 +35,9 @@ int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
 
   vc::StartupState state;
   state.inputPath = vc::resolveBatchPath(startFolder, commandLine.inputPath);
-  state.outputPath = vc::resolveBatchPath(startFolder, commandLine.outputPath);
+  state.outputPath = commandLine.output.toStandardOutput
+                         ? QString()
+                         : vc::resolveBatchPath(startFolder, commandLine.outputPath);
   if (!vc::checkBatchInput(commandLine.inputPath, state.inputPath, messages)) {
     return vc::kBatchInputRefused;
   }
@@ -42,7 +46,7 @@ int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
     return status;
   }
   vc::runStartupSteps(state);
-  return vc::runBatch(state.inputPath, state.outputPath, messages);
+  return vc::runBatch(state.inputPath, state.outputPath, messages, commandLine.output);
 }
 
 #if defined(VC_WITH_GUI)
@@ -91,6 +95,8 @@ int main(int argc, char** argv) {
       return 0;
     case vc::StartMode::Batch:
       return batchMain(argc, argv, commandLine);
+    case vc::StartMode::OptionError:
+      return vc::reportOptionError(commandLine);
     case vc::StartMode::Usage:
       return interactiveMain(argc, argv, true);
     case vc::StartMode::Interactive:

@@ -10,7 +10,7 @@
 # <prefix>/bin/vellacore a link to the executable there). The executable looks
 # for the module in its own folder, links resolved.
 
-set(VC_CORE_LAYERS vc_format vc_fileio vc_engine vc_pages vc_datafile vc_report vc_materials vc_app)
+set(VC_CORE_LAYERS vc_format vc_fileio vc_engine vc_pages vc_datafile vc_report vc_materials vc_results_export vc_plots vc_app)
 set(core_objects)
 foreach(layer ${VC_CORE_LAYERS})
   get_target_property(type ${layer} TYPE)

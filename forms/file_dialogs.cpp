@@ -1,11 +1,14 @@
 #include "forms/file_dialogs.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 
+#include "app/chosen_file_type.h"
 #include "app/file_commands.h"
 
 namespace vc::forms {
@@ -20,9 +23,9 @@ QStringList filterTexts(const QList<FileFilter>& filters) {
 
 // "txt" for a first filter "*.txt"; empty when the first filter is not a
 // plain extension pattern.
-QString defaultSuffixOf(const QList<FileFilter>& filters) {
-  if (filters.isEmpty()) return {};
-  const QString& pattern = filters.first().pattern;
+QString defaultSuffixOf(const QList<FileFilter>& filters, int index = 0) {
+  if (index < 0 || index >= filters.size()) return {};
+  const QString& pattern = filters.at(index).pattern;
   if (!pattern.startsWith(QLatin1String("*."))) return {};
   const QString suffix = pattern.mid(2);
   if (suffix.isEmpty() || suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ||
@@ -32,22 +35,33 @@ QString defaultSuffixOf(const QList<FileFilter>& filters) {
   return suffix;
 }
 
+// With `chosenFilter`, the default extension follows the filter the user
+// selects, and the index of the one left selected is returned there.
 QString runDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& title,
-                  const QString& startFolder, const QList<FileFilter>& filters) {
+                  const QString& startFolder, const QList<FileFilter>& filters,
+                  int* chosenFilter = nullptr) {
   QFileDialog dialog(owner, title, startFolder);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   const QStringList texts = filterTexts(filters);
+  const int selected =
+      chosenFilter != nullptr && !texts.isEmpty() ? std::clamp(*chosenFilter, 0, int(texts.size()) - 1) : 0;
   if (!texts.isEmpty()) {
     dialog.setNameFilters(texts);
-    dialog.selectNameFilter(texts.first());
+    dialog.selectNameFilter(texts.at(selected));
   }
   if (mode == QFileDialog::AcceptSave) {
-    dialog.setDefaultSuffix(defaultSuffixOf(filters));
+    dialog.setDefaultSuffix(defaultSuffixOf(filters, selected));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked after, about the final name
   }
+  if (chosenFilter != nullptr) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& text) {
+      dialog.setDefaultSuffix(defaultSuffixOf(filters, texts.indexOf(text)));
+    });
+  }
   if (dialog.exec() != QDialog::Accepted) return {};
+  if (chosenFilter != nullptr) *chosenFilter = std::max(0, int(texts.indexOf(dialog.selectedNameFilter())));
   const QStringList files = dialog.selectedFiles();
   return files.isEmpty() ? QString() : files.first();
 }
@@ -105,6 +119,20 @@ QString FileDialogs::saveFileName(const QString& title, const QString& startFold
 QString FileDialogs::saveOrAppendFileName(const QString& title, const QString& startFolder,
                                           const QList<FileFilter>& filters) {
   return runDialog(owner_, QFileDialog::AcceptSave, title, startFolder, filters);
+}
+
+QString FileDialogs::saveFileNameOfType(const QString& title, const QString& startFolder,
+                                        const QList<FileFilter>& filters, int& chosenFilter) {
+  QString from = startFolder;
+  chosenFilter = 0;
+  for (;;) {
+    const QString chosen =
+        runDialog(owner_, QFileDialog::AcceptSave, title, from, filters, &chosenFilter);
+    if (chosen.isEmpty()) return {};
+    const QString written = chosenFileType(chosen, filters, chosenFilter).path;
+    if (!QFileInfo::exists(written) || confirmReplace(owner_, title, written)) return chosen;
+    from = chosen;
+  }
 }
 
 }  // namespace vc::forms

@@ -22,6 +22,10 @@ class FileDialogs : public FileChooser {
   // The save dialog without any question about an existing file.
   QString saveOrAppendFileName(const QString& title, const QString& startFolder,
                                const QList<FileFilter>& filters) override;
+  // The same, with the extension of the filter the user selects (rules of
+  // chosenFileType) and the question asked about that final name.
+  QString saveFileNameOfType(const QString& title, const QString& startFolder,
+                             const QList<FileFilter>& filters, int& chosenFilter) override;
 
   // The dialog's filter text for a (description, pattern) pair. "*.*" matches
   // only names with a dot outside Windows, so there it is offered as "*".

@@ -270,6 +270,7 @@ void MainWindow::runAnalysis() {
   }
   {
     ResultsWindow results(reportText_, help_, chooser_, this, messages_);
+    results.setRun(data_.get(), inputPath_);
     results.exec();
   }
   // Saving the report may have moved the remembered folder.

@@ -33,13 +33,18 @@ QRect printTextRectangle(QPrinter& printer) {
 }
 
 void layOutForPrinting(QTextDocument& document, const QString& text, QPrinter& printer) {
-  document.documentLayout()->setPaintDevice(&printer);
+  layOutReportPages(document, text, printer, QSizeF(printTextRectangle(printer).size()));
+}
+
+void layOutReportPages(QTextDocument& document, const QString& text, QPaintDevice& device,
+                       const QSizeF& pageSize) {
+  document.documentLayout()->setPaintDevice(&device);
   document.setDocumentMargin(0);
   document.setDefaultFont(reportFont());
   QTextOption option = document.defaultTextOption();
   option.setWrapMode(QTextOption::NoWrap);
   document.setDefaultTextOption(option);
-  document.setPageSize(QSizeF(printTextRectangle(printer).size()));
+  document.setPageSize(pageSize);
   QString lines = text;
   lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   // The line end of the last line opens no further line: without this a

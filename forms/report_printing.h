@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QRect>
+#include <QSizeF>
 #include <QString>
 
+class QPaintDevice;
 class QPrinter;
 class QTextDocument;
 
@@ -18,6 +20,11 @@ QRect printTextRectangle(QPrinter& printer);
 // Lays `text` (the report, LF or CR LF line ends) out in `document` for
 // `printer`: the report font, pages of the text rectangle's size.
 void layOutForPrinting(QTextDocument& document, const QString& text, QPrinter& printer);
+
+// The same for any paged device (a PDF writer) with pages of `pageSize`
+// in the device's pixels.
+void layOutReportPages(QTextDocument& document, const QString& text, QPaintDevice& device,
+                       const QSizeF& pageSize);
 
 // Prints `text` on `printer`, page after page. Returns the number of pages
 // (0 when the paper has no room for text or the printer cannot start).

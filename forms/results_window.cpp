@@ -15,8 +15,10 @@
 #include "app/settings_store.h"
 #include "fileio/atomic_save.h"
 #include "forms/message_boxes.h"
+#include "forms/plots_window.h"
 #include "forms/report_font.h"
 #include "forms/report_printing.h"
+#include "forms/results_export_command.h"
 #include "forms/text_from_bytes.h"
 #include "pages/window_rules.h"
 
@@ -67,11 +69,17 @@ ResultsWindow::ResultsWindow(const std::string& report, HelpRequests* help, File
   printButton_ = makeButton("cb_Print", "&Print");
   saveButton_ = makeButton("cb_Save", "&Save");
   helpButton_ = makeButton("cb_Help", "&Help");
+  plotsButton_ = makeButton("cb_Plots", "P&lots");
+  exportButton_ = makeButton("cb_Export", "&Export...");
+  plotsButton_->setEnabled(false);
+  exportButton_->setEnabled(false);
   okButton_->setDefault(true);
 
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(saveButton_, &QPushButton::clicked, this, [this] { saveResults(); });
   connect(printButton_, &QPushButton::clicked, this, [this] { printResults(); });
+  connect(plotsButton_, &QPushButton::clicked, this, [this] { showPlots(); });
+  connect(exportButton_, &QPushButton::clicked, this, [this] { exportResults(); });
   connect(helpButton_, &QPushButton::clicked, this, [this] {
     if (help_) help_->showTopic(QString::fromLatin1(kResultsHelpTopic));
   });
@@ -117,9 +125,10 @@ void ResultsWindow::placeControls() {
 
   const int buttonTop = height() - bottomBand;
   const int centre = width() / 2;
-  const int lefts[] = {119, 177, 233, 287};
-  QPushButton* buttons[] = {okButton_, printButton_, saveButton_, helpButton_};
-  for (int i = 0; i < 4; ++i) {
+  // The four buttons of the design, then Plots and Export to their right.
+  const int lefts[] = {119, 177, 233, 287, 341, 395};
+  QPushButton* buttons[] = {okButton_, printButton_, saveButton_, helpButton_, plotsButton_, exportButton_};
+  for (int i = 0; i < 6; ++i) {
     const int left = centre + px(lefts[i] - kDesignWidth / 2.0, unitX);
     buttons[i]->setGeometry(left, buttonTop, px(kButtonWidth, unitX), px(kButtonHeight, unitY));
   }
@@ -159,6 +168,24 @@ int ResultsWindow::printResults() {
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return 0;
   return printTo(printer);
+}
+
+void ResultsWindow::setRun(const LaminateData* data, const QString& dataFilePath) {
+  run_ = data;
+  dataFilePath_ = dataFilePath;
+  plotsButton_->setEnabled(run_ != nullptr);
+  exportButton_->setEnabled(run_ != nullptr && chooser_ != nullptr);
+}
+
+void ResultsWindow::showPlots() {
+  if (run_ == nullptr) return;
+  PlotsWindow plots(*run_, chooser_, messages_, &resultsFolder_, this);
+  plots.exec();
+}
+
+bool ResultsWindow::exportResults() {
+  if (run_ == nullptr || chooser_ == nullptr) return false;
+  return exportResultsCommand({run_, shownText_, dataFilePath_}, *chooser_, resultsFolder_, *messages_);
 }
 
 int ResultsWindow::printTo(QPrinter& printer) { return printReport(shownText_, printer); }

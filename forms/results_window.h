@@ -10,6 +10,7 @@
 
 #include "app/file_chooser.h"
 #include "app/help_requests.h"
+#include "engine/laminate_data.h"
 #include "engine/messages.h"
 
 class QPlainTextEdit;
@@ -32,6 +33,16 @@ class ResultsWindow : public QDialog {
 
   // The folder the save dialog starts in, ending in '/' once set.
   const QString& resultsFolder() const { return resultsFolder_; }
+
+  // The run behind the report, for the plots and the exports (their
+  // buttons stay disabled without one): the record, which must outlive the
+  // window, and the data file it came from (may be empty).
+  void setRun(const LaminateData* data, const QString& dataFilePath);
+  // Opens the plots window modally over this one.
+  void showPlots();
+  // Exports the results through the chooser's save dialog. Returns whether
+  // a file was written.
+  bool exportResults();
 
   // Saves the report through the chooser's save dialog. Returns whether a
   // file was written (false also when the user cancelled).
@@ -59,12 +70,16 @@ class ResultsWindow : public QDialog {
   std::unique_ptr<MessageSink> ownMessages_;
   QPrinter* printerOverride_ = nullptr;
   QString resultsFolder_;
+  const LaminateData* run_ = nullptr;
+  QString dataFilePath_;
 
   QPlainTextEdit* reportBox_;
   QPushButton* okButton_;
   QPushButton* printButton_;
   QPushButton* saveButton_;
   QPushButton* helpButton_;
+  QPushButton* plotsButton_;
+  QPushButton* exportButton_;
 };
 
 }  // namespace vc::forms

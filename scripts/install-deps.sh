@@ -10,6 +10,7 @@ PACKAGES=(
   libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
   qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
+  qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
   qt6-qpa-plugins libgl-dev
   xvfb xauth fonts-liberation fonts-dejavu-core
   hyperfine python3

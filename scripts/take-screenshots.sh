@@ -2,7 +2,8 @@
 # Refreshes docs/screenshots/*.png: builds the screenshot program in the
 # build folder (default: build) and runs it under a virtual X server, so the
 # pictures show the desktop's own fonts and style. Also prints how long the
-# largest problem takes from Analyze to the results window.
+# largest problem takes from Analyze to the results window, and the plots
+# window from its button to its first painting (a benchmark, not a test).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${1:-build}"

@@ -1,9 +1,11 @@
 // Saves a picture of every page of the main window (with the sample laminate
 // loaded), of the Micromechanics page after a calculation, of the two
-// material library windows and of the results window as PNG files, and prints how long Analyze
-// on the largest problem takes to show the results window. Not a test: it
-// checks nothing. scripts/take-screenshots.sh runs it under a virtual X
-// server to refresh docs/screenshots.
+// material library windows, of the results window and of the four tabs of its
+// plots window (the sample with a temperature load) as PNG files, and prints
+// how long Analyze on the largest problem takes to show the results window and
+// how long the plots window takes to open on it. Not a test: it checks
+// nothing. scripts/take-screenshots.sh runs it under a virtual X server to
+// refresh docs/screenshots.
 //   take_screenshots <output folder> <repository folder>
 #include <clocale>
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -21,7 +24,9 @@
 
 #include "app/file_chooser.h"
 #include "app/settings_user_record_store.h"
+#include "forms/envelope_plot.h"
 #include "forms/main_window.h"
+#include "forms/plots_window.h"
 
 namespace {
 
@@ -103,6 +108,29 @@ void calculateCarbonEpoxy(QWidget* page) {
   page->findChild<QAbstractButton*>(QStringLiteral("CalcLamina"))->click();
 }
 
+// Clicks Plots in the results window and hands the plots window to
+// `onPlots` once it is on screen and painted, then closes it. Returns the
+// milliseconds from the click until then.
+qint64 openPlots(QWidget* results, const std::function<void(vc::forms::PlotsWindow*)>& onPlots) {
+  QElapsedTimer clock;
+  qint64 shownAfter = -1;
+  QTimer poll;
+  poll.setInterval(0);
+  QObject::connect(&poll, &QTimer::timeout, [&]() {
+    auto* plots = qobject_cast<vc::forms::PlotsWindow*>(QApplication::activeModalWidget());
+    if (plots == nullptr || !(plots->windowHandle() && plots->windowHandle()->isExposed())) return;
+    poll.stop();
+    plots->repaint();
+    shownAfter = clock.elapsed();
+    onPlots(plots);
+    plots->close();
+  });
+  poll.start();
+  clock.start();
+  results->findChild<QPushButton*>(QStringLiteral("cb_Plots"))->click();
+  return shownAfter;
+}
+
 void save(QWidget* widget, const QString& folder, const QString& name) {
   QCoreApplication::processEvents();
   const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
@@ -174,10 +202,47 @@ int main(int argc, char** argv) {
     save(results, output, QStringLiteral("results"));
   });
 
+  // The plots of the sample laminate cooled by 280 degrees from its cure.
+  vc::LoadsPage& loads = window.pages().loads;
+  loads.temperatureLoad.checked = true;
+  loads.temperatureChange = {"-280", true};
+  window.refreshPages();
+  analyzeAndTakeResults(window, [&](QWidget* results) {
+    openPlots(results, [&](vc::forms::PlotsWindow* plots) {
+      plots->resize(1000, 700);
+      const char* const tabs[] = {"through-thickness", "stiffness", "envelope", "layup"};
+      // The envelope with the curing stresses held fixed, the textbook view.
+      static_cast<vc::forms::EnvelopePlot*>(plots->plot(2))->choose(0, 1);
+      for (int tab = 0; tab < vc::forms::PlotsWindow::kPlotCount; ++tab) {
+        plots->showTab(tab);
+        save(plots, output, QStringLiteral("plot-%1").arg(QLatin1String(tabs[tab])));
+      }
+    });
+  });
+
   chooser.path = repository + QStringLiteral("/bench/data/largest.vcl");
   window.openDataFile();
-  const qint64 shown = analyzeAndTakeResults(window, [](QWidget*) {});
+  qint64 plotsShown[3] = {-1, -1, -1};
+  qint64 tabShown[vc::forms::PlotsWindow::kPlotCount] = {};
+  const qint64 shown = analyzeAndTakeResults(window, [&](QWidget* results) {
+    for (qint64& time : plotsShown) time = openPlots(results, [](vc::forms::PlotsWindow*) {});
+    openPlots(results, [&](vc::forms::PlotsWindow* plots) {
+      for (int tab = 1; tab < vc::forms::PlotsWindow::kPlotCount; ++tab) {
+        QElapsedTimer clock;
+        clock.start();
+        plots->showTab(tab);
+        plots->repaint();
+        tabShown[tab] = clock.elapsed();
+      }
+    });
+  });
   std::printf("largest problem: Analyze to results window shown %lld ms (report %zu bytes)\n",
               static_cast<long long>(shown), window.reportText().size());
+  std::printf("largest problem: Plots to plots window shown and painted %lld, %lld, %lld ms\n",
+              static_cast<long long>(plotsShown[0]), static_cast<long long>(plotsShown[1]),
+              static_cast<long long>(plotsShown[2]));
+  std::printf("largest problem: first showing of the Stiffness, Failure envelope, Layup tabs %lld, %lld, %lld ms\n",
+              static_cast<long long>(tabShown[1]), static_cast<long long>(tabShown[2]),
+              static_cast<long long>(tabShown[3]));
   return 0;
 }

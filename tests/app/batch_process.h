@@ -26,6 +26,7 @@ inline QByteArray sampleDataFile(const char* e2 = "1.500e+006") {
 struct ProcessResult {
   int exitCode = -1;  // -1 unless it ended normally
   QByteArray err;
+  QByteArray out;
 };
 
 class BatchProcessTest : public ::testing::Test {
@@ -74,6 +75,7 @@ class BatchProcessTest : public ::testing::Test {
     if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
       result.exitCode = process.exitCode();
     result.err += process.readAllStandardError();
+    result.out = process.readAllStandardOutput();
     return result;
   }
 

@@ -1,0 +1,46 @@
+// The options of the command line, read through one table: each row names
+// an option ("--format"), says whether it takes a value ("--format json" or
+// "--format=json") and applies it. New options are new rows.
+//
+// An argument that begins with "--" is an option, and "--" alone ends the
+// options, so that a file whose name begins with "--" can still be named
+// after it. Arguments that begin with one "-" are never options: as OUTPUT
+// "-" is standard output, and any other such name stays a file name, as it
+// was before the program had options ("-setcm" is handled before all this).
+// A command line without any "--" argument is read by its argument count
+// alone, exactly as before.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "app/batch_output.h"
+#include "app/command_line.h"
+
+namespace vc {
+
+// The message text after an option error: the options' usage.
+extern const char* const kOptionsUsageText;
+
+// Whether some argument begins with "--", so that the option table reads
+// the command line.
+bool holdsLongOption(const QStringList& arguments);
+
+struct CommandOptions {
+  BatchOutput output;
+  QStringList operands;  // the arguments that are not options, in order
+  QString error;         // empty when every option was understood
+};
+
+// Reads `arguments` through the option table; stops at the first error.
+CommandOptions parseCommandOptions(const QStringList& arguments);
+
+// The start mode of a command line with options: a batch run when the
+// options parse and leave exactly INPUT and OUTPUT, else an option error.
+CommandLine commandLineFromOptions(const QStringList& arguments);
+
+// Shows an option error on stderr ("Command Line Error: <error> <usage>")
+// and returns the exit status of a command-line error (2).
+int reportOptionError(const CommandLine& commandLine);
+
+}  // namespace vc

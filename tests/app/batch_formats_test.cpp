@@ -1,0 +1,105 @@
+// The batch run's options: JSON and CSV instead of the report, standard
+// output for "-", and options the program does not know.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <QFileInfo>
+
+#include "app/command_options.h"
+#include "batch_process.h"
+#include "results_export/schema_check.h"
+
+namespace vc {
+namespace {
+
+using test::BatchProcessTest;
+using test::sourceFile;
+
+TEST(CommandOptions, ParsingTable) {
+  const struct {
+    QStringList arguments;
+    StartMode mode;
+    BatchFormat format;
+    const char* input;
+    const char* output;
+    bool toStandardOutput;
+  } cases[] = {
+      {{"--format", "json", "in", "out"}, StartMode::Batch, BatchFormat::Json, "in", "out", false},
+      {{"in", "--format=csv", "-"}, StartMode::Batch, BatchFormat::Csv, "in", "-", true},
+      {{"--format", "text", "--", "--in", "-x"}, StartMode::Batch, BatchFormat::Text, "--in", "-x", false},
+      {{"--format", "json", "--format", "csv", "a", "b"}, StartMode::Batch, BatchFormat::Csv, "a", "b", false},
+      {{"--formats", "json", "a", "b"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"--format", "JSON", "a", "b"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"a", "b", "--format"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"--format", "json", "a"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"--help"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    const CommandLine line = commandLineFromOptions(c.arguments);
+    EXPECT_EQ(line.mode, c.mode);
+    EXPECT_EQ(line.mode == StartMode::OptionError, !line.error.isEmpty());
+    EXPECT_EQ(line.output.format, c.format);
+    EXPECT_EQ(line.inputPath, QString(c.input));
+    EXPECT_EQ(line.outputPath, QString(c.output));
+    EXPECT_EQ(line.output.toStandardOutput, c.toStandardOutput);
+  }
+  // Without "--" the count alone decides, as before: "-" is a file name.
+  EXPECT_EQ(parseCommandLine("--format json in out").output.format, BatchFormat::Json);
+  const CommandLine plain = parseCommandLine("in.vcl -");
+  EXPECT_EQ(plain.mode, StartMode::Batch);
+  EXPECT_FALSE(plain.output.toStandardOutput);
+  EXPECT_EQ(parseCommandLine("-x").mode, StartMode::Usage);
+}
+
+// The JSON of the sample laminate passes the schema, and its apparent
+// constants are those of the independent reference report (8.220e+006,
+// 8.220e+006, 3.195e+006, 1.352e+007, 3.426e+006); "-" gives the same
+// bytes on standard output and writes no file.
+TEST_F(BatchProcessTest, JsonValidatesAndReadsBack) {
+  ASSERT_TRUE(writeFile("work/plate.vcl", sourceFile("examples/sample.vcl")));
+  const auto toFile = run({"--format", "json", "plate.vcl", "r.json"});
+  ASSERT_EQ(toFile.exitCode, 0) << toFile.err.toStdString();
+  const QByteArray bytes = readFile("work/r.json");
+  ASSERT_TRUE(bytes.endsWith("}\r\n"));
+  const nlohmann::json doc = nlohmann::json::parse(bytes.toStdString());
+  const nlohmann::json schema = nlohmann::json::parse(sourceFile("docs/results-schema.json").toStdString());
+  EXPECT_EQ(test::SchemaCheck(schema).errors(doc), std::vector<std::string>{});
+  const nlohmann::json& apparent = doc.at("results").at("apparent");
+  const std::pair<const char*, double> reference[] = {
+      {"EX", 8.220e6}, {"EY", 8.220e6}, {"GXY", 3.195e6}, {"EXB", 1.352e7}, {"EYB", 3.426e6}};
+  for (const auto& [name, value] : reference)
+    EXPECT_NEAR(apparent.at(name).get<double>(), value, 0.0005 * value) << name;
+
+  const auto toStdout = run({"--format=json", "plate.vcl", "-"});
+  EXPECT_EQ(toStdout.exitCode, 0);
+  EXPECT_TRUE(toStdout.out == bytes);
+  EXPECT_TRUE(toStdout.err.isEmpty()) << toStdout.err.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(path("work/-")));
+}
+
+// Text to standard output is the report file's bytes; CSV starts with its
+// header; a stopped run writes no JSON; unknown options end with status 2
+// before anything is read or written.
+TEST_F(BatchProcessTest, FormatsAndOptionErrors) {
+  ASSERT_TRUE(writeFile("work/plate.vcl", sourceFile("examples/sample.vcl")));
+  ASSERT_TRUE(writeFile("work/zero.vcl", test::sampleDataFile("0.000e+000")));
+  EXPECT_TRUE(run({"--format", "text", "plate.vcl", "-"}).out ==
+              sourceFile("tests/reference/expected/sample.txt"));
+  EXPECT_EQ(run({"--format", "csv", "plate.vcl", "r.csv"}).exitCode, 0);
+  EXPECT_TRUE(readFile("work/r.csv").startsWith("layer,material,description,angle,surface,z,"));
+  const auto stopped = run({"--format", "json", "zero.vcl", "z.json"});
+  EXPECT_EQ(stopped.exitCode, 1);
+  EXPECT_FALSE(QFileInfo::exists(path("work/z.json")));
+  for (const QStringList& arguments : {QStringList{"--verbose", "plate.vcl", "o.txt"},
+                                       QStringList{"--format", "pdf", "plate.vcl", "o.txt"}}) {
+    const auto result = run(arguments);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.err.startsWith("Command Line Error: ")) << result.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path("work/o.txt")));
+  }
+}
+
+}  // namespace
+}  // namespace vc
