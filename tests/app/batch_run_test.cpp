@@ -6,7 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <memory>
+#include <string>
+
+#include "app/analysis_command.h"
 #include "batch_process.h"
+#include "pages/page_clearing.h"
+#include "pages/sample_data.h"
+#include "support/capturing_messages.h"
 
 namespace vc {
 namespace {
@@ -64,6 +71,25 @@ TEST_F(BatchProcessTest, StatusTable) {
   EXPECT_TRUE(QFileInfo(path("work/folder.txt")).isDir());
   EXPECT_EQ(QDir(path("work")).entryList(QDir::Files),
             (QStringList{"bad.vcl", "plate.vcl", "zero.vcl"}));
+}
+
+// The Sample Data laminate analysed as the Analyze button does gives the
+// report that the batch program writes for the same laminate's data file.
+TEST_F(BatchProcessTest, SampleDataRunReportsAsTheBatchRunOfItsDataFile) {
+  ASSERT_TRUE(writeFile("work/sample.vcl", sourceFile("examples/sample.vcl")));
+  const auto result = run({"sample.vcl", "report.txt"});
+  ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+
+  InputPages pages;
+  auto data = std::make_unique<LaminateData>();
+  clearAllInputPages(pages);
+  showSampleData(pages, *data);
+  std::string report;
+  test::CapturingMessages messages;
+  ASSERT_EQ(runAnalysis(pages, *data, report, messages).status, RunStatus::Completed);
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_NE(report.find("Equivalent Double-Double Laminate"), std::string::npos);
+  EXPECT_TRUE(QByteArray::fromStdString(report + "\r\n") == readFile("work/report.txt"));
 }
 
 TEST_F(BatchProcessTest, SetCompatibilityEndsAndWritesNothing) {
