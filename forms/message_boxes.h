@@ -1,7 +1,8 @@
 // The desktop program's one message sink: every message is an information
-// box with one OK button, modal to the whole application and parented to the
-// window that owns this object (the main window, or a results window
-// created without a sink of its own).
+// box with one OK button, every question a box with Yes and No (and Cancel),
+// modal to the whole application and parented to the window that owns this
+// object (the main window, or a results window created without a sink of its
+// own).
 #pragma once
 
 #include "engine/messages.h"
@@ -15,6 +16,8 @@ class MessageBoxes : public MessageSink {
   explicit MessageBoxes(QWidget* owner) : owner_(owner) {}
 
   void inform(const char* caption, const char* text) override;
+  // A question box with the question icon, modal to the application.
+  Answer ask(const char* caption, const char* text, QuestionButtons buttons) override;
 
  private:
   QWidget* owner_;
