@@ -20,10 +20,10 @@ const QColor kMaroon(128, 0, 0);
 // The ply block in oblique view: X to the right, Y towards the viewer (down
 // and to the left), z downwards through the plies.
 struct Block {
-  QPointF origin{50.0, 46.0};
-  static constexpr double a = 58.0;  // along X
-  static constexpr double b = 48.0;  // along Y
-  static constexpr int plies = 5;
+  QPointF origin{42.0, 46.0};
+  static constexpr double a = 56.0;  // along X
+  static constexpr double b = 50.0;  // along Y
+  static constexpr int plies = 6;
   static constexpr double ply = 5.0;  // thickness of one ply
   QPointF at(double x, double y, double z = 0.0) const {
     return origin + QPointF(x - 0.55 * y, 0.42 * y + z);
@@ -104,15 +104,17 @@ void AboutPicture::draw(QPainter& p) {
     p.drawPolygon(QPolygonF({k.at(a, 0, z0), k.at(a, b, z0), k.at(a, b, z1), k.at(a, 0, z1)}));
   }
 
-  // NX out of the X face, NY out of the Y face, at mid-thickness.
+  // NX out of the X face at mid-thickness; NY out of the Y face along its
+  // lower edge, where it is not drawn across the face.
   const double mid = Block::plies * Block::ply / 2.0;
+  const double bottom = Block::plies * Block::ply;
   p.setPen(QPen(kMaroon, 2.0));
   p.setBrush(kMaroon);
-  arrow(p, k.at(a, b / 2, mid), k.at(a + 34, b / 2, mid));
-  arrow(p, k.at(a / 2, b, mid), k.at(a / 2, b + 34, mid));
+  arrow(p, k.at(a, b / 2, mid), k.at(a + 30, b / 2, mid));
+  arrow(p, k.at(a / 2, b, bottom), k.at(a / 2, b + 26, bottom));
   p.setPen(Qt::black);
-  label(p, k.at(a + 20, b / 2, mid) + QPointF(-2.0, -6.0), "X");
-  label(p, k.at(a / 2, b + 34, mid) + QPointF(-22.0, 6.0), "Y");
+  label(p, k.at(a + 18, b / 2, mid) + QPointF(0.0, -7.0), "X");
+  label(p, k.at(a / 2, b + 26, bottom) + QPointF(8.0, 9.0), "Y");
   p.restore();
 }
 

@@ -13,6 +13,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -50,6 +51,12 @@ class HelpBrowser : public QTextBrowser {
       return;
     }
     QTextBrowser::doSetSource(url, type);
+    // A section opened by its anchor starts at the top edge; a line of room
+    // above keeps its heading whole.
+    if (url.hasFragment()) {
+      QScrollBar* bar = verticalScrollBar();
+      if (bar->value() < bar->maximum()) bar->setValue(bar->value() - fontMetrics().height());
+    }
   }
 
  private:
@@ -75,6 +82,10 @@ HelpWindow::HelpWindow(const QString& collection, QWidget* parent)
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(QStringLiteral("The Vellacore Help"));
   engine_->setUsesFilterEngine(true);
+  // The search engine, made before the set-up, brings its index beside the
+  // collection up to date when the set-up finishes (built the first time,
+  // again only when the help file changed).
+  engine_->searchEngine();
   ready_ = engine_->setupData();
 
   browser_ = new HelpBrowser(*engine_, this);
@@ -146,7 +157,7 @@ HelpWindow::HelpWindow(const QString& collection, QWidget* parent)
 
   connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::openPage);
   connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
-          &HelpWindow::followPageInContents);
+          [this]() { followPageInContents(browser_->source()); });
 
   connect(indexFilter_, &QLineEdit::textChanged, index,
           [index](const QString& text) { index->filterIndices(text); });
@@ -164,9 +175,6 @@ HelpWindow::HelpWindow(const QString& collection, QWidget* parent)
   connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::openPage);
   connect(search, &QHelpSearchEngine::indexingStarted, query, [query]() { query->setEnabled(false); });
   connect(search, &QHelpSearchEngine::indexingFinished, query, [query]() { query->setEnabled(true); });
-  // Builds the search index beside the collection the first time, and again
-  // only when the help file changed.
-  if (ready_) search->reindexDocumentation();
 }
 
 HelpWindow::~HelpWindow() = default;
@@ -193,15 +201,19 @@ void HelpWindow::openPage(const QUrl& url) {
 }
 
 // The page shown is the current entry of the contents, once they are built.
-void HelpWindow::followPageInContents() {
+void HelpWindow::followPageInContents(QUrl page) {
   QHelpContentWidget* contents = engine_->contentWidget();
-  QUrl page = browser_->source();
   QModelIndex entry = contents->indexOf(page);
   if (!entry.isValid()) {
     page.setFragment(QString());
     entry = contents->indexOf(page);
   }
-  if (entry.isValid()) contents->setCurrentIndex(entry);
+  if (!entry.isValid()) return;
+  for (QModelIndex parent = entry.parent(); parent.isValid(); parent = parent.parent()) {
+    contents->expand(parent);
+  }
+  contents->setCurrentIndex(entry);
+  contents->scrollTo(entry);
 }
 
 // The keyword of an index request, looked up as soon as the index exists:

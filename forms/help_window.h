@@ -39,7 +39,7 @@ class HelpWindow : public QWidget {
  private:
   void present();
   void openPage(const QUrl& url);
-  void followPageInContents();
+  void followPageInContents(QUrl page);
   void lookUpIndex();
 
   QHelpEngine* engine_;

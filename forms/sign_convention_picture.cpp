@@ -144,7 +144,7 @@ void drawCrossSection(QPainter& p) {
 // element, with (0, 0, 0) the far left corner of its top face.
 struct PlateElement {
   QPointF origin;
-  static constexpr double a = 100.0;  // along X
+  static constexpr double a = 120.0;  // along X
   static constexpr double b = 100.0;  // along Y
   static constexpr double h = 10.0;   // thickness
   QPointF at(double x, double y, double z = 0.0) const {
@@ -164,7 +164,7 @@ void drawElement(QPainter& p, const PlateElement& e) {
 
 // The axes, drawn beside the element from `origin`.
 void drawAxes(QPainter& p, QPointF origin) {
-  const double length = 30.0;
+  const double length = 26.0;
   const QPointF x = origin + QPointF(length, 0.0);
   const QPointF y = origin + QPointF(-0.55 * length, 0.42 * length);
   const QPointF z = origin + QPointF(0.0, length * 0.8);
@@ -250,12 +250,14 @@ void SignConventionPicture::draw(QPainter& p) {
 
   p.save();
   p.setFont(pictureFont(14, true));
+  p.drawText(QPointF(12.0, 22.0), QStringLiteral("Laminate"));
   p.drawText(QPointF(302.0, 22.0), QStringLiteral("Forces"));
   p.drawText(QPointF(302.0, 201.0), QStringLiteral("Moments"));
   p.restore();
-  drawAxes(p, QPointF(318.0, 128.0));
-  drawForces(p, PlateElement{QPointF(425.0, 58.0)});
-  drawMoments(p, PlateElement{QPointF(425.0, 235.0)});
+  drawAxes(p, QPointF(334.0, 44.0));
+  drawAxes(p, QPointF(334.0, 223.0));
+  drawForces(p, PlateElement{QPointF(398.0, 62.0)});
+  drawMoments(p, PlateElement{QPointF(398.0, 241.0)});
   p.restore();
 }
 
