@@ -130,12 +130,10 @@ void GridView::copySelection() {
   QApplication::clipboard()->setText(QString::fromStdString(tabSeparatedText(rows)));
 }
 
-// The block goes in with its first cell at the selection's top-left cell,
-// which is the current cell when one cell is selected.
+// The block goes in with its first cell at the current cell.
 void GridView::pasteClipboard() {
-  const CellBlock block = selectedBlock(grid_);
   const std::string text = QApplication::clipboard()->text().toStdString();
-  typeCells(pastedCells(grid_, block.top, block.left, text));
+  typeCells(pastedCells(grid_, grid_.currentRow, grid_.currentColumn, text));
 }
 
 void GridView::typeCells(const std::vector<CellWrite>& writes) {

@@ -3,6 +3,8 @@
 // forward; the program finds its collection in a build tree and in an
 // installed tree, and without one says that help is not installed.
 #include <QAction>
+#include <QDialog>
+#include <QTimer>
 #include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpSearchEngine>
@@ -68,6 +70,27 @@ class HelpWindowTest : public QObject {
     help.showIndex(vc::help::kIndexKeyword);
     QCOMPARE(window->findChild<QTabWidget*>("helpPanes")->currentIndex(), 1);
     QTRY_COMPARE(window->currentPage(), helpTopicUrl(vc::help::kProgramDescriptionTopic));
+  }
+
+  // Asked for from a modal window (the results window's Help), the help
+  // window is modal over it, so that it can be used; asked for from the
+  // main window it is a window of its own again.
+  void overAModalWindowHelpIsModalToo() {
+    vc::test::CapturingMessages messages;
+    vc::forms::DesktopHelp help(messages, collection_);
+    QDialog results;
+    Qt::WindowModality shownOverResults = Qt::NonModal;
+    QTimer::singleShot(0, &results, [&]() {
+      help.showTopic(vc::help::kResultsWindowTopic);
+      shownOverResults = help.window()->windowModality();
+      QCOMPARE(QApplication::activeModalWidget(), help.window());
+      help.window()->close();
+      results.reject();
+    });
+    results.exec();
+    QCOMPARE(shownOverResults, Qt::ApplicationModal);
+    help.showTopic(vc::help::kProgramDescriptionTopic);
+    QCOMPARE(help.window()->windowModality(), Qt::NonModal);
   }
 
   void withoutACollectionHelpIsNotInstalled() {
