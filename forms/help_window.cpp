@@ -81,6 +81,8 @@ HelpWindow::HelpWindow(const QString& collection, QWidget* parent)
     : QWidget(parent, Qt::Window), engine_(new QHelpEngine(collection, this)) {
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(QStringLiteral("The Vellacore Help"));
+  // Closing the main window ends the program even while help is open.
+  setAttribute(Qt::WA_QuitOnClose, false);
   engine_->setUsesFilterEngine(true);
   // The search engine, made before the set-up, brings its index beside the
   // collection up to date when the set-up finishes (built the first time,
