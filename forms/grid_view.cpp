@@ -101,7 +101,6 @@ void GridView::runCommand(int id) {
   commitOpenEditor();  // a paste must not be overwritten by a pending edit
   runGridCommand(id, rules_, grid_, *clipboard_);
   model_->refresh();
-  emit gridCommand(id);
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {

@@ -45,10 +45,6 @@ class GridView : public QTableView {
 
   TextGridModel* gridModel() const { return model_; }
 
- signals:
-  // A command of the "&Edit" menu has run (its identifier).
-  void gridCommand(int id);
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 

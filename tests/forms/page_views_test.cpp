@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QClipboard>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "forms/grid_view.h"
