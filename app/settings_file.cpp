@@ -181,4 +181,45 @@ void removeSettingsValue(const QString& name) {
 #endif
 }
 
+bool settingsValueText(const std::string& text, const std::string& group, const std::string& name,
+                       std::string& value) {
+  bool inGroup = false;
+  for (const std::string& line : splitLines(text)) {
+    const std::string b = bare(line);
+    if (!b.empty() && b[0] == '[') {
+      inGroup = b == "[" + group + "]";
+    } else if (inGroup && b.compare(0, name.size() + 1, name + "=") == 0) {
+      const std::string raw = b.substr(name.size() + 1);
+      if (raw.empty() || raw.front() != '"') {
+        value = raw;  // a plain or hand-written value, commas and all
+        return true;
+      }
+      value.clear();
+      for (std::size_t i = 1; i < raw.size() && raw[i] != '"'; ++i) {
+        if (raw[i] == '\\' && i + 1 < raw.size()) ++i;
+        value += raw[i];
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
+bool readSettingsValue(const QString& name, std::string& value) {
+  auto key = openSettingsKey();
+#if defined(_WIN32)
+  if (!key->contains(name)) return false;
+  value = key->value(name).toString().toStdString();
+  return true;
+#else
+  // Read from the file itself: QSettings may keep an older reading of a file
+  // that was rewritten within the same moment (renumbering at start-up).
+  const std::string path = QFile::encodeName(key->fileName()).toStdString();
+  key.reset();
+  std::string text;
+  if (!readSmallRegularFile(path, text).empty()) return false;
+  return settingsValueText(text, kSettingsGroup, name.toStdString(), value);
+#endif
+}
+
 }  // namespace vc

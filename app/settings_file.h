@@ -33,6 +33,14 @@ bool renumberedSettingsText(const std::string& text, const std::string& group, s
 // changes, never leaving a temporary or lock file behind.
 void writeSettingsValues(const std::vector<std::pair<QString, QString>>& values);
 
+// The text of value `name` in section [group] of `text` (an INI file): a
+// quoted value unquoted, any other as it stands. False when there is none.
+bool settingsValueText(const std::string& text, const std::string& group, const std::string& name,
+                       std::string& value);
+
+// Reads one value of the settings key as text; false when it is not there.
+bool readSettingsValue(const QString& name, std::string& value);
+
 // Removes one value of the settings key, every other value keeping its text.
 void removeSettingsValue(const QString& name);
 

@@ -8,9 +8,9 @@ namespace vc {
 bool SettingsUserRecordStore::available() { return settingsKeyExists(*openSettingsKey()); }
 
 std::optional<std::string> SettingsUserRecordStore::read(int slot) {
-  QString record;
-  if (!readUserMaterialRecord(*openSettingsKey(), slot, record)) return std::nullopt;
-  return record.toStdString();
+  std::string record;
+  if (!readSettingsValue(userMaterialValueName(slot), record)) return std::nullopt;
+  return record;
 }
 
 void SettingsUserRecordStore::write(int slot, const std::string& record) {

@@ -66,6 +66,11 @@ else()
   set(VC_PROGRAM_DIR ${VC_MODULE_INSTALL_DIR})
   set_target_properties(vellacore vellacore_desktop PROPERTIES INSTALL_RPATH "$ORIGIN")
 endif()
+# The installed program finds its help collection in <datadir>/vellacore
+# (packaging/CMakeLists.txt installs it there), this far from its own folder.
+file(RELATIVE_PATH help_from_program /${VC_PROGRAM_DIR} /${CMAKE_INSTALL_DATADIR}/vellacore)
+set_source_files_properties(${PROJECT_SOURCE_DIR}/forms/help_files.cpp TARGET_DIRECTORY vc_forms
+  PROPERTIES COMPILE_DEFINITIONS "VC_HELP_FROM_PROGRAM=\"${help_from_program}\"")
 install(TARGETS vellacore vellacore_core vellacore_desktop
   RUNTIME DESTINATION ${VC_PROGRAM_DIR}
   LIBRARY DESTINATION ${VC_PROGRAM_DIR})

@@ -1,8 +1,11 @@
 #include "forms/grid_view.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -47,7 +50,10 @@ GridView::GridView(TextGrid& grid, const QString& objectName, QWidget* parent)
   refresh();
 }
 
-void GridView::addEditMenu(const QString& menuName, bool withColumnCommands) {
+void GridView::addEditMenu(const QString& menuName, GridClipboard& clipboard,
+                           const GridEditRules& rules) {
+  clipboard_ = &clipboard;
+  rules_ = rules;
   editMenu_ = new QMenu(QStringLiteral("&Edit"), this);
   editMenu_->setObjectName(menuName);
   struct Item {
@@ -73,19 +79,67 @@ void GridView::addEditMenu(const QString& menuName, bool withColumnCommands) {
     action->setObjectName(QStringLiteral("menu_%1").arg(item.id));
     action->setData(item.id);
     action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
-    // The keys work while this grid (or its cell editor) has the focus.
+    // The keys work while this grid has the focus; there Ctrl+A pastes a
+    // cell rather than selecting all. An open cell editor keeps the keys
+    // that edit its text.
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(action);
     const int id = item.id;
-    connect(action, &QAction::triggered, this, [this, id]() { emit gridCommand(id); });
+    connect(action, &QAction::triggered, this, [this, id]() { runCommand(id); });
   };
   for (const Item& item : rowAndCell) add(item);
-  if (withColumnCommands) {
+  if (rules.columnCommands) {
     for (const Item& item : column) add(item);
   }
   setContextMenuPolicy(Qt::CustomContextMenu);
   connect(this, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { editMenu_->exec(viewport()->mapToGlobal(pos)); });
+}
+
+void GridView::runCommand(int id) {
+  if (clipboard_ == nullptr) return;
+  commitOpenEditor();  // a paste must not be overwritten by a pending edit
+  runGridCommand(id, rules_, grid_, *clipboard_);
+  model_->refresh();
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+  if (event == QKeySequence::Copy) {
+    copySelection();
+  } else if (event == QKeySequence::Paste) {
+    pasteClipboard();
+  } else if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    typeCells(emptiedCells(selectedBlock(grid_)));
+  } else {
+    QTableView::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+}
+
+void GridView::copySelection() {
+  const CellBlock block = selectedBlock(grid_);
+  std::vector<std::vector<std::string>> rows;
+  for (int r = block.top; r <= block.bottom; ++r) {
+    rows.emplace_back();
+    for (int c = block.left; c <= block.right; ++c) {
+      rows.back().push_back(model_->data(model_->index(r, c), Qt::DisplayRole).toString().toStdString());
+    }
+  }
+  QApplication::clipboard()->setText(QString::fromStdString(tabSeparatedText(rows)));
+}
+
+// The block goes in with its first cell at the current cell.
+void GridView::pasteClipboard() {
+  const std::string text = QApplication::clipboard()->text().toStdString();
+  typeCells(pastedCells(grid_, grid_.currentRow, grid_.currentColumn, text));
+}
+
+void GridView::typeCells(const std::vector<CellWrite>& writes) {
+  commitOpenEditor();
+  for (const CellWrite& w : writes) {
+    model_->setData(model_->index(w.row, w.column), QString::fromStdString(w.text), Qt::EditRole);
+  }
 }
 
 // The grid's current cell is where a selection started and its anchor the

@@ -1,27 +1,20 @@
 // The table view of one page grid. It keeps the grid's current cell and
-// selection anchor up to date for the page code, shows the page's "&Edit"
-// context menu (when the page has one) and re-reads the grid on refresh().
+// selection anchor up to date for the page code, runs the page's "&Edit"
+// context menu commands (when the page has them) and re-reads the grid on
+// refresh(). Like any spreadsheet it also empties the selected cells on
+// Delete and copies and pastes blocks of tab-separated text through the
+// system clipboard (Ctrl+C, Ctrl+V).
 #pragma once
 
 #include <QTableView>
 
 #include "forms/text_grid_model.h"
+#include "pages/grid_editing.h"
 #include "pages/input_pages.h"
 
 class QMenu;
 
 namespace vc::forms {
-
-// The grid editing commands of the context menus, by identifier.
-enum GridCommand : int {
-  kCopyRow = 1001,
-  kDeleteRow = 1002,
-  kPasteRow = 1003,
-  kCopyCell = 1005,
-  kPasteCell = 1006,
-  kCopyColumn = 1008,
-  kPasteColumn = 1009
-};
 
 class GridView : public QTableView {
   Q_OBJECT
@@ -30,8 +23,9 @@ class GridView : public QTableView {
   GridView(TextGrid& grid, const QString& objectName, QWidget* parent = nullptr);
 
   // Gives the grid its "&Edit" context menu (object name `menuName`) with the
-  // row and cell commands, and the column commands when `withColumnCommands`.
-  void addEditMenu(const QString& menuName, bool withColumnCommands);
+  // row and cell commands, and the column commands when the rules have them.
+  // The commands remember their source in `clipboard`, the page's own.
+  void addEditMenu(const QString& menuName, GridClipboard& clipboard, const GridEditRules& rules);
   QMenu* editMenu() const { return editMenu_; }
 
   // Shows the grid as it now stands: cells, headings, rows, enabled state
@@ -51,15 +45,22 @@ class GridView : public QTableView {
 
   TextGridModel* gridModel() const { return model_; }
 
- signals:
-  void gridCommand(int id);
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void followCursor();
+  void runCommand(int id);
+  void copySelection();
+  void pasteClipboard();
+  // Writes the cells through the model, as if the user typed each one.
+  void typeCells(const std::vector<CellWrite>& writes);
 
   TextGrid& grid_;
   TextGridModel* model_;
   QMenu* editMenu_ = nullptr;
+  GridClipboard* clipboard_ = nullptr;
+  GridEditRules rules_{};
   int syncedRow_ = -1;
   int syncedColumn_ = -1;
 };

@@ -21,7 +21,7 @@
 #include "forms/desktop_shell.h"
 #include "forms/file_dialogs.h"
 #include "forms/grid_view.h"
-#include "forms/help_not_installed.h"
+#include "forms/desktop_help.h"
 #include "forms/layup_page.h"
 #include "forms/loads_page.h"
 #include "forms/material_library_commands.h"
@@ -30,8 +30,11 @@
 #include "forms/micromechanics_page.h"
 #include "forms/results_window.h"
 #include "forms/settings_page.h"
+#include "forms/sign_convention_window.h"
 #include "forms/strength_page.h"
+#include "help/help_topics.h"
 #include "pages/page_clearing.h"
+#include "pages/sample_data.h"
 #include "pages/window_rules.h"
 
 namespace vc::forms {
@@ -68,7 +71,7 @@ MainWindow::MainWindow(FileChooser* chooser, ShellOpener* shell, HelpRequests* h
     shell = ownShell_.get();
   }
   if (help == nullptr) {
-    ownHelp_ = std::make_unique<HelpNotInstalled>(*messages);
+    ownHelp_ = std::make_unique<DesktopHelp>(*messages);
     help = ownHelp_.get();
   }
   messages_ = messages;
@@ -121,7 +124,9 @@ void MainWindow::buildMenus() {
           &MainWindow::clearVisibleForm);
   connect(addCommand(editMenu_, 1017, "Clear &All Forms"), &QAction::triggered, this,
           &MainWindow::clearAllForms);
-  connect(editMenu_, &QMenu::aboutToShow, this, &MainWindow::markVisiblePageInEditMenu);
+  gridCommandsSeparator_ = new QAction(this);
+  gridCommandsSeparator_->setSeparator(true);
+  connect(editMenu_, &QMenu::aboutToShow, this, &MainWindow::prepareEditMenu);
 
   QMenu* library = bar->addMenu(QStringLiteral("&Library"));
   addCommand(library, 1019, "&Open Material Library");
@@ -135,13 +140,13 @@ void MainWindow::buildMenus() {
   connect(addCommand(helpMenu, 1024, "&Program Description"), &QAction::triggered, this,
           [this]() { showHelpTopic(QString::fromLatin1(kProgramHelpTopic)); });
   connect(addCommand(helpMenu, 1025, "Help &Topics"), &QAction::triggered, this,
-          [this]() { help_->showIndex(QStringLiteral("Overview")); });
+          [this]() { help_->showIndex(QString::fromLatin1(help::kIndexKeyword)); });
   connect(addCommand(helpMenu, 1026, "Help on &Visible Form"), &QAction::triggered, this,
           &MainWindow::showPageHelp);
-  // The sign-convention picture and the sample data set come with their own
-  // work; the commands keep their places meanwhile.
-  addCommand(helpMenu, 1027, "&Sign Convention")->setEnabled(false);
-  addCommand(helpMenu, 1028, "Sample &Data")->setEnabled(false);
+  connect(addCommand(helpMenu, 1027, "&Sign Convention"), &QAction::triggered, this,
+          &MainWindow::showSignConvention);
+  connect(addCommand(helpMenu, 1028, "Sample &Data"), &QAction::triggered, this,
+          &MainWindow::fillSampleData);
   helpMenu->addSeparator();
   connect(addCommand(helpMenu, 1031, "&About The Vellacore"), &QAction::triggered, this,
           [this]() { selectPage(kAboutPage); });
@@ -171,7 +176,7 @@ void MainWindow::buildControls() {
   layupPage_ = new LayupPage(pages_->layup, *messages_, tabs_);
   loadsPage_ = new LoadsPage(pages_->loads, tabs_);
   micromechanicsPage_ = new MicromechanicsPage(tabs_);
-  aboutPage_ = new AboutPage(tabs_);
+  aboutPage_ = new AboutPage(*shell_, tabs_);
   tabs_->addTab(settingsPage_, QStringLiteral("Settings"));
   tabs_->addTab(materialsPage_, QStringLiteral("Materials"));
   tabs_->addTab(strengthPage_, QStringLiteral("Strength"));
@@ -243,9 +248,19 @@ QAction* MainWindow::menuCommand(int id) const {
   return menuBar()->findChild<QAction*>(QStringLiteral("menu_%1").arg(id));
 }
 
-void MainWindow::markVisiblePageInEditMenu() {
+void MainWindow::prepareEditMenu() {
   const int checked = editMenuCommandForPage(currentPage());
   for (int id = 1009; id <= 1014; ++id) menuCommand(id)->setChecked(id == checked);
+  // Below the clearing commands: the visible page's grid commands, the very
+  // actions of the grid's own Edit menu, so they act on that grid.
+  for (QAction* action : gridCommandsInEditMenu_) editMenu_->removeAction(action);
+  gridCommandsInEditMenu_.clear();
+  const auto* grid = tabs_->currentWidget()->findChild<GridView*>();
+  if (grid != nullptr && grid->editMenu() != nullptr) {
+    gridCommandsInEditMenu_ = grid->editMenu()->actions();
+    gridCommandsInEditMenu_.prepend(gridCommandsSeparator_);
+    editMenu_->addActions(gridCommandsInEditMenu_);
+  }
 }
 
 void MainWindow::refreshPages() {
@@ -311,6 +326,19 @@ void MainWindow::saveDataFile() {
   saveDataFileCommand(*chooser_, *pages_, *data_, currentDataFolder_, outputPath_, *messages_);
   refreshPages();
   updateStatusBar();
+}
+
+void MainWindow::fillSampleData() {
+  commitGridEdits();
+  if (!askForSampleData(*messages_)) return;
+  clearAllForms();
+  showSampleData(*pages_, *data_);
+  refreshPages();
+}
+
+void MainWindow::showSignConvention() {
+  SignConventionWindow window(this);
+  window.exec();
 }
 
 void MainWindow::openCurrentDirectory() {

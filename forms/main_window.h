@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 
@@ -41,7 +42,7 @@ class MainWindow : public QMainWindow {
 
  public:
   // Any of the services left null is provided by the window itself (file
-  // dialogs, the desktop shell, the help notice, message boxes); tests pass
+  // dialogs, the desktop shell, the help window, message boxes); tests pass
   // their own.
   explicit MainWindow(FileChooser* chooser = nullptr, ShellOpener* shell = nullptr,
                       HelpRequests* help = nullptr, MessageSink* messages = nullptr,
@@ -61,6 +62,8 @@ class MainWindow : public QMainWindow {
   void openDataFile();
   void saveDataFile();
   void openCurrentDirectory();
+  void fillSampleData();
+  void showSignConvention();
 
   void selectPage(int index);
   int currentPage() const;
@@ -90,7 +93,7 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void buildControls();
   void updateStatusBar();
-  void markVisiblePageInEditMenu();
+  void prepareEditMenu();
 
   // Services: those in use, and the window's own where none was given.
   std::unique_ptr<MessageSink> ownMessages_;
@@ -112,6 +115,8 @@ class MainWindow : public QMainWindow {
   QString outputPath_;
 
   QMenu* editMenu_ = nullptr;
+  QAction* gridCommandsSeparator_ = nullptr;
+  QList<QAction*> gridCommandsInEditMenu_;
   QTabWidget* tabs_ = nullptr;
   QPushButton* analyzeButton_ = nullptr;
   QLabel* statusText_ = nullptr;

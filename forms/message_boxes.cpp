@@ -7,8 +7,8 @@ namespace vc::forms {
 
 namespace {
 
-int showBox(QWidget* owner, QMessageBox::Icon icon, const char* caption, const char* text,
-            QMessageBox::StandardButtons buttons) {
+int showBox(QMessageBox::Icon icon, const char* caption, const char* text,
+            QMessageBox::StandardButtons buttons, QWidget* owner) {
   // Message texts carry CR LF line breaks (they are shared with the text
   // files); a Qt label wants plain line feeds.
   QString shown = QString::fromUtf8(text);
@@ -22,17 +22,19 @@ int showBox(QWidget* owner, QMessageBox::Icon icon, const char* caption, const c
 }  // namespace
 
 void MessageBoxes::inform(const char* caption, const char* text) {
-  showBox(owner_, QMessageBox::Information, caption, text, QMessageBox::Ok);
+  showBox(QMessageBox::Information, caption, text, QMessageBox::Ok, owner_);
 }
 
 Answer MessageBoxes::ask(const char* caption, const char* text, QuestionButtons buttons) {
-  const bool withCancel = buttons == QuestionButtons::YesNoCancel;
-  QMessageBox::StandardButtons offered = QMessageBox::Yes | QMessageBox::No;
-  if (withCancel) offered |= QMessageBox::Cancel;
-  switch (showBox(owner_, QMessageBox::Question, caption, text, offered)) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return withCancel ? Answer::Cancel : Answer::No;
+  QMessageBox::StandardButtons shown = QMessageBox::Yes | QMessageBox::No;
+  if (buttons == QuestionButtons::YesNoCancel) shown |= QMessageBox::Cancel;
+  switch (showBox(QMessageBox::Question, caption, text, shown, owner_)) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:  // Cancel, or the box closed without an answer
+      return buttons == QuestionButtons::YesNoCancel ? Answer::Cancel : Answer::No;
   }
 }
 

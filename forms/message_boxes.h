@@ -1,7 +1,8 @@
 // The desktop program's one message sink: every message is an information
-// box with one OK button (a question a box with its answer buttons), modal to the whole application and parented to the
-// window that owns this object (the main window, or a results window
-// created without a sink of its own).
+// box with one OK button, every question a box with Yes and No (and Cancel),
+// modal to the whole application and parented to the window that owns this
+// object (the main window, or a results window created without a sink of its
+// own).
 #pragma once
 
 #include "engine/messages.h"

@@ -1,11 +1,12 @@
 // Saves a picture of every page of the main window (with the sample laminate
 // loaded), of the Micromechanics page after a calculation, of the two
 // material library windows, of the results window and of the four tabs of its
-// plots window (the sample with a temperature load) as PNG files, and prints
-// how long Analyze on the largest problem takes to show the results window and
-// how long the plots window takes to open on it. Not a test: it checks
-// nothing. scripts/take-screenshots.sh runs it under a virtual X server to
-// refresh docs/screenshots.
+// plots window (the sample with a temperature load), of the Sign Convention
+// window and of the help window (at the Tsai-Wu criterion) as PNG files, and
+// prints how long Analyze on the largest problem takes to show the results
+// window and how long the plots window takes to open on it. Not a test: it
+// checks nothing. scripts/take-screenshots.sh runs it under a virtual X
+// server to refresh docs/screenshots.
 //   take_screenshots <output folder> <repository folder>
 #include <clocale>
 #include <cstdio>
@@ -14,6 +15,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpContentModel>
+#include <QHelpEngine>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QSettings>
@@ -27,6 +30,7 @@
 #include "forms/envelope_plot.h"
 #include "forms/main_window.h"
 #include "forms/plots_window.h"
+#include "forms/sign_convention_window.h"
 
 namespace {
 
@@ -152,6 +156,7 @@ int main(int argc, char** argv) {
   QTemporaryDir home;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
   qputenv("APPDATA", home.path().toLocal8Bit());
+  qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());  // the help window's copy
 
   ChosenFile chooser;
   PrintedMessages messages;
@@ -169,12 +174,14 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   }
 
-  const char* const names[] = {"settings", "materials",      "strength", "layup",
-                               "loads",    "micromechanics", "about"};
-  for (int page = 0; page < 7; ++page) {
+  const char* const names[] = {"settings", "materials", "strength",
+                               "layup",    "loads",     "micromechanics"};
+  for (int page = 0; page < 6; ++page) {
     window.selectPage(page);
     save(&window, output, QStringLiteral("page-%1-%2").arg(page).arg(QLatin1String(names[page])));
   }
+  window.selectPage(6);
+  save(&window, output, QStringLiteral("about"));
 
   window.selectPage(5);
   calculateCarbonEpoxy(window.findChild<QWidget*>(QStringLiteral("TabForm8")));
@@ -197,6 +204,31 @@ int main(int argc, char** argv) {
                  });
 
   window.selectPage(0);
+
+  {
+    vc::forms::SignConventionWindow signs(&window);
+    signs.show();
+    save(&signs, output, QStringLiteral("sign-convention"));
+  }
+
+  window.showHelpTopic(QStringLiteral("::html/vcla3rcn.htm"));
+  QWidget* help = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == QStringLiteral("HelpWindow")) help = top;
+  }
+  if (help != nullptr) {
+    // The contents pane is filled in the background; wait for it.
+    auto* engine = help->findChild<QHelpEngine*>();
+    waited.restart();
+    while (engine != nullptr && engine->contentModel()->rowCount() == 0 && waited.elapsed() < 10000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    help->resize(1000, 700);
+    QCoreApplication::processEvents();
+    window.showHelpTopic(QStringLiteral("::html/failure_criteria.htm#tsaiwu"));
+    save(help, output, QStringLiteral("help"));
+    help->close();
+  }
   analyzeAndTakeResults(window, [&](QWidget* results) {
     results->resize(900, 640);
     save(results, output, QStringLiteral("results"));

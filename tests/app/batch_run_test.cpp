@@ -11,7 +11,14 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <memory>
+#include <string>
+
+#include "app/analysis_command.h"
 #include "batch_process.h"
+#include "pages/page_clearing.h"
+#include "pages/sample_data.h"
+#include "support/capturing_messages.h"
 
 namespace vc {
 namespace {
@@ -136,6 +143,25 @@ TEST_F(BatchProcessTest, OutputTargets) {
   EXPECT_EQ(shell.exitCode(), 3);
   EXPECT_TRUE(shell.readAllStandardError().startsWith("Output File Error: The report could not be written to out.txt: "));
   EXPECT_FALSE(QFileInfo::exists("/out.txt"));
+}
+
+// The Sample Data laminate analysed as the Analyze button does gives the
+// report that the batch program writes for the same laminate's data file.
+TEST_F(BatchProcessTest, SampleDataRunReportsAsTheBatchRunOfItsDataFile) {
+  ASSERT_TRUE(writeFile("work/sample.vcl", sourceFile("examples/sample.vcl")));
+  const auto result = run({"sample.vcl", "report.txt"});
+  ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+
+  InputPages pages;
+  auto data = std::make_unique<LaminateData>();
+  clearAllInputPages(pages);
+  showSampleData(pages, *data);
+  std::string report;
+  test::CapturingMessages messages;
+  ASSERT_EQ(runAnalysis(pages, *data, report, messages).status, RunStatus::Completed);
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_NE(report.find("Equivalent Double-Double Laminate"), std::string::npos);
+  EXPECT_TRUE(QByteArray::fromStdString(report + "\r\n") == readFile("work/report.txt"));
 }
 
 TEST_F(BatchProcessTest, SetCompatibilityEndsAndWritesNothing) {

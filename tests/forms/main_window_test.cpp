@@ -3,6 +3,7 @@
 // report or selects the page to mend, the file commands move the data
 // folder, and the message boxes show what the sink is given.
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -161,6 +162,62 @@ class MainWindowTest : public FormFixture {
     QCOMPARE(layers->text() + w->pages().layup.layerCount.text.c_str(), QString(""));
   }
 
+  // No leaves every page as it was; Yes fills them whatever page is shown,
+  // with all seven Settings boxes checked, and the run then reports the
+  // double-double laminate too.
+  void sampleDataAsksFirst() {
+    auto w = shownWindow(4);
+    QVERIFY(w);
+    QVERIFY(w->menuCommand(1028)->isEnabled());
+    w->pages().layup.layerCount.text = "3";
+    w->refreshPages();
+    messages_.answers = {vc::Answer::No};
+    w->menuCommand(1028)->trigger();
+    QVERIFY(messages_.captions() == std::vector<std::string>{"Sample Data"});
+    QCOMPARE(onPage<QLineEdit>(*w, "TabForm3", "textb_1")->text(), QString("3"));
+    messages_.answers = {vc::Answer::Yes};
+    w->menuCommand(1028)->trigger();
+    QCOMPARE(w->currentPage(), 4);
+    QCOMPARE(onPage<QLineEdit>(*w, "TabForm3", "textb_1")->text(), QString("8"));
+    QCOMPARE(cellText(onPage<QTableView>(*w, "TabForm3", "grid_1"), 2, 2), QString("-45"));
+    for (int box = 1; box <= 7; ++box)
+      QVERIFY(onPage<QAbstractButton>(*w, "TabForm1", qPrintable(QString("checkbox_%1").arg(box)))->isChecked());
+    ModalWatcher watcher;
+    w->findChild<QAbstractButton*>("cb_Analyze")->click();
+    QCOMPARE(watcher.seen, 1);
+    QVERIFY(w->reportText().find("Equivalent Double-Double Laminate") != std::string::npos);
+  }
+
+  // The Sign Convention window opens modally with its picture and closes on
+  // OK; the About page's links open through the shell on a press.
+  void signConventionAndAboutLinks() {
+    auto w = shownWindow(6);
+    QVERIFY(w);
+    ModalWatcher watcher([](QWidget* window) {
+      QCOMPARE(window->objectName() + "|" + window->windowTitle(), QString("SignConvention|Sign Convention"));
+      QCOMPARE(window->findChild<QWidget*>("pictb_1")->size(), QSize(575, 358));
+      auto* ok = window->findChild<QAbstractButton*>("cb_1");
+      QCOMPARE(ok->text(), QString("&OK"));
+      ok->click();
+      QVERIFY(!window->isVisible());
+    });
+    w->menuCommand(1027)->trigger();
+    QCOMPARE(watcher.seen, 1);
+
+    QCOMPARE(onPage<QWidget>(*w, "TabForm5", "pictb_1")->size(), QSize(128, 128));
+#if defined(__linux__)
+    QCOMPARE(onPage<QLabel>(*w, "TabForm5", "label_3")->text(), QString("Linux"));
+#endif
+    auto* mail = onPage<QLabel>(*w, "TabForm5", "label_12");
+    auto* home = onPage<QLabel>(*w, "TabForm5", "label_13");
+    QCOMPARE(mail->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mousePress(mail, Qt::LeftButton);
+    QTest::mousePress(home, Qt::RightButton);  // only the left button opens
+    QTest::mousePress(home, Qt::LeftButton);
+    QCOMPARE(outside_.requests, QStringList({"open:mailto:" + mail->text(), "open:" + home->text()}));
+    QVERIFY(mail->text().contains('@') && home->text().startsWith("http"));
+  }
+
   void messageBoxShowsCaptionTextAndOneButton() {
     QWidget owner;
     ModalWatcher watcher([&](QWidget* modal) {
@@ -174,6 +231,28 @@ class MainWindowTest : public FormFixture {
     });
     vc::forms::MessageBoxes(&owner).inform("Caption", "Line one\r\n\r\n<two>");
     QCOMPARE(watcher.seen, 1);
+  }
+
+  // A question box: question icon, the buttons asked for, the answer clicked.
+  void questionBoxAnswersWithTheButtonClicked() {
+    const struct {
+      vc::QuestionButtons buttons;
+      QMessageBox::StandardButton click;
+      vc::Answer answer;
+      int buttonCount;
+    } cases[] = {{vc::QuestionButtons::YesNo, QMessageBox::Yes, vc::Answer::Yes, 2},
+                 {vc::QuestionButtons::YesNo, QMessageBox::No, vc::Answer::No, 2},
+                 {vc::QuestionButtons::YesNoCancel, QMessageBox::Cancel, vc::Answer::Cancel, 3}};
+    QWidget owner;
+    for (const auto& c : cases) {
+      ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box && box->icon() == QMessageBox::Question);
+        QCOMPARE(box->buttons().size(), c.buttonCount);
+        box->button(c.click)->click();
+      });
+      QCOMPARE(vc::forms::MessageBoxes(&owner).ask("Q", "Sure?", c.buttons), c.answer);
+    }
   }
 };
 

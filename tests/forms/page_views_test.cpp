@@ -6,7 +6,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalSpy>
+#include <QMenu>
+#include <QClipboard>
 #include <QtTest>
 
 #include "forms/grid_view.h"
@@ -85,7 +86,6 @@ class PageViewsTest : public FormFixture {
   void gridViewHandsItsCursorToThePage() {
     vc::TextGrid grid(10, 4, {"Layer", "MatID", "Ply Angle", "Thickness"});
     vc::forms::GridView view(grid, "grid_1");
-    view.addEditMenu("ID_TabForm3_menu_1", true);
     view.show();
     QApplication::setActiveWindow(&view);
     QVERIFY(QTest::qWaitForWindowActive(&view));
@@ -98,12 +98,71 @@ class PageViewsTest : public FormFixture {
     grid.currentColumn = 0;
     view.refresh();
     QCOMPARE(view.currentIndex(), view.model()->index(6, 0));
-    // Ctrl+A is the grid's Paste Cell, not select-all.
-    QSignalSpy commands(&view, &vc::forms::GridView::gridCommand);
-    QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(commands.size(), 1);
-    QCOMPARE(commands.last().at(0).toInt(), int(vc::forms::kPasteCell));
-    QCOMPARE(view.selectionModel()->selectedIndexes().size(), 1);
+  }
+
+  // The Edit keys on the real pages while a grid has the focus: Ctrl+A and
+  // Ctrl+P paste (no select-all, no print dialog); the main menu's Edit
+  // lists the visible grid's commands; Delete, Ctrl+C and Ctrl+V work as in
+  // a spreadsheet, a paste cut at the grid's edges and limited as typing is.
+  void gridKeysRunTheEditCommands() {
+    auto w = shownWindow(1);
+    QVERIFY(w);
+    vc::TextGrid& m = w->pages().materials.properties;
+    auto* view = onPage<QTableView>(*w, "TabForm2", "matgrid");
+    typeIntoCell(view, 0, 1, "1.5e6");
+    typeIntoCell(view, 0, 9, "glass");
+    auto key = [&](int row, int column, Qt::Key k, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
+      view->setCurrentIndex(view->model()->index(row, column));
+      QTest::keyClick(view, k, mods);
+    };
+    key(0, 1, Qt::Key_E);  // Copy Cell
+    key(2, 3, Qt::Key_A);  // Paste Cell
+    QCOMPARE(m.cell(2, 3), std::string("1.5e6"));
+    QCOMPARE(view->selectionModel()->selectedIndexes().size(), 1);
+    key(0, 4, Qt::Key_R);  // Copy Row
+    key(4, 0, Qt::Key_P);  // Paste Row
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(m.cell(4, 1) + "|" + m.cell(4, 9), std::string("1.5e6|"));
+
+    // Delete empties the selected block; Ctrl+C copies it as tab-separated text.
+    typeIntoCell(view, 5, 2, "x");
+    key(4, 1, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString("1.5e6\t\n"));
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Delete);
+    QCOMPARE(m.cell(4, 1) + m.cell(5, 2), std::string());
+    QApplication::clipboard()->setText("7\t8\t9\r\n" + QString(200, 'd') + "\t\t11\r\n");
+    key(8, 8, Qt::Key_V);
+    QCOMPARE(m.cell(8, 8) + "|" + m.cell(8, 9), std::string("7|8"));
+    QCOMPARE(m.cell(9, 8), std::string(200, 'd'));
+    QCOMPARE(m.cell(9, 9), std::string());
+    key(0, 9, Qt::Key_V);
+    QCOMPARE(m.cell(0, 9), std::string("7"));
+    QCOMPARE(m.cell(1, 9), std::string(129, 'd'));  // a description keeps 129 characters
+
+    // The main menu's Edit acts on the visible page's grid: a column run on Layup.
+    w->selectPage(3);
+    vc::TextGrid& l = w->pages().layup.layers;
+    auto* layup = onPage<QTableView>(*w, "TabForm3", "grid_1");
+    for (int r = 0; r < 3; ++r) typeIntoCell(layup, r, 2, QString::number(15 * (r + 1)));
+    layup->setCurrentIndex(layup->model()->index(0, 2));
+    QTest::keyClick(layup, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(layup, Qt::Key_Down, Qt::ShiftModifier);
+    auto* edit = qobject_cast<QMenu*>(w->menuCommand(1009)->associatedObjects().value(0));
+    emit edit->aboutToShow();
+    QAction* copyColumn = nullptr;
+    for (QAction* a : edit->actions())
+      if (a->text() == "Copy Co&lumn") copyColumn = a;
+    QVERIFY(copyColumn);
+    copyColumn->trigger();
+    layup->setCurrentIndex(layup->model()->index(10, 3));
+    QTest::keyClick(layup, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(l.cell(10, 3) + " " + l.cell(11, 3) + " " + l.cell(12, 3) + "|" + l.cell(13, 3),
+             std::string("15 30 45|"));
+    w->selectPage(4);
+    emit edit->aboutToShow();
+    QVERIFY(!edit->actions().contains(copyColumn));
   }
 };
 
