@@ -2,10 +2,12 @@
 // offscreen holds the points the engine computed; plots and results are
 // written as PNG, SVG, PDF, JSON and CSV through the chooser.
 #include "forms/plots_window.h"
+#include "forms/results_export_command.h"
 
 #include <QCategoryAxis>
 #include <QChart>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -17,7 +19,9 @@
 #include "engine/failure_envelope.h"
 #include "engine/stiffness_direction.h"
 #include "engine/through_thickness_view.h"
+#include "app/chosen_file_type.h"
 #include "forms/envelope_plot.h"
+#include "forms/file_dialogs.h"
 #include "forms/layup_plot.h"
 #include "forms/results_window.h"
 #include "forms/stiffness_plot.h"
@@ -219,6 +223,25 @@ class PlotsWindowTest : public QObject {
     chooser.saveAnswer = file("taken.json");
     QVERIFY(!window.exportResults());
     QCOMPARE(messages.captions(), std::vector<std::string>{"Export Error"});
+  }
+
+
+  // The save dialog of several kinds: a name typed without an extension
+  // gets the extension of the filter selected in the dialog.
+  void dialogExtensionFollowsTheSelectedFilter() {
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    FileDialogs dialogs(nullptr);
+    test::ModalWatcher watcher([&](QWidget* modal) {
+      if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        dialog->selectNameFilter(dialog->nameFilters().at(1));
+        dialog->selectFile(file("r"));
+        QMetaObject::invokeMethod(dialog, "accept");
+      }
+    });
+    int chosen = -1;
+    const QString path = dialogs.saveFileNameOfType("Export", settings->path(), resultsFileFilters(), chosen);
+    QCOMPARE(chosen, 1);
+    QCOMPARE(chosenFileType(path, resultsFileFilters(), chosen).path, file("r.csv"));
   }
 };
 
