@@ -20,10 +20,16 @@ int pageForStop(RunStop stop) {
 
 RunOutcome runAnalysis(InputPages& pages, LaminateData& data, std::string& reportText,
                        MessageSink& messages) {
+  RunOutcome outcome;
+  std::string where;
+  if (findNonFiniteNumber(pages, outcome.pageToSelect, where)) {
+    messages.inform("Data Error", (where + " does not hold a finite number.  Review the input data.").c_str());
+    outcome.status = RunStatus::Stopped;
+    return outcome;
+  }
   copyPagesToData(pages, data);
   const EngineOutcome engine = runChecksAndEngine(data, messages);
   if (engine.status == RunStatus::Completed) writeReport(data, reportText);
-  RunOutcome outcome;
   outcome.status = engine.status;
   outcome.pageToSelect = pageForStop(engine.stop);
   return outcome;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -32,7 +33,7 @@ const char* const kMissingInputText = "Specified input file does not exist or co
 const char* const kOutputFileErrorCaption = "Output File Error";
 
 QString resolveBatchPath(const QString& startFolder, const QString& typed) {
-  if (typed.isEmpty()) return typed;
+  if (typed.isEmpty() || (startFolder.isEmpty() && QDir::isRelativePath(typed))) return QString();
   return QDir(startFolder).absoluteFilePath(typed);
 }
 
@@ -42,6 +43,25 @@ bool checkBatchInput(const QString& typedInput, const QString& resolvedInput,
   const std::string text = std::string(kMissingInputText) + typedInput.toLocal8Bit().toStdString();
   messages.inform(kCommandLineErrorCaption, text.c_str());
   return false;
+}
+
+int checkBatchOutput(const QString& startFolder, const QString& typedOutput, const QString& resolvedInput,
+                     const QString& resolvedOutput, MessageSink& messages) {
+  const std::string typed = typedOutput.toLocal8Bit().toStdString();
+  if (startFolder.isEmpty() && QDir::isRelativePath(typedOutput)) {
+    const std::string text =
+        "The report could not be written to " + typed + ": the folder it was started in no longer exists";
+    messages.inform(kOutputFileErrorCaption, text.c_str());
+    return kBatchOutputFailed;
+  }
+  std::error_code ec;
+  if (std::filesystem::equivalent(QFile::encodeName(resolvedInput).toStdString(),
+                                  QFile::encodeName(resolvedOutput).toStdString(), ec)) {
+    const std::string text = "The output file is the input file: " + typed;
+    messages.inform(kCommandLineErrorCaption, text.c_str());
+    return kBatchInputRefused;
+  }
+  return 0;
 }
 
 namespace {

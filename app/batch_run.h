@@ -25,13 +25,22 @@ extern const char* const kOutputFileErrorCaption;
 
 // A batch argument as a path that no longer depends on the current folder:
 // relative paths are taken against `startFolder` (the folder the command was
-// started in). An empty argument stays empty.
+// started in; empty when it no longer exists, and then a relative path
+// resolves to nothing). An empty argument stays empty.
 QString resolveBatchPath(const QString& startFolder, const QString& typed);
 
 // Whether a file or folder exists at `resolvedInput`; when not, shows the
 // "Command Line Error" message with the path as the user typed it.
 bool checkBatchInput(const QString& typedInput, const QString& resolvedInput,
                      MessageSink& messages);
+
+// The checks of the output path before anything is written: a relative
+// path needs the folder the command was started in (`startFolder` is empty
+// when that folder no longer exists: "Output File Error", status 3), and the
+// output must not be the input file itself, also through a link
+// ("Command Line Error", status 2). Returns 0 when the output may be written.
+int checkBatchOutput(const QString& startFolder, const QString& typedOutput, const QString& resolvedInput,
+                     const QString& resolvedOutput, MessageSink& messages);
 
 // Reads the data file, shows it on the pages, runs the analysis and writes
 // the report plus one CR LF (or only the CR LF when a check stopped the run)

@@ -22,24 +22,6 @@ const QChar kSingleQuote = QLatin1Char('\'');
 
 }  // namespace
 
-QString argumentStringFromArgs(const QStringList& arguments) {
-  QString out;
-  for (int i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments.at(i);
-    if (i > 0) out += kBlank;
-    const bool needsQuotes = argument.isEmpty() || argument.contains(kBlank) ||
-                             argument.contains(kDoubleQuote) || argument.contains(kSingleQuote);
-    if (!needsQuotes) {
-      out += argument;
-    } else if (argument.contains(kDoubleQuote)) {
-      out += kSingleQuote + argument + kSingleQuote;
-    } else {
-      out += kDoubleQuote + argument + kDoubleQuote;
-    }
-  }
-  return out;
-}
-
 QString argumentStringFromCommandLine(const QString& commandLine) {
   int position = 0;
   if (commandLine.startsWith(kDoubleQuote)) {
@@ -51,18 +33,6 @@ QString argumentStringFromCommandLine(const QString& commandLine) {
   }
   if (position < commandLine.size() && commandLine.at(position) == kBlank) ++position;
   return commandLine.mid(position);
-}
-
-QString processArgumentString(int argc, char** argv) {
-#if defined(_WIN32)
-  (void)argc;
-  (void)argv;
-  return argumentStringFromCommandLine(QString::fromWCharArray(GetCommandLineW()));
-#else
-  QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-  return argumentStringFromArgs(arguments);
-#endif
 }
 
 QString trimBlanks(const QString& text) {
@@ -110,14 +80,11 @@ QStringList splitArguments(const QString& argumentString) {
   return arguments;
 }
 
-CommandLine parseCommandLine(const QString& argumentString) {
+namespace {
+
+// The mode by the number of arguments.
+CommandLine byCount(const QStringList& arguments) {
   CommandLine result;
-  const QString trimmed = trimBlanks(argumentString);
-  if (isSetCompatibilityOption(trimmed)) {
-    result.mode = StartMode::SetCompatibility;
-    return result;
-  }
-  const QStringList arguments = splitArguments(trimmed);
   if (holdsLongOption(arguments)) return commandLineFromOptions(arguments);
   if (arguments.isEmpty()) {
     result.mode = StartMode::Interactive;
@@ -129,6 +96,37 @@ CommandLine parseCommandLine(const QString& argumentString) {
     result.mode = StartMode::Usage;
   }
   return result;
+}
+
+}  // namespace
+
+CommandLine parseArguments(const QStringList& arguments) {
+  if (arguments.isEmpty() || !isSetCompatibilityOption(arguments.first())) return byCount(arguments);
+  CommandLine result;
+  result.mode = StartMode::SetCompatibility;
+  return result;
+}
+
+CommandLine parseCommandLine(const QString& argumentString) {
+  const QString trimmed = trimBlanks(argumentString);
+  if (isSetCompatibilityOption(trimmed)) {
+    CommandLine result;
+    result.mode = StartMode::SetCompatibility;
+    return result;
+  }
+  return byCount(splitArguments(trimmed));
+}
+
+CommandLine processCommandLine(int argc, char** argv) {
+#if defined(_WIN32)
+  (void)argc;
+  (void)argv;
+  return parseCommandLine(argumentStringFromCommandLine(QString::fromWCharArray(GetCommandLineW())));
+#else
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  return parseArguments(arguments);
+#endif
 }
 
 }  // namespace vc

@@ -14,17 +14,6 @@ namespace vc {
 extern const char* const kUsageCaption;
 extern const char* const kUsageText;
 
-// The argument string of this process: the command line without the program
-// name. On Windows it is cut from the real command line; elsewhere it is
-// rebuilt from argv (see argumentStringFromArgs).
-QString processArgumentString(int argc, char** argv);
-
-// Rebuilds an argument string from separate arguments: joined with single
-// blanks; an argument that is empty or holds a blank or a quote is wrapped in
-// double quotes, or in single quotes when it holds a double quote, so that
-// splitArguments gives the same arguments back.
-QString argumentStringFromArgs(const QStringList& arguments);
-
 // Removes the program name from a full command line: a name that begins with
 // a double quote runs to the next double quote, otherwise to the first blank;
 // one blank after it is skipped.
@@ -57,8 +46,19 @@ struct CommandLine {
   QString error;       // what was wrong with the options (OptionError only)
 };
 
-// "-setcm" first; then a command line with options goes through the option
-// table (command_options.h), any other by its argument count.
+// The Windows command line's argument string: "-setcm" on its trimmed
+// first six characters, then split into arguments. Arguments with an option
+// (one that begins with "--") go through the option table
+// (command_options.h), others by their count.
 CommandLine parseCommandLine(const QString& argumentString);
+
+// Arguments as the system hands them over (argv elsewhere than on Windows):
+// "-setcm" when the first one, trimmed, begins with it; then options or
+// count as above.
+CommandLine parseArguments(const QStringList& arguments);
+
+// This process's command line: on Windows the real command line without the
+// program name, split; elsewhere argv as it stands.
+CommandLine processCommandLine(int argc, char** argv);
 
 }  // namespace vc

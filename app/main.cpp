@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "app/batch_run.h"
 #include "app/command_line.h"
@@ -25,7 +26,9 @@ namespace {
 int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
   // Relative paths mean the folder the command was started in; start-up is
   // about to make the data folder current, so resolve them first.
-  const QString startFolder = QDir::currentPath();
+  // A working folder that was deleted has no path to resolve against.
+  QString startFolder = QDir::currentPath();
+  if (!QFileInfo(startFolder).isDir()) startFolder.clear();
   QCoreApplication application(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   vc::StderrMessages messages;
@@ -37,6 +40,13 @@ int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
                          : vc::resolveBatchPath(startFolder, commandLine.outputPath);
   if (!vc::checkBatchInput(commandLine.inputPath, state.inputPath, messages)) {
     return vc::kBatchInputRefused;
+  }
+  // Standard output is neither a path nor the input file.
+  if (const int status = commandLine.output.toStandardOutput
+                             ? 0
+                             : vc::checkBatchOutput(startFolder, commandLine.outputPath,
+                                                    state.inputPath, state.outputPath, messages)) {
+    return status;
   }
   vc::runStartupSteps(state);
   return vc::runBatch(state.inputPath, state.outputPath, messages, commandLine.output);
@@ -81,8 +91,7 @@ int interactiveMain(int& argc, char** argv, bool showUsage) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const vc::CommandLine commandLine =
-      vc::parseCommandLine(vc::processArgumentString(argc, argv));
+  const vc::CommandLine commandLine = vc::processCommandLine(argc, argv);
   switch (commandLine.mode) {
     case vc::StartMode::SetCompatibility:
       vc::writeCompatibilitySetting();

@@ -26,9 +26,15 @@ std::unique_ptr<QSettings> openSettingsKey();
 bool settingsKeyExists(const QSettings& key);
 
 // Creates the key: the default value "(value not set)" and LastPath.
-void createSettingsKey(QSettings& key, const QString& lastPath);
+void createSettingsKey(const QString& lastPath);
 
 // "UserMat1" .. "UserMat30".
 QString userMaterialValueName(int slot);
+
+// Whether slot `slot` holds a record, and its text as stored. A record that
+// was written into the store's file by hand without quotes comes back from
+// QSettings split at its commas; it is joined again, so every record reads
+// as the one line of text it is.
+bool readUserMaterialRecord(const QSettings& key, int slot, QString& record);
 
 }  // namespace vc

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include "app/executable_path.h"
+#include "app/settings_file.h"
 #include "app/settings_keys.h"
 
 namespace vc {
@@ -46,9 +47,9 @@ bool settingsKeyExists(const QSettings& key) {
   return !key.childKeys().isEmpty() || !key.childGroups().isEmpty();
 }
 
-void createSettingsKey(QSettings& key, const QString& lastPath) {
-  key.setValue(QString::fromLatin1(kDefaultValueName), QString::fromLatin1(kDefaultValueText));
-  key.setValue(QString::fromLatin1(kLastPathName), lastPath);
+void createSettingsKey(const QString& lastPath) {
+  writeSettingsValues({{QString::fromLatin1(kDefaultValueName), QString::fromLatin1(kDefaultValueText)},
+                       {QString::fromLatin1(kLastPathName), lastPath}});
 }
 
 QString defaultDataFolder() {
@@ -78,13 +79,11 @@ QString prepareDefaultDataFolder(QString& currentDataFolder) {
 }
 
 void storeLastPath(const QString& currentDataFolder) {
-  auto key = openSettingsKey();
-  if (settingsKeyExists(*key)) {
-    key->setValue(QString::fromLatin1(kLastPathName), currentDataFolder);
+  if (settingsKeyExists(*openSettingsKey())) {
+    writeSettingsValues({{QString::fromLatin1(kLastPathName), currentDataFolder}});
   } else {
-    createSettingsKey(*key, currentDataFolder);
+    createSettingsKey(currentDataFolder);
   }
-  key->sync();
 }
 
 void loadLastPath(QString& currentDataFolder) {
@@ -96,8 +95,8 @@ void loadLastPath(QString& currentDataFolder) {
       if (key->contains(name)) currentDataFolder = key->value(name).toString();
       prepare = currentDataFolder.isEmpty();
     } else {
-      createSettingsKey(*key, currentDataFolder);
-      key->sync();
+      key.reset();
+      createSettingsKey(currentDataFolder);
     }
   }
   // The key is closed before preparing, which opens it again to store.
@@ -116,27 +115,17 @@ QString folderOfPath(const QString& path) {
   return withTrailingSlash(folder.trimmed());
 }
 
-void renumberUserMaterials() {
-  auto key = openSettingsKey();
-  if (!settingsKeyExists(*key)) return;
-  QStringList records;
-  for (int slot = 1; slot <= kUserMaterialSlots; ++slot) {
-    const QString name = userMaterialValueName(slot);
-    if (key->contains(name)) records.append(key->value(name).toString());
-  }
-  for (int slot = 1; slot <= kUserMaterialSlots; ++slot) {
-    const QString name = userMaterialValueName(slot);
-    if (slot <= records.size()) {
-      key->setValue(name, records.at(slot - 1));
-    } else if (key->contains(name)) {
-      key->remove(name);
-    }
-  }
-  key->sync();
-}
-
 QString userMaterialValueName(int slot) {
   return QStringLiteral("UserMat%1").arg(slot);
+}
+
+bool readUserMaterialRecord(const QSettings& key, int slot, QString& record) {
+  const QString name = userMaterialValueName(slot);
+  if (!key.contains(name)) return false;
+  const QVariant value = key.value(name);
+  record = value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                    : value.toString();
+  return true;
 }
 
 }  // namespace vc
@@ -149,8 +138,8 @@ void loadResultsFolder(QString& resultsFolder) {
     const QString name = QString::fromLatin1(kLastPathName);
     if (key->contains(name)) resultsFolder = key->value(name).toString();
   } else {
-    createSettingsKey(*key, resultsFolder);
-    key->sync();
+    key.reset();
+    createSettingsKey(resultsFolder);
   }
 }
 

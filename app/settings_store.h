@@ -29,8 +29,6 @@ void loadLastPath(QString& currentDataFolder);
 // The folder part of a file path, trimmed, ending in '/'.
 QString folderOfPath(const QString& path);
 
-// Renumbers the UserMat%d records without gaps (start-up).
-void renumberUserMaterials();
 
 }  // namespace vc
 

@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/executable_path.h"
 #include "app/settings_store.h"
+#include "app/user_material_slots.h"
 
 namespace vc {
 

@@ -3,12 +3,16 @@
 // ends; CR LF and LF both read.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "engine/laminate_data.h"
 #include "engine/messages.h"
 
 namespace vc {
+
+// The longest line a data file holds, its line end included.
+constexpr std::size_t kMaxDataFileLine = 255;
 
 // The report options a data file carries after the laminate: the seven
 // option flags and the strain choice, in the order of the file.

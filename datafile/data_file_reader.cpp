@@ -8,7 +8,6 @@
 // front). A file with a missing, unreadable or out-of-range value is refused
 // as a whole, so a half-read file never reaches the record or the pages.
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -17,7 +16,7 @@
 #include "datafile/value_scanner.h"
 #include "engine/angle_units.h"
 #include "engine/input_preparation.h"
-#include "fileio/file_contents.h"
+#include "fileio/small_file_reader.h"
 #include "format/number_scan.h"
 #include "format/number_text.h"
 
@@ -79,6 +78,10 @@ class Reader {
 
   bool fail(Scan result, const std::string& what) {
     const std::string where = place();
+    if (result == Scan::NotFinite) {
+      error_ = where + ": " + what + " must be a finite number, not \"" + scan_.token() + "\".";
+      return false;
+    }
     error_ = where + ": expected " + what;
     if (result == Scan::NotNumber) error_ += ", found \"" + scan_.token() + "\"";
     error_ += ".";
@@ -206,12 +209,12 @@ class Reader {
       if (pieces == 6) {
         int number = 0;
         const Scan r = lineScan.readInt(number);
-        if (r != Scan::Ok) return failOnLine(lineNumber, formatf("the number of material %d", m), lineScan);
+        if (r != Scan::Ok) return failOnLine(lineNumber, formatf("the number of material %d", m), lineScan, r);
       }
       for (int i = 0; i < 5; ++i) {
         const Scan r = lineScan.readReal(v.strengths[m][i]);
-        if (r == Scan::NotNumber)
-          return failOnLine(lineNumber, formatf("the %s of material %d", kStrengthNames[i], m), lineScan);
+        if (r == Scan::NotNumber || r == Scan::NotFinite)
+          return failOnLine(lineNumber, formatf("the %s of material %d", kStrengthNames[i], m), lineScan, r);
         if (r == Scan::End) {
           error_ = formatf("line %d: expected %s, found %d values.", lineNumber, what.c_str(), pieces);
           return false;
@@ -222,25 +225,28 @@ class Reader {
     return true;
   }
 
-  bool failOnLine(int lineNumber, const std::string& what, const ValueScanner& lineScan) {
-    error_ = formatf("line %d: expected %s, found \"%s\".", lineNumber, what.c_str(),
-                     lineScan.token().c_str());
+  bool failOnLine(int lineNumber, const std::string& what, const ValueScanner& lineScan, Scan r) {
+    const char* form = r == Scan::NotFinite ? "line %d: %s must be a finite number, not \"%s\"."
+                                            : "line %d: expected %s, found \"%s\".";
+    error_ = formatf(form, lineNumber, what.c_str(), lineScan.token().c_str());
     return false;
   }
 
-  // The options may stop early at the end of the file: the options not
-  // given keep their check boxes as they are.
+  // Only the last option (double-double) may be missing: a file that ends
+  // earlier is cut short. A missing last option keeps its check box.
   bool readOptions() {
     FileValues& v = values_;
     for (int i = 0; i < 8; ++i) {
       int value = 0;
       const Scan r = scan_.readInt(value);
-      if (r == Scan::End) break;
-      if (r == Scan::NotNumber) return fail(r, std::string("the ") + kOptionNames[i]);
+      if (r == Scan::End && i == 7) break;
+      if (r != Scan::Ok) return fail(r, std::string("the ") + kOptionNames[i]);
       v.options[i] = value;
       v.optionCount = i + 1;
     }
-    return true;
+    // Anything after the last option is a line too many (a doubled line).
+    scan_.skipSpace();
+    return scan_.atEnd() || fail(Scan::NotNumber, "the end of the file after the options");
   }
 
   const DataText& data_;
@@ -323,8 +329,7 @@ bool parseDataFile(const std::string& contents, LaminateData& data, DataFileOpti
 bool readDataFile(const std::string& path, LaminateData& data, DataFileOptions& options,
                   MessageSink& messages) {
   std::string contents;
-  std::string problem = readFileContents(path, contents);
-  if (!problem.empty()) problem += '.';
+  std::string problem = readSmallRegularFile(path, contents);
   if (problem.empty() && parseDataFile(contents, data, options, problem)) return true;
   const std::string text = "Cannot read the data file \"" + path + "\": " + problem;
   messages.inform("Data File Error", text.c_str());

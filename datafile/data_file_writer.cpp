@@ -27,6 +27,27 @@ std::string descriptionForFile(const char (&slot)[kDescriptionSize]) {
   return text;
 }
 
+// The first bytes of `text` that fit `room`, never ending inside a UTF-8
+// character (a cut before a continuation byte moves back to its lead byte).
+std::string cutToWholeCharacters(const std::string& text, std::size_t room) {
+  if (text.size() <= room) return text;
+  std::size_t cut = room;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut);
+}
+
+// The length of the longest line of `text` with its line end.
+std::size_t longestLine(const std::string& text) {
+  std::size_t longest = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t end = text.find('\n', pos);
+    const std::size_t next = end == std::string::npos ? text.size() : end + 1;
+    if (next - pos > longest) longest = next - pos;
+    pos = next;
+  }
+  return longest;
+}
+
 void appendLoadBlock(std::string& out, const LaminateData& d) {
   const bool strains = d.mechanicalOn && !d.forcesGiven && d.strainsGiven;
   const double* values;
@@ -56,9 +77,13 @@ std::string formatDataFile(const LaminateData& d, const DataFileOptions& options
   appendf(out, "%-3d\r\n", d.numMaterials);
   out += "$ Material Properties: Material #, E1, E2, G12, v12, CTE1, CTE2, CME1, CME2, Name\r\n";
   for (int m = 1; m <= nm; ++m) {
-    appendf(out, "%-3d %10.3e %10.3e %10.3e %5.3f %11.3e %11.3e %7.4f %7.4f %s\r\n", m, d.E1[m],
-            d.E2[m], d.G12[m], d.v12[m], d.CTE1[m], d.CTE2[m], d.CME1[m], d.CME2[m],
-            descriptionForFile(d.description[m]).c_str());
+    const std::size_t lineStart = out.size();
+    appendf(out, "%-3d %10.3e %10.3e %10.3e %5.3f %11.3e %11.3e %7.4f %7.4f ", m, d.E1[m], d.E2[m],
+            d.G12[m], d.v12[m], d.CTE1[m], d.CTE2[m], d.CME1[m], d.CME2[m]);
+    const std::size_t used = out.size() - lineStart + 2;  // with the CR LF
+    out += cutToWholeCharacters(descriptionForFile(d.description[m]),
+                                used < kMaxDataFileLine ? kMaxDataFileLine - used : 0);
+    out += "\r\n";
   }
 
   out += "$ Total Number of Layers\r\n";
@@ -98,10 +123,15 @@ std::string formatDataFile(const LaminateData& d, const DataFileOptions& options
 
 bool writeDataFile(const std::string& path, const LaminateData& data,
                    const DataFileOptions& options, MessageSink& messages) {
-  const std::string problem = saveFileAtomically(path, formatDataFile(data, options));
+  const std::string text = formatDataFile(data, options);
+  // A number too large for its field (a CME of 1e300 in "%7.4f") would make a
+  // line that no reader takes: such a file is not written.
+  const std::string problem = longestLine(text) > kMaxDataFileLine
+                                  ? "a value is too large for its field in the file"
+                                  : saveFileAtomically(path, text);
   if (problem.empty()) return true;
-  const std::string text = "Cannot write the data file \"" + path + "\": " + problem + ".";
-  messages.inform("Data File Error", text.c_str());
+  const std::string message = "Cannot write the data file \"" + path + "\": " + problem + ".";
+  messages.inform("Data File Error", message.c_str());
   return false;
 }
 

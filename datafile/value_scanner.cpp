@@ -1,5 +1,7 @@
 #include "datafile/value_scanner.h"
 
+#include <cmath>
+
 #include "format/number_scan.h"
 
 namespace vc {
@@ -13,7 +15,7 @@ Scan ValueScanner::readInt(int& value) {
   if (p_ == end_) return Scan::End;
   int read = 0;
   const char* stop = scanWhole(p_, end_, read);
-  if (stop == p_) return Scan::NotNumber;
+  if (stop == p_ || (stop != end_ && !isBlankChar(*stop))) return Scan::NotNumber;
   p_ = stop;
   value = read;
   return Scan::Ok;
@@ -24,7 +26,8 @@ Scan ValueScanner::readReal(double& value) {
   if (p_ == end_) return Scan::End;
   double read = 0.0;
   const char* stop = scanReal(p_, end_, read, true);
-  if (stop == p_) return Scan::NotNumber;
+  if (stop == p_ || (stop != end_ && !isBlankChar(*stop))) return Scan::NotNumber;
+  if (!std::isfinite(read)) return Scan::NotFinite;
   p_ = stop;
   value = read;
   return Scan::Ok;

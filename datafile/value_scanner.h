@@ -7,7 +7,9 @@
 
 namespace vc {
 
-enum class Scan { Ok, End, NotNumber };
+// NotNumber: the value is not a whole blank-separated number token;
+// NotFinite: it reads as an infinity or NaN (also by overflow).
+enum class Scan { Ok, End, NotNumber, NotFinite };
 
 class ValueScanner {
  public:
@@ -19,7 +21,9 @@ class ValueScanner {
   void moveTo(const char* p) { p_ = p; }
   bool atEnd() const { return p_ == end_; }
 
-  // Blanks are skipped first; End when nothing but blanks is left.
+  // Blanks are skipped first; End when nothing but blanks is left. A value
+  // is a whole token: the number must end at a blank or at the end. Unless
+  // the result is Ok the position stays at the start of the token.
   Scan readInt(int& value);
   Scan readReal(double& value);
 

@@ -1,6 +1,3 @@
-// The temporary file never reuses an existing name, keeps the permissions of
-// the file it replaces and is removed again when anything fails.
-
 #include "fileio/atomic_save.h"
 
 #include <cerrno>
@@ -11,46 +8,104 @@
 #include <string>
 #include <system_error>
 
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace vc {
 
 namespace {
 
-std::string errnoText(int code) { return std::strerror(code); }
+namespace fs = std::filesystem;
+
+std::string because(const char* what, int code) { return std::string(what) + " (" + std::strerror(code) + ")"; }
+
+// Writes all bytes to an open stream and flushes it; 0 or the errno.
+int writeAll(std::FILE* file, const std::string& bytes) {
+  errno = 0;
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+  const int error = ok ? 0 : (errno ? errno : EIO);
+  return std::fclose(file) == 0 || error ? error : (errno ? errno : EIO);
+}
+
+// A device or FIFO: written as it is. A FIFO is opened without blocking, so
+// one that nobody reads fails instead of hanging.
+std::string writeDirectly(const std::string& path, const std::string& bytes) {
+#if defined(_WIN32)
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return because("the file cannot be opened", errno);
+#else
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return because("the file cannot be opened", errno);
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* file = ::fdopen(fd, "wb");
+  if (!file) {
+    const int error = errno;
+    ::close(fd);
+    return because("the file cannot be opened", error);
+  }
+#endif
+  const int error = writeAll(file, bytes);
+  return error ? because("writing failed", error) : std::string();
+}
+
+// No temporary file beside it: the existing file is truncated and written.
+std::string writeInPlace(const std::string& path, const std::string& bytes, int createError) {
+  std::FILE* file = std::fopen(path.c_str(), "r+b");
+  if (!file) return because("cannot create a file in its folder", createError);
+  std::fclose(file);
+  file = std::fopen(path.c_str(), "wb");
+  if (!file) return because("cannot create a file in its folder", createError);
+  const int error = writeAll(file, bytes);
+  return error ? because("writing failed", error) : std::string();
+}
+
+// Creates ".NAME.vellacore-XXXXXX" beside `target`, never reusing a name.
+std::FILE* createTemporary(const fs::path& target, std::string& temporary, int& error) {
+  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device random;
+  error = EEXIST;
+  for (int attempt = 0; attempt < 32 && error == EEXIST; ++attempt) {
+    std::string suffix;
+    for (int i = 0; i < 6; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
+    temporary = (target.parent_path() / ("." + target.filename().string() + ".vellacore-" + suffix)).string();
+    errno = 0;
+    if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) return file;
+    error = errno ? errno : EIO;
+  }
+  return nullptr;
+}
 
 }  // namespace
 
-std::string saveFileAtomically(const std::string& path, const std::string& text) {
-  namespace fs = std::filesystem;
-  std::random_device random;
-  std::string temporary;
-  std::FILE* file = nullptr;
-  int openError = 0;
-  for (int attempt = 0; attempt < 16 && !file; ++attempt) {
-    char digits[9];
-    std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(random()));
-    temporary = path + "." + digits + ".tmp";
-    errno = 0;
-    file = std::fopen(temporary.c_str(), "wbx");  // never reuses an existing file
-    openError = errno;
-    if (!file && openError != EEXIST) break;
-  }
-  if (!file) return "cannot create a file in its folder (" + errnoText(openError) + ")";
-
-  errno = 0;
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                       std::fflush(file) == 0;
-  const int writeError = errno;
-  const bool closed = std::fclose(file) == 0;
+std::string saveFileAtomically(const std::string& path, const std::string& bytes) {
   std::error_code ec;
-  if (!written || !closed) {
-    fs::remove(temporary, ec);
-    return "writing failed (" + errnoText(writeError ? writeError : EIO) + ")";
+  fs::path target = path;
+  // Through a link the file it names is replaced; the link stays.
+  if (fs::is_symlink(target, ec)) {
+    const fs::path resolved = fs::weakly_canonical(target, ec);
+    if (!ec) target = resolved;
   }
-  // Keep the permissions of the file that is replaced.
-  const fs::file_status old = fs::status(path, ec);
-  if (!ec && fs::is_regular_file(old)) fs::permissions(temporary, old.permissions(), ec);
-  ec.clear();
-  fs::rename(temporary, path, ec);
+  const fs::file_status old = fs::status(target, ec);
+  const bool exists = fs::exists(old);
+  if (exists && !fs::is_regular_file(old) && !fs::is_directory(old)) return writeDirectly(target.string(), bytes);
+
+  std::string temporary;
+  int createError = 0;
+  std::FILE* file = createTemporary(target, temporary, createError);
+  if (!file) {
+    if (exists && fs::is_regular_file(old)) return writeInPlace(target.string(), bytes, createError);
+    return because("cannot create a file in its folder", createError);
+  }
+  const int writeError = writeAll(file, bytes);
+  if (writeError) {
+    fs::remove(temporary, ec);
+    return because("writing failed", writeError);
+  }
+  if (exists) fs::permissions(temporary, old.permissions(), ec);
+  fs::rename(temporary, target, ec);
   if (ec) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
@@ -58,6 +113,5 @@ std::string saveFileAtomically(const std::string& path, const std::string& text)
   }
   return std::string();
 }
-
 
 }  // namespace vc

@@ -8,8 +8,16 @@
 
 namespace vc {
 
-// Writes `bytes` to `path` as described above. Returns an empty string on
-// success, else the reason of the failure in a few words (for a message).
+// Writes `bytes` to `path`:
+// - a new or regular file (also through a symbolic link, which stays) is
+//   replaced atomically through the temporary file ".NAME.vellacore-XXXXXX"
+//   beside it, which keeps the old file's permissions and is removed again
+//   on any failure;
+// - when no temporary file can be made beside an existing writable file (a
+//   read-only folder), that file is truncated and written in place;
+// - any other kind of file (a device, a FIFO with a reader) is written
+//   directly, never replaced.
+// Returns an empty string on success, else the reason in a few words.
 std::string saveFileAtomically(const std::string& path, const std::string& bytes);
 
 }  // namespace vc

@@ -113,6 +113,11 @@ QString FileDialogs::saveFileName(const QString& title, const QString& startFold
   }
 }
 
+QString FileDialogs::saveOrAppendFileName(const QString& title, const QString& startFolder,
+                                          const QList<FileFilter>& filters) {
+  return runDialog(owner_, QFileDialog::AcceptSave, title, startFolder, filters);
+}
+
 QString FileDialogs::saveFileNameOfType(const QString& title, const QString& startFolder,
                                         const QList<FileFilter>& filters, int& chosenFilter) {
   QString from = startFolder;

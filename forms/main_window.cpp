@@ -24,6 +24,7 @@
 #include "forms/help_not_installed.h"
 #include "forms/layup_page.h"
 #include "forms/loads_page.h"
+#include "forms/material_library_commands.h"
 #include "forms/materials_page.h"
 #include "forms/message_boxes.h"
 #include "forms/micromechanics_page.h"
@@ -100,9 +101,10 @@ void MainWindow::buildMenus() {
           &MainWindow::saveDataFile);
   connect(addCommand(file, 1003, "Open Current Directory"), &QAction::triggered, this,
           &MainWindow::openCurrentDirectory);
-  // The material library commands arrive with the user material library.
-  addCommand(file, 1004, "Export Material Library...")->setEnabled(false);
-  addCommand(file, 1005, "Import Material Library...")->setEnabled(false);
+  // The material library commands (1004, 1005, 1019, 1020) are wired by
+  // MaterialLibraryCommands.
+  addCommand(file, 1004, "Export Material Library...");
+  addCommand(file, 1005, "Import Material Library...");
   file->addSeparator();
   connect(addCommand(file, 1007, "E&xit"), &QAction::triggered, this, &QWidget::close);
 
@@ -122,8 +124,8 @@ void MainWindow::buildMenus() {
   connect(editMenu_, &QMenu::aboutToShow, this, &MainWindow::markVisiblePageInEditMenu);
 
   QMenu* library = bar->addMenu(QStringLiteral("&Library"));
-  addCommand(library, 1019, "&Open Material Library")->setEnabled(false);
-  addCommand(library, 1020, "&Add/Edit User Library")->setEnabled(false);
+  addCommand(library, 1019, "&Open Material Library");
+  addCommand(library, 1020, "&Add/Edit User Library");
 
   QMenu* analysis = bar->addMenu(QStringLiteral("&Analysis"));
   connect(addCommand(analysis, 1022, "&Run Analysis"), &QAction::triggered, this,
@@ -178,6 +180,7 @@ void MainWindow::buildControls() {
   tabs_->addTab(micromechanicsPage_, QStringLiteral("Micromechanics"));
   tabs_->addTab(aboutPage_, QStringLiteral("About"));
   tabs_->setCurrentIndex(kSettingsPage);
+  new MaterialLibraryCommands(*this, *materialsPage_, *micromechanicsPage_);
 
   analyzeButton_ = new QPushButton(QStringLiteral("Analyze"), central);
   analyzeButton_->setObjectName(QStringLiteral("cb_Analyze"));
@@ -277,13 +280,15 @@ void MainWindow::runAnalysis() {
 
 void MainWindow::clearVisibleForm() {
   const int page = currentPage();
-  // The micromechanics page has no fields yet; About has nothing to clear.
+  // About has nothing to clear.
   clearVisiblePage(*pages_, page);
+  if (page == kMicromechanicsPage) micromechanicsPage_->clear(true);
   refreshPages();
 }
 
 void MainWindow::clearAllForms() {
   clearAllInputPages(*pages_);
+  micromechanicsPage_->clear(false);
   refreshPages();
 }
 
@@ -295,7 +300,8 @@ void MainWindow::showPageHelp() {
 
 void MainWindow::openDataFile() {
   commitGridEdits();
-  openDataFileCommand(*chooser_, *pages_, *data_, currentDataFolder_, inputPath_, *messages_);
+  openDataFileCommand(*chooser_, *pages_, *data_, currentDataFolder_, inputPath_, *messages_,
+                      [this]() { micromechanicsPage_->clear(false); });
   refreshPages();
   updateStatusBar();
 }

@@ -74,6 +74,7 @@ class MainWindow : public QMainWindow {
   const std::string& reportText() const { return reportText_; }
   MessageSink& messages() { return *messages_; }
   HelpRequests& help() { return *help_; }
+  FileChooser& chooser() { return *chooser_; }
 
   const QString& currentDataFolder() const { return currentDataFolder_; }
   void setCurrentDataFolder(const QString& folder);

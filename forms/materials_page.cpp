@@ -29,9 +29,6 @@ MaterialsPage::MaterialsPage(vc::MaterialsPage& page, MessageSink& messages, QWi
   materialCount_ = named(new QComboBox(group), "combo_1");
   for (int n = 1; n <= kMaxMaterials; ++n) materialCount_->addItem(QString::number(n));
   libraryButton_ = named(new QPushButton(QStringLiteral("&Material Library"), group), "cb_MatDB");
-  // The library window arrives with the material library work; until then
-  // the button cannot be pressed.
-  libraryButton_->setEnabled(false);
   connect(libraryButton_, &QPushButton::clicked, this, &MaterialsPage::materialLibraryRequested);
   QLabel* gridLabel = namedLabel(
       "label_2", "Enter the ply material properties or use the Material Library:", group);

@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "fileio/atomic_save.h"
-#include "fileio/file_contents.h"
+#include "fileio/small_file_reader.h"
 #include "format/number_text.h"
 
 namespace vc {
@@ -21,7 +21,9 @@ constexpr std::size_t kShortestRecordLine = 5;
 
 void reportFailure(MessageSink& messages, const char* caption, const char* failed,
                    const std::string& path, const std::string& reason) {
-  const std::string text = std::string(failed) + "\n" + path + ": " + reason + ".";
+  // The file helpers' reasons end with their own period.
+  const std::string ending = !reason.empty() && reason.back() == '.' ? "" : ".";
+  const std::string text = std::string(failed) + "\n" + path + ": " + reason + ending;
   messages.inform(caption, text.c_str());
 }
 
@@ -50,7 +52,7 @@ TransferOutcome exportUserLibrary(const UserSlots& slots, const std::string& pat
                                        QuestionButtons::YesNoCancel);
     if (answer == Answer::Cancel) return TransferOutcome::Cancelled;
     if (answer == Answer::No) {
-      const std::string problem = readFileContents(path, contents);
+      const std::string problem = readSmallRegularFile(path, contents);
       if (!problem.empty()) {
         reportFailure(messages, kExportCaption, kExportFailed, path, problem);
         return TransferOutcome::Failed;
@@ -91,7 +93,7 @@ TransferOutcome importUserLibrary(UserRecordStore& store, const std::string& pat
     return TransferOutcome::Cancelled;
   }
   std::string fileText;
-  const std::string problem = readFileContents(path, fileText);
+  const std::string problem = readSmallRegularFile(path, fileText);
   if (!problem.empty()) {
     reportFailure(messages, kImportCaption, kImportFailed, path, problem);
     return TransferOutcome::Failed;

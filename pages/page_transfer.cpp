@@ -2,7 +2,9 @@
 #include "engine/angle_units.h"
 #include "engine/engine_bounds.h"
 
+#include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "engine/input_preparation.h"
@@ -57,7 +59,50 @@ void showMaterialRow(const LaminateData& data, int m, const MaterialField (&colu
     grid.setCell(m - 1, static_cast<int>(c) + 1, pageNumberText((data.*columns[c])[m]));
 }
 
+// The first cell of rows 0..rows-1 and the given columns that does not read
+// as a finite number, named by its row and column heading.
+bool nonFiniteCell(const TextGrid& grid, int rows, std::initializer_list<int> columns, bool numbered,
+                   const char* pageName, std::string& where) {
+  for (int r = 0; r < rows; ++r) {
+    for (int c : columns) {
+      if (std::isfinite(readPageReal(grid.cell(r, c)))) continue;
+      where = (numbered ? "Row " + std::to_string(r + 1) + ", column " : std::string("Column ")) +
+              grid.heading(c) + " of the " + pageName + " page";
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
+
+bool findNonFiniteNumber(const InputPages& pages, int& page, std::string& where) {
+  const int materials = clampInt(readPageInt(pages.materials.materialCount), 1, kMaxMaterials);
+  int layers = clampInt(readPageInt(pages.layup.layerCount.text), 0, kMaxLayers);
+  if (pages.layup.symmetric.checked) layers -= layers / 2;  // the upper half is mirrored
+  const LoadsPage& loads = pages.loads;
+  if (nonFiniteCell(pages.materials.properties, materials, {1, 2, 3, 4, 5, 6, 7, 8}, true, "Materials", where)) {
+    page = kMaterialsPage;
+  } else if (nonFiniteCell(pages.strength.strengths, materials, {1, 2, 3, 4, 5}, true, "Strength", where)) {
+    page = kStrengthPage;
+  } else if (nonFiniteCell(pages.layup.layers, layers, {2, 3}, true, "Layup", where)) {
+    page = kLayupPage;
+  } else if (loads.mechanicalLoad.checked &&
+             nonFiniteCell(loads.loadValues, 1, {0, 1, 2, 3, 4, 5}, false, "Loads", where)) {
+    page = kLoadsPage;
+  } else if ((loads.temperatureLoad.checked && !std::isfinite(readPageReal(loads.temperatureChange.text))) ||
+             (loads.moistureLoad.checked && !std::isfinite(readPageReal(loads.moistureContent.text)))) {
+    page = kLoadsPage;
+    where = std::string("The ") + (loads.temperatureLoad.checked &&
+                                           !std::isfinite(readPageReal(loads.temperatureChange.text))
+                                       ? "temperature change"
+                                       : "percent moisture content") +
+            " of the Loads page";
+  } else {
+    return false;
+  }
+  return true;
+}
 
 void copyPagesToData(const InputPages& pages, LaminateData& data) {
   const SettingsPage& settings = pages.settings;

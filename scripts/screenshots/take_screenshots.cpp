@@ -1,24 +1,29 @@
 // Saves a picture of every page of the main window (with the sample laminate
-// loaded), of its results window and of the four tabs of its plots window
-// (the sample with a temperature load) as PNG files, and prints how long
-// Analyze on the largest problem takes to show the results window and how
-// long the plots window takes to open on it. Not a test: it checks nothing.
-// scripts/take-screenshots.sh runs it under a virtual X server to refresh
-// docs/screenshots.
+// loaded), of the Micromechanics page after a calculation, of the two
+// material library windows, of the results window and of the four tabs of
+// its plots window (the sample with a temperature load) as PNG files, and
+// prints how long Analyze on the largest problem takes to show the results
+// window and how long the plots window takes to open on it. Not a test: it
+// checks nothing. scripts/take-screenshots.sh runs it under a virtual X
+// server to refresh docs/screenshots.
 //   take_screenshots <output folder> <repository folder>
 #include <clocale>
 #include <cstdio>
 #include <functional>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
 #include "app/file_chooser.h"
+#include "app/settings_user_record_store.h"
 #include "forms/envelope_plot.h"
 #include "forms/main_window.h"
 #include "forms/plots_window.h"
@@ -89,6 +94,43 @@ qint64 openPlots(QWidget* results, const std::function<void(vc::forms::PlotsWind
   return shownAfter;
 }
 
+// Runs `start`, which opens modal windows, and hands each one that opens to
+// `onDialog` before closing it.
+void withEachDialog(const std::function<void()>& start, const std::function<void(QWidget*)>& onDialog) {
+  QTimer poll;
+  poll.setInterval(20);
+  QObject::connect(&poll, &QTimer::timeout, [&]() {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) return;
+    onDialog(dialog);
+    dialog->close();
+  });
+  poll.start();
+  start();
+}
+
+// A choice made in a list as the user makes it: the item, then the event.
+void choose(QWidget* window, const char* list, int position) {
+  auto* combo = window->findChild<QComboBox*>(QString::fromLatin1(list));
+  combo->setCurrentIndex(position);
+  emit combo->activated(position);
+}
+
+// A carbon fibre in an epoxy matrix, 60 % fibre by volume, in English units.
+void calculateCarbonEpoxy(QWidget* page) {
+  const char* const fiber[] = {"34e6",   "2.2e6",  "2.2e6", "0.2", "-0.3e-6", "5.6e-6", "0",   "0",
+                               "530000", "300000", "",      "0.60", "0.064",  "58",     "5.8"};
+  const char* const matrix[] = {"500000", "185000", "0.35",  "36e-6", "0.33",
+                                "12000",  "30000",  "12000", "0.046", "0.11"};
+  auto fill = [page](const char* name, const char* const* values, int rows) {
+    QAbstractItemModel* model = page->findChild<QTableView*>(QString::fromLatin1(name))->model();
+    for (int r = 0; r < rows; ++r) model->setData(model->index(r, 1), QString::fromLatin1(values[r]));
+  };
+  fill("FiberProps", fiber, 15);
+  fill("MatrixProps", matrix, 10);
+  page->findChild<QAbstractButton*>(QStringLiteral("CalcLamina"))->click();
+}
+
 void save(QWidget* widget, const QString& folder, const QString& name) {
   QCoreApplication::processEvents();
   const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
@@ -133,6 +175,27 @@ int main(int argc, char** argv) {
     window.selectPage(page);
     save(&window, output, QStringLiteral("page-%1-%2").arg(page).arg(QLatin1String(names[page])));
   }
+
+  window.selectPage(5);
+  calculateCarbonEpoxy(window.findChild<QWidget*>(QStringLiteral("TabForm8")));
+  save(&window, output, QStringLiteral("micromechanics"));
+  window.selectPage(1);
+  withEachDialog([&]() { window.findChild<QAbstractButton*>(QStringLiteral("cb_MatDB"))->click(); },
+                 [&](QWidget* library) {
+                   choose(library, "combo_1", 4);
+                   library->findChild<QAbstractButton*>(QStringLiteral("optb_2"))->click();
+                   save(library, output, QStringLiteral("material-library"));
+                 });
+  vc::SettingsUserRecordStore().write(
+      1, "Carbon/epoxy Vf 0.60 (estimate),2.060E+007,1.202E+006,5.654E+005,0.260,5.243E-008,"
+         "2.275E-005,0.003,0.177,3.211E+005,-1.818E+005,1.038E+004,-2.595E+004,1.008E+004");
+  withEachDialog([&]() { window.menuCommand(1020)->trigger(); },
+                 [&](QWidget* dialog) {
+                   if (dialog->objectName() == QLatin1String("AddLib")) {
+                     save(dialog, output, QStringLiteral("user-library"));
+                   }
+                 });
+
   window.selectPage(0);
   analyzeAndTakeResults(window, [&](QWidget* results) {
     results->resize(900, 640);

@@ -65,7 +65,7 @@ class BatchProcessTest : public ::testing::Test {
     env.remove("APPDATA");
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder.isEmpty() ? path("work") : folder);
-    process.setReadChannel(QProcess::StandardError);
+    process.setReadChannel(QProcess::StandardError);  // what waitForReadyRead waits for
     process.start(QStringLiteral(VC_EXECUTABLE), arguments);
     ProcessResult result;
     while (!untilStderrHolds.isEmpty() && !result.err.contains(untilStderrHolds) &&

@@ -48,6 +48,12 @@ TEST(CommandLine, ModeByArgumentCountAndTheSetcmSpellings) {
   EXPECT_EQ(batch.inputPath, QStringLiteral("a b.vcl"));
   EXPECT_EQ(batch.outputPath, QStringLiteral("c d.txt"));
   EXPECT_EQ(trimBlanks("\ta b\t "), QStringLiteral("\ta b\t"));
+  // Arguments handed over as they stand are never split again.
+  const CommandLine quoted = parseArguments({"my 'plate' \"1\".vcl", "out \"x\" 'y'.txt"});
+  EXPECT_EQ(quoted.mode, StartMode::Batch);
+  EXPECT_EQ(quoted.inputPath + "|" + quoted.outputPath, "my 'plate' \"1\".vcl|out \"x\" 'y'.txt");
+  EXPECT_EQ(parseArguments({" -SETCM", "x", "y"}).mode, StartMode::SetCompatibility);
+  EXPECT_EQ(parseArguments({"x", "-setcm"}).mode, StartMode::Batch);
 }
 
 TEST(StderrMessages, OneLinePerMessageAndQuestionsAnswerNo) {

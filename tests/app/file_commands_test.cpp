@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,22 +20,18 @@
 namespace vc {
 namespace {
 
+// The dialogs answer `answer` and remember how they were asked.
 class StubChooser : public FileChooser {
  public:
   QString openFileName(const QString& t, const QString& s, const QList<FileFilter>& f) override {
-    return record(t, s, f);
-  }
-  QString saveFileName(const QString& t, const QString& s, const QList<FileFilter>& f) override {
-    return record(t, s, f);
-  }
-  QString answer, title, startFolder;
-  QList<FileFilter> filters;
-
- private:
-  QString record(const QString& t, const QString& s, const QList<FileFilter>& f) {
     title = t, startFolder = s, filters = f;
     return answer;
   }
+  QString saveFileName(const QString& t, const QString& s, const QList<FileFilter>& f) override {
+    return openFileName(t, s, f);
+  }
+  QString answer, title, startFolder;
+  QList<FileFilter> filters;
 };
 
 class StubShell : public ShellOpener {
@@ -44,21 +42,12 @@ class StubShell : public ShellOpener {
 };
 
 class FileCommandsTest : public test::SettingsTest {
- protected:
+ public:
   void writeFile(const QString& file, const QByteArray& bytes) {
     QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
   }
   QString storedLastPath() const { return store()->value("LastPath").toString(); }
-  // Pages a user has been editing: things a refused file must not wipe.
-  void fillEditedPages() {
-    pages.layup.layerCount.text = "3";
-    pages.layup.layers.setCell(9, 2, "30");
-    pages.materials.properties.setCell(0, 9, "my material");
-    pages.settings.showApparentProperties.checked = false;
-  }
- public:
   bool open() {
     return openDataFileCommand(chooser, pages, data, folder, inputPath, messages, [this] { ++othersCleared; });
   }
@@ -104,26 +93,24 @@ TEST(ChosenFileType, ExtensionFirstThenTheChosenFilter) {
 // Both dialogs start in the current folder with the same filters; a
 // cancelled dialog changes nothing.
 TEST_F(FileCommandsTest, DialogsAndCancelling) {
-  fillEditedPages();
   for (bool (FileCommandsTest::*command)() : {&FileCommandsTest::open, &FileCommandsTest::save}) {
     EXPECT_FALSE((this->*command)());
-    EXPECT_EQ(chooser.startFolder, "/start/");
     ASSERT_EQ(chooser.filters.size(), 2);
-    EXPECT_EQ(chooser.filters[0].description + chooser.filters[0].pattern, "Vellacore text files (*.vcl)*.vcl");
-    EXPECT_EQ(chooser.filters[1].description + chooser.filters[1].pattern, "All files (*.*)*.*");
+    EXPECT_EQ(chooser.startFolder + chooser.filters[0].description + chooser.filters[0].pattern +
+                  chooser.filters[1].description + chooser.filters[1].pattern,
+              "/start/Vellacore text files (*.vcl)*.vclAll files (*.*)*.*");
     EXPECT_EQ(folder + inputPath + outputPath, "/start/");
-    EXPECT_EQ(pages.layup.layerCount.text, "3");
-    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(messages.messages.empty() && othersCleared == 0);
   }
   EXPECT_EQ(chooser.title, "Save Input to a Vellacore Data File");
-  EXPECT_EQ(othersCleared, 0);
 }
 
 TEST_F(FileCommandsTest, OpenShowsTheFileOnClearedPagesRefusalKeepsThem) {
   ASSERT_TRUE(QDir().mkpath(path("plates")));
   const QString bad = path("plates/broken.vcl");
   writeFile(bad, "$ Number of Materials\r\n1\r\n$ Material Properties\r\nrubbish\r\n");
-  fillEditedPages();
+  pages.layup.layers.setCell(9, 2, "30");  // edits a refused file must not wipe
+  pages.settings.showApparentProperties.checked = false;
   data.E1[1] = 123.0;
   chooser.answer = bad;
   EXPECT_FALSE(open());
@@ -212,6 +199,26 @@ TEST_F(FileCommandsTest, AnalysisOfThePages) {
   pages.layup.layers.setCell(0, 1, "2");
   EXPECT_EQ(runAnalysis(pages, data, report, messages).pageToSelect, kLayupPage);
   EXPECT_EQ(pageForStop(RunStop::SingularAbd), kLayupPage);
+  pages.layup.layers.setCell(0, 1, "1");
+  // A number too large for the record stops the run before any computation.
+  const std::tuple<TextGrid*, int, int, int, const char*> cells[] = {
+      {&pages.materials.properties, 0, 2, kMaterialsPage, "Row 1, column E2 of the Materials page"},
+      {&pages.strength.strengths, 0, 5, kStrengthPage, "Row 1, column S (+) of the Strength page"},
+      {&pages.layup.layers, 7, 3, kLayupPage, "Row 8, column Thickness of the Layup page"},
+      {&pages.loads.loadValues, 0, 3, kLoadsPage, "Column MX of the Loads page"},
+  };
+  for (const auto& [grid, row, column, page, where] : cells) {
+    const std::string before = grid->cell(row, column);
+    grid->setCell(row, column, "-1e999");
+    messages.messages.clear();
+    report = "previous report";
+    EXPECT_EQ(runAnalysis(pages, data, report, messages).pageToSelect, page);
+    EXPECT_EQ(report, "previous report");
+    ASSERT_EQ(messages.captions(), std::vector<std::string>{"Data Error"});
+    EXPECT_EQ(messages.messages[0].text,
+              std::string(where) + " does not hold a finite number.  Review the input data.");
+    grid->setCell(row, column, before);
+  }
 }
 
 }  // namespace

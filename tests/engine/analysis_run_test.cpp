@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -145,9 +143,10 @@ TEST(AnalysisRun, DoubleDoubleOfKnownStacks) {
     const double a = std::cos(2.0 * psi * kPi / 180.0), b = std::cos(2.0 * phi * kPi / 180.0);
     return doubleDoubleAngles((a + b) / 2.0, a * a + b * b - 1.0).normalOrder;
   };
-  EXPECT_FALSE(normalOrder(0.5, 75.0));
+  EXPECT_FALSE(normalOrder(0.5, 70.5));
   EXPECT_TRUE(normalOrder(1.5, 75.0));
-  EXPECT_FALSE(normalOrder(15.0, 90.0));
+  EXPECT_TRUE(normalOrder(0.5, 69.5));
+  EXPECT_FALSE(normalOrder(20.9, 90.0));
   EXPECT_TRUE(normalOrder(25.0, 90.0));
   EXPECT_EQ(wholeDegreesMagnitude(-70.9), 70);
 }
@@ -160,33 +159,6 @@ TEST(AnalysisRun, LargestProblemUsesNoHeap) {
   EXPECT_EQ(runChecksAndEngine(d, messages).status, RunStatus::Completed);
   EXPECT_EQ(test::allocationCount - before, 0);
   EXPECT_EQ(messages.count, 0);
-}
-
-// Whatever the record holds, the run ends normally, inside its arrays (the
-// sanitizer build checks that), and never leaves a NaN failure factor.
-TEST(AnalysisRun, RandomRecordsNeverCrash) {
-  const double values[] = {0.0, -0.0, 1.0, -1.0, 1e-300, 1e300, 0.125, 140000.0,
-                           std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
-  std::mt19937 gen(2024);
-  std::uniform_int_distribution<int> pick(0, 9), count(-2, 102), id(-3, 12);
-  static LaminateData d;
-  for (int trial = 0; trial < 300; ++trial) {
-    d = LaminateData();
-    d.numMaterials = count(gen) / 9;
-    d.numLayers = count(gen);
-    for (double* field : {d.E1, d.E2, d.G12, d.v12, d.CTE1, d.CTE2, d.CME2, d.Xt, d.Xc, d.Yt, d.Yc, d.S})
-      for (int m = 1; m <= kMaxMaterials; ++m) field[m] = values[pick(gen)];
-    for (int k = 1; k <= kMaxLayers; ++k)
-      d.MatID[k] = pick(gen) < 7 ? 1 : id(gen), d.angle[k] = values[pick(gen)], d.thickness[k] = values[pick(gen)];
-    for (int i = 1; i <= 6; ++i) d.mechLoad[i] = values[pick(gen)];
-    d.deltaT = values[pick(gen)];
-    d.symmetric = d.doubleDouble = d.showFailure = d.mechanicalOn = d.thermalOn = pick(gen) < 5;
-    prepareCopiedInputs(d);
-    test::CapturingMessages m;
-    if (runChecksAndEngine(d, m).status != RunStatus::Completed || !d.showFailure) continue;
-    for (int k = 1; k <= d.numLayers; ++k)
-      for (int c = 0; c < kCriterionCount; ++c) EXPECT_FALSE(std::isnan(d.failPlus[k][c] + d.failMinus[k][c]));
-  }
 }
 
 }  // namespace

@@ -33,6 +33,9 @@ TEST(FailureCriteria, FactorsSolvedByHand) {
       {"Tsai-Hill", tsaiHillFactors, k, 100, 0, 0, 10, -8},
       {"Tsai-Wu", tsaiWuFactors, k, 100, 0, 0, 10, -8},
       {"Hoffman", hoffmanFactors, k, 100, 0, 0, 10, -8},
+      // sigma1 = 0.1: V = -2.5e-5 is small but not zero; the roots of
+      // 1.25e-8 R^2 - 2.5e-5 R = 1 are 10000 (shown as 9999) and -8000.
+      {"Tsai-Wu, small stress", tsaiWuFactors, k, 0.1, 0, 0, 9999, -8000},
       // No stress: no failure.
       {"Tsai-Wu, no stress", tsaiWuFactors, k, 0, 0, 0, 9999, -9999},
       {"Tsai-Hill, no stress", tsaiHillFactors, k, 0, 0, 0, 9999, -9999},

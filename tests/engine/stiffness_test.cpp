@@ -130,30 +130,5 @@ TEST(Stiffness, PlyStrainsOfThePublishedFourPlyExample) {
   }
 }
 
-// A free thermal expansion leaves a single ply without stress; a 90 degree
-// ply maps laminate strains to material axes.
-TEST(Stiffness, FreeExpansionAndNinetyDegreeMapping) {
-  LaminateData d = makeLaminate({kTestPly}, {{1, 30, 0.2}});
-  d.thermalOn = true;
-  d.deltaT = 100.0;
-  ASSERT_TRUE(test::throughApparentProperties(d));
-  runStrainStep(d);
-  for (int s = 0; s < kSurfaceCount; ++s) {
-    EXPECT_NEAR(d.ply[1][s].strain12[1], 2.0e-4, 1e-15);
-    EXPECT_NEAR(d.ply[1][s].strain12[2], 3.0e-3, 1e-15);
-    for (int i = 1; i <= 3; ++i) EXPECT_NEAR(d.ply[1][s].stress12[i], 0.0, 1e-9);
-  }
-  LaminateData n = makeLaminate({kTestPly}, {{1, 90, 0.1}});
-  n.mechanicalOn = true;
-  n.mechLoad[1] = 50.0;
-  n.mechLoad[2] = -20.0;
-  ASSERT_TRUE(test::throughApparentProperties(n));
-  runStrainStep(n);
-  const SurfaceResults& r = n.ply[1][kMid];
-  EXPECT_NEAR(r.strain12[1], r.strainXY[2], 1e-15);
-  EXPECT_NEAR(r.stress12[2] * 0.1, 50.0, 1e-9);
-  EXPECT_NEAR(r.stress12[1] * 0.1, -20.0, 1e-9);
-}
-
 }  // namespace
 }  // namespace vc

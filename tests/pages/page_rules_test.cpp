@@ -1,12 +1,12 @@
-// The pages as they start, their immediate reactions to the counts and load
-// controls, the clearing commands, and the window's page-dependent rules.
+// The pages' immediate reactions to the counts and load controls (the
+// clearing commands and the window's page rules are checked through the
+// window in the forms tests).
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "pages/page_clearing.h"
 #include "pages/page_reactions.h"
 #include "pages/window_rules.h"
 #include "support/capturing_messages.h"
@@ -103,48 +103,13 @@ TEST(PageRules, LoadControlsFollowTheirBoxesAndTheKindEmptiesTheRow) {
   EXPECT_EQ(l.loadValues.heading(3) + l.loadValues.cell(0, 1), "MX");
 }
 
-TEST(PageRules, ClearingCommands) {
-  InputPages p;
-  p.settings.showPlyFailure.checked = p.settings.totalStrains.selected = true;
-  p.settings.effectiveStrains.selected = false;
-  p.materials.materialCount = "3";
-  p.materials.properties.setCell(2, 9, "glass");
-  p.strength.strengths.setCell(4, 3, "5000");
-  p.layup.layerCount.text = "8";
-  p.layup.symmetric.checked = p.loads.mechanicalLoad.checked = p.loads.temperatureLoad.checked = true;
-  p.layup.layers.setCell(99, 2, "45");
-  onStrainsCurvaturesClicked(p.loads);
-  p.loads.temperatureChange.text = "-280";
-  InputPages visible = p;
-  clearAllInputPages(p);
-  for (int page = 0; page <= 4; ++page) clearVisiblePage(visible, page);
-  for (const InputPages* q : {&p, &visible}) {
-    const LoadsPage& l = q->loads;
-    // The strain buttons stay; only the visible Settings page clears its first two boxes.
-    EXPECT_EQ(q->settings.showApparentProperties.checked, q == &p);
-    EXPECT_TRUE(q->settings.totalStrains.selected && !q->settings.showPlyFailure.checked);
-    EXPECT_EQ(q->materials.materialCount + q->materials.properties.cell(0, 0) + q->materials.properties.cell(2, 9) +
-                  q->strength.strengths.cell(0, 0) + q->strength.strengths.cell(4, 3) + q->layup.layerCount.text +
-                  q->layup.layers.cell(99, 2),
-              "111");  // the layer count clears to empty, not "0"
-    EXPECT_FALSE(q->layup.symmetric.checked || l.mechanicalLoad.checked || l.temperatureLoad.checked);
-    EXPECT_TRUE(l.forcesMoments.selected && !l.temperatureChange.enabled);
-    EXPECT_EQ(l.loadValues.heading(0) + l.temperatureChange.text + l.moistureContent.text, "NX00");
-  }
-}
-
-TEST(PageRules, HelpTopicsAnalyzeAndEditMenuByPage) {
-  const char* const topics[] = {"::html/vcla4dgz.htm", "::html/vcla52sz.htm", "::html/vcla33oo.htm",
-                                "::html/vcla1xyo.htm", "::html/vcla8h2r.htm", "::html/vcla3igj.htm",
-                                "::html/vcla4gby.htm"};
-  for (int page = 0; page <= 6; ++page) {
-    EXPECT_EQ(std::string(helpTopicForPage(page)), topics[page]);
+TEST(PageRules, AnalyzeEditMenuAndHelpByPage) {
+  for (int page = kSettingsPage; page <= kAboutPage; ++page) {
     EXPECT_EQ(analyzeEnabledOnPage(page), page != kMicromechanicsPage);
-    EXPECT_EQ(editMenuCommandForPage(page), page <= 5 ? 1009 + page : 0);
+    EXPECT_EQ(editMenuCommandForPage(page), page <= kMicromechanicsPage ? 1009 + page : 0);
   }
-  EXPECT_EQ(std::string(helpTopicForPage(7)), kProgramHelpTopic);
-  EXPECT_EQ(std::string(helpTopicForPage(-1)), "::html/vcla3rcn.htm");
-  EXPECT_EQ(std::string(kResultsHelpTopic), "::html/vcla6vz9.htm");
+  EXPECT_EQ(std::string(helpTopicForPage(kLayupPage)), "::html/vcla1xyo.htm");
+  EXPECT_EQ(std::string(helpTopicForPage(7)), "::html/vcla3rcn.htm");
 }
 
 }  // namespace

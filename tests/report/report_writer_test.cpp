@@ -63,6 +63,11 @@ TEST(ReportWriter, NonFiniteFactorsAndCountsOutsideTheLimits) {
   d->numLayers = -1;
   writeReport(*d, text);
   EXPECT_EQ(text.find(" Material 1"), std::string::npos);
+  // Load vectors, ply stresses and failure factors only with a load applied.
+  d->mechanicalOn = d->thermalOn = d->moistureOn = false;
+  writeReport(*d, text);
+  for (const char* heading : {"Load Vector", "Stresses and Strains", "Scale Factors"})
+    EXPECT_EQ(text.find(heading), std::string::npos) << heading;
 }
 
 }  // namespace

@@ -24,36 +24,18 @@ class SilentMessages : public MessageSink {
 inline void fillLargestProblem(LaminateData& d) {
   d.numMaterials = kMaxMaterials;
   for (int m = 1; m <= kMaxMaterials; ++m) {
-    d.E1[m] = 130000.0 + 1000.0 * m;
-    d.E2[m] = 9000.0 + 50.0 * m;
-    d.G12[m] = 4500.0;
-    d.v12[m] = 0.3;
-    d.CTE1[m] = -0.5e-6;
-    d.CTE2[m] = 30e-6;
-    d.CME1[m] = 1e-4;
-    d.CME2[m] = 4e-3;
-    d.Xt[m] = 1500.0;
-    d.Xc[m] = 1200.0;
-    d.Yt[m] = 40.0;
-    d.Yc[m] = 200.0;
-    d.S[m] = 70.0;
+    d.E1[m] = 130000.0 + 1000.0 * m, d.E2[m] = 9000.0 + 50.0 * m, d.G12[m] = 4500.0, d.v12[m] = 0.3;
+    d.CTE1[m] = -0.5e-6, d.CTE2[m] = 30e-6, d.CME1[m] = 1e-4, d.CME2[m] = 4e-3;
+    d.Xt[m] = 1500.0, d.Xc[m] = 1200.0, d.Yt[m] = 40.0, d.Yc[m] = 200.0, d.S[m] = 70.0;
   }
   d.numLayers = kMaxLayers;
   const double angles[] = {0.0, 45.0, -45.0, 90.0, 30.0};
-  for (int k = 1; k <= kMaxLayers; ++k) {
-    d.MatID[k] = 1 + (k % kMaxMaterials);
-    d.angle[k] = angles[k % 5];
-    d.thickness[k] = 0.125;
-  }
+  for (int k = 1; k <= kMaxLayers; ++k) d.MatID[k] = 1 + (k % kMaxMaterials), d.angle[k] = angles[k % 5], d.thickness[k] = 0.125;
   d.showABD = d.showLayerMatrices = d.showPlyStresses = d.showFailure = true;
   d.showApparent = d.showLoadVectors = d.doubleDouble = d.showTotalStrains = true;
-  d.mechanicalOn = d.thermalOn = d.moistureOn = true;
-  d.forcesGiven = true;
+  d.mechanicalOn = d.thermalOn = d.moistureOn = d.forcesGiven = true;
   d.strainsGiven = false;
-  d.mechLoad[1] = 100.0;
-  d.mechLoad[4] = 15.0;
-  d.deltaT = -150.0;
-  d.moistureGain = 0.005;
+  d.mechLoad[1] = 100.0, d.mechLoad[4] = 15.0, d.deltaT = -150.0, d.moistureGain = 0.005;
   prepareCopiedInputs(d);
 }
 
