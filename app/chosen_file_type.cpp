@@ -20,7 +20,8 @@ QString extensionOf(const FileFilter& filter) {
 
 }  // namespace
 
-ChosenFileType chosenFileType(const QString& chosen, const QList<FileFilter>& filters, int chosenFilter) {
+ChosenFileType chosenFileType(const QString& chosen, const QList<FileFilter>& filters,
+                              int chosenFilter) {
   ChosenFileType result;
   result.path = chosen.trimmed();
   result.filter = chosenFilter >= 0 && chosenFilter < filters.size() ? chosenFilter : 0;

@@ -13,10 +13,11 @@
 namespace vc {
 
 struct ChosenFileType {
-  QString path;  // trimmed, the extension applied
+  QString path;    // trimmed, the extension applied
   int filter = 0;  // index into the filters
 };
 
-ChosenFileType chosenFileType(const QString& chosen, const QList<FileFilter>& filters, int chosenFilter);
+ChosenFileType chosenFileType(const QString& chosen, const QList<FileFilter>& filters,
+                              int chosenFilter);
 
 }  // namespace vc

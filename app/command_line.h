@@ -47,13 +47,14 @@ struct CommandLine {
 };
 
 // The Windows command line's argument string: "-setcm" on its trimmed
-// first six characters, then split into arguments; a command line with
-// options goes through the option table (command_options.h), any other by
-// its argument count.
+// first six characters, then split into arguments. Arguments with an option
+// (one that begins with "--") go through the option table
+// (command_options.h), others by their count.
 CommandLine parseCommandLine(const QString& argumentString);
 
 // Arguments as the system hands them over (argv elsewhere than on Windows):
-// "-setcm" when the first one, trimmed, begins with it; then by count.
+// "-setcm" when the first one, trimmed, begins with it; then options or
+// count as above.
 CommandLine parseArguments(const QStringList& arguments);
 
 // This process's command line: on Windows the real command line without the

@@ -25,7 +25,8 @@ QString applyFormat(CommandOptions& options, const QString& value) {
   static const struct {
     const char* name;
     BatchFormat format;
-  } kFormats[] = {{"text", BatchFormat::Text}, {"json", BatchFormat::Json}, {"csv", BatchFormat::Csv}};
+  } kFormats[] = {
+      {"text", BatchFormat::Text}, {"json", BatchFormat::Json}, {"csv", BatchFormat::Csv}};
   for (const auto& f : kFormats) {
     if (value == QLatin1String(f.name)) {
       options.output.format = f.format;

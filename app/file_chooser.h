@@ -29,9 +29,10 @@ class FileChooser {
                                        const QList<FileFilter>& filters) {
     return saveFileName(title, startFolder, filters);
   }
-  // The same for a dialog that offers several kinds of file: also sets
-  // `chosenFilter` to the index of the filter the user left selected, whose
-  // extension a name typed without one gets. Unless overridden, the first.
+  // The same as saveFileName for a dialog that offers several kinds of file:
+  // also sets `chosenFilter` to the index of the filter the user left
+  // selected, whose extension a name typed without one gets. Unless
+  // overridden, the first.
   virtual QString saveFileNameOfType(const QString& title, const QString& startFolder,
                                      const QList<FileFilter>& filters, int& chosenFilter) {
     chosenFilter = 0;

@@ -41,8 +41,11 @@ int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
   if (!vc::checkBatchInput(commandLine.inputPath, state.inputPath, messages)) {
     return vc::kBatchInputRefused;
   }
-  if (const int status = vc::checkBatchOutput(startFolder, commandLine.outputPath, state.inputPath,
-                                              state.outputPath, messages)) {
+  // Standard output is neither a path nor the input file.
+  if (const int status = commandLine.output.toStandardOutput
+                             ? 0
+                             : vc::checkBatchOutput(startFolder, commandLine.outputPath,
+                                                    state.inputPath, state.outputPath, messages)) {
     return status;
   }
   vc::runStartupSteps(state);

@@ -1,8 +1,5 @@
 #include "forms/envelope_plot.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -12,8 +9,10 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 
 #include "forms/plot_colours.h"
 #include "plots/envelope_curves.h"
@@ -28,14 +27,16 @@ const char* const kTreatments[kHygrothermalTreatmentCount] = {
 
 }  // namespace
 
-EnvelopePlot::EnvelopePlot(const LaminateData& data, QWidget* parent) : PlotView(parent), data_(data) {
+EnvelopePlot::EnvelopePlot(const LaminateData& data, QWidget* parent)
+    : PlotView(parent), data_(data) {
   setObjectName(QStringLiteral("plotEnvelope"));
   pairList_ = new QComboBox(this);
   pairList_->setObjectName(QStringLiteral("combo_LoadPair"));
   for (int p = 0; p < kLoadPairCount; ++p) {
     const LoadPair pair = LoadPair(p);
-    pairList_->addItem(QStringLiteral("%1 and %2").arg(QLatin1String(resultantName(firstResultant(pair))),
-                                                        QLatin1String(resultantName(secondResultant(pair)))));
+    pairList_->addItem(QStringLiteral("%1 and %2")
+                           .arg(QLatin1String(resultantName(firstResultant(pair))),
+                                QLatin1String(resultantName(secondResultant(pair)))));
   }
   treatmentList_ = new QComboBox(this);
   treatmentList_->setObjectName(QStringLiteral("combo_Treatment"));
@@ -61,7 +62,8 @@ EnvelopePlot::EnvelopePlot(const LaminateData& data, QWidget* parent) : PlotView
   layout->addWidget(note_);
 
   for (QComboBox* list : {pairList_, treatmentList_}) {
-    connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { showEnvelope(); });
+    connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this] { showEnvelope(); });
   }
   showEnvelope();
 }
@@ -79,8 +81,9 @@ QString EnvelopePlot::heading() const {
 }
 
 void EnvelopePlot::showEnvelope() {
-  const EnvelopeCurves curves = envelopeCurves(data_, LoadPair(pairList_->currentIndex()),
-                                               HygrothermalTreatment(treatmentList_->currentIndex()));
+  const EnvelopeCurves curves =
+      envelopeCurves(data_, LoadPair(pairList_->currentIndex()),
+                     HygrothermalTreatment(treatmentList_->currentIndex()));
   chart_->removeAllSeries();
   auto* first = static_cast<QValueAxis*>(chart_->axes(Qt::Horizontal).value(0));
   auto* second = static_cast<QValueAxis*>(chart_->axes(Qt::Vertical).value(0));
@@ -88,11 +91,13 @@ void EnvelopePlot::showEnvelope() {
   second->setTitleText(QString::fromLatin1(curves.secondTitle.c_str()));
   unavailable_ = curves.available
                      ? QString()
-                     : QStringLiteral("No failure envelopes: a material has a zero strength, so first-ply "
-                                      "failure is not formed (as in the report's strength table).");
+                     : QStringLiteral(
+                           "No failure envelopes: a material has a zero strength, so first-ply "
+                           "failure is not formed (as in the report's strength table).");
   QString note = unavailable_;
   if (curves.directionsLeftOut > 0) {
-    note = QStringLiteral("%1 points along which no ply fails below 9999 times the unit load are left out.")
+    note = QStringLiteral(
+               "%1 points along which no ply fails below 9999 times the unit load are left out.")
                .arg(curves.directionsLeftOut);
   }
   note_->setText(note);

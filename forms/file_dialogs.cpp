@@ -23,9 +23,9 @@ QStringList filterTexts(const QList<FileFilter>& filters) {
 
 // "txt" for a first filter "*.txt"; empty when the first filter is not a
 // plain extension pattern.
-QString defaultSuffixOf(const QList<FileFilter>& filters, int index = 0) {
-  if (index < 0 || index >= filters.size()) return {};
-  const QString& pattern = filters.at(index).pattern;
+QString defaultSuffixOf(const QList<FileFilter>& filters) {
+  if (filters.isEmpty()) return {};
+  const QString& pattern = filters.first().pattern;
   if (!pattern.startsWith(QLatin1String("*."))) return {};
   const QString suffix = pattern.mid(2);
   if (suffix.isEmpty() || suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ||
@@ -35,8 +35,8 @@ QString defaultSuffixOf(const QList<FileFilter>& filters, int index = 0) {
   return suffix;
 }
 
-// With `chosenFilter`, the default extension follows the filter the user
-// selects, and the index of the one left selected is returned there.
+// With `chosenFilter`, the dialog opens on that filter and returns there
+// the index of the one left selected.
 QString runDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& title,
                   const QString& startFolder, const QList<FileFilter>& filters,
                   int* chosenFilter = nullptr) {
@@ -52,13 +52,10 @@ QString runDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& t
     dialog.selectNameFilter(texts.at(selected));
   }
   if (mode == QFileDialog::AcceptSave) {
-    dialog.setDefaultSuffix(defaultSuffixOf(filters, selected));
+    // With several kinds the caller gives the name the extension of the
+    // filter left selected, so the dialog must not add one of its own.
+    dialog.setDefaultSuffix(chosenFilter != nullptr ? QString() : defaultSuffixOf(filters));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked after, about the final name
-  }
-  if (chosenFilter != nullptr) {
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& text) {
-      dialog.setDefaultSuffix(defaultSuffixOf(filters, texts.indexOf(text)));
-    });
   }
   if (dialog.exec() != QDialog::Accepted) return {};
   if (chosenFilter != nullptr) *chosenFilter = std::max(0, int(texts.indexOf(dialog.selectedNameFilter())));

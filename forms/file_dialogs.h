@@ -22,8 +22,9 @@ class FileDialogs : public FileChooser {
   // The save dialog without any question about an existing file.
   QString saveOrAppendFileName(const QString& title, const QString& startFolder,
                                const QList<FileFilter>& filters) override;
-  // The same, with the extension of the filter the user selects (rules of
-  // chosenFileType) and the question asked about that final name.
+  // The same as saveFileName, with the extension of the filter the user
+  // selects (rules of chosenFileType) and the question asked about that
+  // final name.
   QString saveFileNameOfType(const QString& title, const QString& startFolder,
                              const QList<FileFilter>& filters, int& chosenFilter) override;
 

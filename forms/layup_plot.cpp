@@ -1,11 +1,10 @@
 #include "forms/layup_plot.h"
 
+#include <QFontMetricsF>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <set>
-
-#include <QFontMetricsF>
-#include <QPainter>
 
 #include "engine/engine_bounds.h"
 #include "forms/plot_colours.h"
@@ -43,7 +42,8 @@ void LayupPlot::paintEvent(QPaintEvent*) {
 
 void LayupPlot::paintPlot(QPainter& painter, const QRectF& target, const QSizeF& layoutSize) {
   if (layoutSize.isEmpty()) return;
-  const qreal scale = std::min(target.width() / layoutSize.width(), target.height() / layoutSize.height());
+  const qreal scale =
+      std::min(target.width() / layoutSize.width(), target.height() / layoutSize.height());
   painter.save();
   painter.translate(target.center().x() - layoutSize.width() * scale / 2.0,
                     target.center().y() - layoutSize.height() * scale / 2.0);
@@ -79,7 +79,8 @@ void LayupPlot::draw(QPainter& painter, const QSizeF& size) {
     plyRectangles_.push_back(ply);
     painter.setBrush(plyFill(b.material, b.layer));
     painter.drawRect(ply);
-    const QString label = QStringLiteral("%1:  %2").arg(b.layer).arg(QString::fromUtf8(plyBandLabel(b).c_str()));
+    const QString label =
+        QStringLiteral("%1:  %2").arg(b.layer).arg(QString::fromUtf8(plyBandLabel(b).c_str()));
     if (ply.height() >= metrics.height() && metrics.horizontalAdvance(label) + 8 < ply.width()) {
       painter.setPen(Qt::black);
       painter.drawText(ply.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, label);
@@ -91,7 +92,8 @@ void LayupPlot::draw(QPainter& painter, const QSizeF& size) {
   painter.setPen(QPen(Qt::black, 0));
   const qreal axisX = stack.left() - 10.0;
   painter.drawLine(QPointF(axisX, stack.top()), QPointF(axisX, stack.bottom()));
-  painter.drawText(QRectF(axisX - 20, kMargin - 4, 40, metrics.height()), Qt::AlignCenter, QStringLiteral("z"));
+  painter.drawText(QRectF(axisX - 20, kMargin - 4, 40, metrics.height()), Qt::AlignCenter,
+                   QStringLiteral("z"));
   qreal lastY = 1e9;
   std::vector<double> ticks = {zBottom};
   for (const PlyBand& b : bands_) ticks.push_back(b.zTop);
@@ -100,10 +102,12 @@ void LayupPlot::draw(QPainter& painter, const QSizeF& size) {
     // The mid-plane comes out of the sums of thicknesses as a rounding residue.
     if (std::fabs(z) < 1e-9 * span) z = 0.0;
     const bool face = z == zBottom || z == zTop;
-    if (!face && (lastY - y < metrics.height() * 1.2 || y - stack.top() < metrics.height() * 1.2)) continue;
+    if (!face && (lastY - y < metrics.height() * 1.2 || y - stack.top() < metrics.height() * 1.2))
+      continue;
     painter.drawLine(QPointF(axisX - kTickLength, y), QPointF(axisX, y));
-    painter.drawText(QRectF(kMargin - 10, y - metrics.height() / 2, kAxisWidth - 4, metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, zText(z));
+    painter.drawText(
+        QRectF(kMargin - 10, y - metrics.height() / 2, kAxisWidth - 4, metrics.height()),
+        Qt::AlignRight | Qt::AlignVCenter, zText(z));
     lastY = y;
   }
 
@@ -118,7 +122,9 @@ void LayupPlot::draw(QPainter& painter, const QSizeF& size) {
     const bool known = m >= 1 && m <= materialLoopCount(data_);
     const QString description = known ? textFromBytes(data_.description[m]) : QString();
     painter.drawText(QPointF(swatch.right() + 8, y + metrics.ascent()),
-                     QStringLiteral("mat %1%2").arg(m).arg(description.isEmpty() ? QString() : ": " + description));
+                     QStringLiteral("mat %1%2")
+                         .arg(m)
+                         .arg(description.isEmpty() ? QString() : ": " + description));
     y += metrics.height() * 1.4;
   }
 }

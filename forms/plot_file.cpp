@@ -1,7 +1,5 @@
 #include "forms/plot_file.h"
 
-#include <string>
-
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -11,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <string>
 
 #include "app/chosen_file_type.h"
 #include "app/settings_store.h"
@@ -59,15 +58,16 @@ QByteArray plotFileBytes(PlotView& plot, PlotFileType type) {
       QPdfWriter pdf(&buffer);
       pdf.setCreator(QStringLiteral("Vellacore"));
       pdf.setTitle(plot.heading());
-      pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15),
-                                    QPageLayout::Millimeter));
+      pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                    QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
       QPainter painter(&pdf);
       const QRectF page(0, 0, pdf.width(), pdf.height());
       QFont font = painter.font();
       font.setPointSizeF(12);
       painter.setFont(font);
       const qreal headingHeight = QFontMetricsF(font, &pdf).height() * 1.5;
-      painter.drawText(QRectF(0, 0, page.width(), headingHeight), Qt::AlignLeft | Qt::AlignTop, plot.heading());
+      painter.drawText(QRectF(0, 0, page.width(), headingHeight), Qt::AlignLeft | Qt::AlignTop,
+                       plot.heading());
       plot.paintPlot(painter, page.adjusted(0, headingHeight, 0, 0), layout);
       break;
     }
@@ -75,26 +75,29 @@ QByteArray plotFileBytes(PlotView& plot, PlotFileType type) {
   return bytes;
 }
 
-bool saveExportedFile(const QString& path, const QByteArray& bytes, const char* caption, const QString& what,
-                      MessageSink& messages) {
-  const std::string problem =
-      saveFileAtomically(QFile::encodeName(path).toStdString(), std::string(bytes.constData(), bytes.size()));
+bool saveExportedFile(const QString& path, const QByteArray& bytes, const char* caption,
+                      const QString& what, MessageSink& messages) {
+  const std::string problem = saveFileAtomically(QFile::encodeName(path).toStdString(),
+                                                 std::string(bytes.constData(), bytes.size()));
   if (problem.empty()) return true;
-  const QString text = QStringLiteral("%1 could not be saved to\n%2\n\n%3")
-                           .arg(what, QDir::toNativeSeparators(path), QString::fromLocal8Bit(problem.c_str()));
+  const QString text =
+      QStringLiteral("%1 could not be saved to\n%2\n\n%3")
+          .arg(what, QDir::toNativeSeparators(path), QString::fromLocal8Bit(problem.c_str()));
   messages.inform(caption, text.toUtf8().constData());
   return false;
 }
 
-bool exportPlotCommand(PlotView& plot, FileChooser& chooser, QString& folder, MessageSink& messages) {
+bool exportPlotCommand(PlotView& plot, FileChooser& chooser, QString& folder,
+                       MessageSink& messages) {
   const QList<FileFilter> filters = plotFileFilters();
   int chosenFilter = 0;
-  const QString chosen = chooser.saveFileNameOfType(QStringLiteral("Export Plot"), folder, filters, chosenFilter);
+  const QString chosen =
+      chooser.saveFileNameOfType(QStringLiteral("Export Plot"), folder, filters, chosenFilter);
   if (chosen.trimmed().isEmpty()) return false;
   const ChosenFileType file = chosenFileType(chosen, filters, chosenFilter);
   folder = folderOfPath(file.path);
-  const bool written = saveExportedFile(file.path, plotFileBytes(plot, PlotFileType(file.filter)), "Export Error",
-                                        QStringLiteral("The plot"), messages);
+  const bool written = saveExportedFile(file.path, plotFileBytes(plot, PlotFileType(file.filter)),
+                                        "Export Error", QStringLiteral("The plot"), messages);
   storeLastPath(folder);
   return written;
 }

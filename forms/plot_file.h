@@ -32,11 +32,12 @@ QByteArray plotFileBytes(PlotView& plot, PlotFileType type);
 // kind follows its extension or else the chosen filter. `folder` becomes
 // the chosen file's folder and is stored as LastPath. A file that cannot be
 // written is reported ("Export Error"). Returns whether a file was written.
-bool exportPlotCommand(PlotView& plot, FileChooser& chooser, QString& folder, MessageSink& messages);
+bool exportPlotCommand(PlotView& plot, FileChooser& chooser, QString& folder,
+                       MessageSink& messages);
 
 // Writes `bytes` to `path` through the atomic save; reports a failure with
 // `caption` and `what` ("The plot") to `messages`. Returns whether written.
-bool saveExportedFile(const QString& path, const QByteArray& bytes, const char* caption, const QString& what,
-                      MessageSink& messages);
+bool saveExportedFile(const QString& path, const QByteArray& bytes, const char* caption,
+                      const QString& what, MessageSink& messages);
 
 }  // namespace vc::forms

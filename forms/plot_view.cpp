@@ -12,7 +12,8 @@ void PlotView::paintChart(QChart& chart, QPainter& painter, const QRectF& target
   const QSizeF shown = chart.size();
   chart.resize(layoutSize);
   if (chart.layout() != nullptr) chart.layout()->activate();
-  chart.scene()->render(&painter, target, QRectF(chart.scenePos(), layoutSize), Qt::KeepAspectRatio);
+  chart.scene()->render(&painter, target, QRectF(chart.scenePos(), layoutSize),
+                        Qt::KeepAspectRatio);
   chart.resize(shown);
   if (chart.layout() != nullptr) chart.layout()->activate();
 }

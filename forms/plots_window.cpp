@@ -15,13 +15,13 @@ namespace vc::forms {
 
 namespace {
 
-const char* const kTabTitles[PlotsWindow::kPlotCount] = {"Through thickness", "Stiffness", "Failure envelope",
-                                                         "Layup"};
+const char* const kTabTitles[PlotsWindow::kPlotCount] = {"Through thickness", "Stiffness",
+                                                         "Failure envelope", "Layup"};
 
 }  // namespace
 
-PlotsWindow::PlotsWindow(const LaminateData& data, FileChooser* chooser, MessageSink* messages, QString* folder,
-                         QWidget* parent)
+PlotsWindow::PlotsWindow(const LaminateData& data, FileChooser* chooser, MessageSink* messages,
+                         QString* folder, QWidget* parent)
     : QDialog(parent), data_(data), chooser_(chooser), messages_(messages), folder_(folder) {
   setObjectName(QStringLiteral("Plots"));
   setWindowTitle(QStringLiteral("Plots"));
@@ -58,10 +58,18 @@ PlotView* PlotsWindow::plot(int tab) {
   if (tab < 0 || tab >= kPlotCount) return nullptr;
   if (plots_[tab] == nullptr) {
     switch (tab) {
-      case 0: plots_[tab] = new ThroughThicknessPlot(data_); break;
-      case 1: plots_[tab] = new StiffnessPlot(data_); break;
-      case 2: plots_[tab] = new EnvelopePlot(data_); break;
-      default: plots_[tab] = new LayupPlot(data_); break;
+      case 0:
+        plots_[tab] = new ThroughThicknessPlot(data_);
+        break;
+      case 1:
+        plots_[tab] = new StiffnessPlot(data_);
+        break;
+      case 2:
+        plots_[tab] = new EnvelopePlot(data_);
+        break;
+      default:
+        plots_[tab] = new LayupPlot(data_);
+        break;
     }
     auto* page = tabs_->widget(tab);
     auto* layout = new QVBoxLayout(page);
@@ -77,7 +85,8 @@ void PlotsWindow::showTab(int tab) { tabs_->setCurrentIndex(tab); }
 bool PlotsWindow::exportCurrentPlot() {
   if (chooser_ == nullptr || messages_ == nullptr) return false;
   QString ownFolder;
-  return exportPlotCommand(*plot(tabs_->currentIndex()), *chooser_, folder_ ? *folder_ : ownFolder, *messages_);
+  return exportPlotCommand(*plot(tabs_->currentIndex()), *chooser_, folder_ ? *folder_ : ownFolder,
+                           *messages_);
 }
 
 }  // namespace vc::forms

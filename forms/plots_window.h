@@ -26,8 +26,8 @@ class PlotsWindow : public QDialog {
   // `data` is the record of the completed run the results window shows; it
   // must outlive the window. `folder` is the results window's folder, used
   // and updated by the export dialog.
-  PlotsWindow(const LaminateData& data, FileChooser* chooser, MessageSink* messages, QString* folder,
-              QWidget* parent = nullptr);
+  PlotsWindow(const LaminateData& data, FileChooser* chooser, MessageSink* messages,
+              QString* folder, QWidget* parent = nullptr);
 
   static constexpr int kPlotCount = 4;
   // The plot of a tab, built now when it was not yet.

@@ -20,7 +20,8 @@ namespace {
 // Margins in inches: the header sits in the top one.
 constexpr qreal kSide = 0.75, kTop = 1.0, kBottom = 0.75, kHeaderLine = 0.7;
 
-void drawHeader(QPainter& painter, QPdfWriter& pdf, const ReportPdfHeader& header, int page, int pages) {
+void drawHeader(QPainter& painter, QPdfWriter& pdf, const ReportPdfHeader& header, int page,
+                int pages) {
   const qreal dpi = pdf.resolution();
   QFont font(QStringLiteral("Sans Serif"));
   font.setPointSizeF(8.5);
@@ -28,20 +29,25 @@ void drawHeader(QPainter& painter, QPdfWriter& pdf, const ReportPdfHeader& heade
   painter.setFont(font);
   painter.setPen(Qt::black);
   const QFontMetricsF metrics(font, &pdf);
-  const QRectF band(kSide * dpi, kHeaderLine * dpi - metrics.height() * 1.3, pdf.width() - 2 * kSide * dpi,
-                    metrics.height());
-  const QString name = header.dataFileName.isEmpty() ? QStringLiteral("(no data file)") : header.dataFileName;
-  painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(name, Qt::ElideMiddle, band.width() / 2.5));
+  const QRectF band(kSide * dpi, kHeaderLine * dpi - metrics.height() * 1.3,
+                    pdf.width() - 2 * kSide * dpi, metrics.height());
+  const QString name =
+      header.dataFileName.isEmpty() ? QStringLiteral("(no data file)") : header.dataFileName;
+  painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter,
+                   metrics.elidedText(name, Qt::ElideMiddle, band.width() / 2.5));
   painter.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter, header.date.toString(Qt::ISODate));
-  painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+  painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
+                   QStringLiteral("Page %1 of %2").arg(page).arg(pages));
   painter.setPen(QPen(Qt::black, dpi / 144.0));
-  painter.drawLine(QPointF(band.left(), kHeaderLine * dpi), QPointF(band.right(), kHeaderLine * dpi));
+  painter.drawLine(QPointF(band.left(), kHeaderLine * dpi),
+                   QPointF(band.right(), kHeaderLine * dpi));
   painter.restore();
 }
 
 }  // namespace
 
-QByteArray reportPdf(const QString& reportText, const ReportPdfHeader& header, const QList<PlotView*>& plots) {
+QByteArray reportPdf(const QString& reportText, const ReportPdfHeader& header,
+                     const QList<PlotView*>& plots) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -49,10 +55,11 @@ QByteArray reportPdf(const QString& reportText, const ReportPdfHeader& header, c
   pdf.setCreator(QStringLiteral("Vellacore"));
   pdf.setTitle(QStringLiteral("Analysis Results"));
   const bool us = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-  pdf.setPageLayout(QPageLayout(QPageSize(us ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
-                                QMarginsF(0, 0, 0, 0)));
+  pdf.setPageLayout(QPageLayout(QPageSize(us ? QPageSize::Letter : QPageSize::A4),
+                                QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
   const qreal dpi = pdf.resolution();
-  const QRectF text(kSide * dpi, kTop * dpi, pdf.width() - 2 * kSide * dpi, pdf.height() - (kTop + kBottom) * dpi);
+  const QRectF text(kSide * dpi, kTop * dpi, pdf.width() - 2 * kSide * dpi,
+                    pdf.height() - (kTop + kBottom) * dpi);
 
   QTextDocument document;
   layOutReportPages(document, reportText, pdf, text.size());
@@ -76,8 +83,8 @@ QByteArray reportPdf(const QString& reportText, const ReportPdfHeader& header, c
     font.setPointSizeF(12);
     painter.setFont(font);
     const qreal headingHeight = QFontMetricsF(font, &pdf).height() * 2;
-    painter.drawText(QRectF(text.left(), text.top(), text.width(), headingHeight), Qt::AlignLeft | Qt::AlignTop,
-                     plots[i]->heading());
+    painter.drawText(QRectF(text.left(), text.top(), text.width(), headingHeight),
+                     Qt::AlignLeft | Qt::AlignTop, plots[i]->heading());
     const QSizeF layout = plotLayoutSize();
     const QRectF area(text.left(), text.top() + headingHeight, text.width(),
                       text.width() * layout.height() / layout.width());

@@ -19,6 +19,7 @@ struct ReportPdfHeader {
 
 // The whole document. Pages are A4, or US Letter where the system's
 // measurement system is the US one.
-QByteArray reportPdf(const QString& reportText, const ReportPdfHeader& header, const QList<PlotView*>& plots);
+QByteArray reportPdf(const QString& reportText, const ReportPdfHeader& header,
+                     const QList<PlotView*>& plots);
 
 }  // namespace vc::forms

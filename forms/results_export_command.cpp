@@ -23,9 +23,12 @@ QList<FileFilter> resultsFileFilters() {
 QByteArray resultsFileBytes(const ExportedRun& run, ResultsFileType type) {
   if (run.data == nullptr) return {};
   switch (type) {
-    case ResultsFileType::Json: return QByteArray::fromStdString(resultsJson(*run.data));
-    case ResultsFileType::Csv: return QByteArray::fromStdString(resultsCsv(*run.data));
-    case ResultsFileType::Pdf: break;
+    case ResultsFileType::Json:
+      return QByteArray::fromStdString(resultsJson(*run.data));
+    case ResultsFileType::Csv:
+      return QByteArray::fromStdString(resultsCsv(*run.data));
+    case ResultsFileType::Pdf:
+      break;
   }
   // The plots as the plots window first shows them, drawn from a window
   // that is never shown.
@@ -36,16 +39,19 @@ QByteArray resultsFileBytes(const ExportedRun& run, ResultsFileType type) {
   return reportPdf(run.reportText, header, plots);
 }
 
-bool exportResultsCommand(const ExportedRun& run, FileChooser& chooser, QString& folder, MessageSink& messages) {
+bool exportResultsCommand(const ExportedRun& run, FileChooser& chooser, QString& folder,
+                          MessageSink& messages) {
   if (run.data == nullptr) return false;
   const QList<FileFilter> filters = resultsFileFilters();
   int chosenFilter = 0;
-  const QString chosen = chooser.saveFileNameOfType(QStringLiteral("Export Results"), folder, filters, chosenFilter);
+  const QString chosen =
+      chooser.saveFileNameOfType(QStringLiteral("Export Results"), folder, filters, chosenFilter);
   if (chosen.trimmed().isEmpty()) return false;
   const ChosenFileType file = chosenFileType(chosen, filters, chosenFilter);
   folder = folderOfPath(file.path);
-  const bool written = saveExportedFile(file.path, resultsFileBytes(run, ResultsFileType(file.filter)),
-                                        "Export Error", QStringLiteral("The results"), messages);
+  const bool written =
+      saveExportedFile(file.path, resultsFileBytes(run, ResultsFileType(file.filter)),
+                       "Export Error", QStringLiteral("The results"), messages);
   storeLastPath(folder);
   return written;
 }

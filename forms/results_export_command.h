@@ -4,10 +4,9 @@
 // extension or else by the chosen filter.
 #pragma once
 
-#include <string>
-
 #include <QList>
 #include <QString>
+#include <string>
 
 #include "app/file_chooser.h"
 #include "engine/laminate_data.h"
@@ -33,6 +32,7 @@ QByteArray resultsFileBytes(const ExportedRun& run, ResultsFileType type);
 // The dialog starts in `folder`, which becomes the chosen file's folder and
 // is stored as LastPath; the file goes through the atomic save, and a
 // failure is reported ("Export Error"). Returns whether a file was written.
-bool exportResultsCommand(const ExportedRun& run, FileChooser& chooser, QString& folder, MessageSink& messages);
+bool exportResultsCommand(const ExportedRun& run, FileChooser& chooser, QString& folder,
+                          MessageSink& messages);
 
 }  // namespace vc::forms

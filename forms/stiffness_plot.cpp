@@ -1,8 +1,5 @@
 #include "forms/stiffness_plot.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -12,8 +9,10 @@
 #include <QPen>
 #include <QPolarChart>
 #include <QStackedWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 
 #include "forms/plot_colours.h"
 #include "plots/stiffness_curves.h"
@@ -22,7 +21,8 @@ namespace vc::forms {
 
 namespace {
 
-const char* const kDirectionTitle = "Direction \u03b8 of the X axis from the laminate's X axis (degrees)";
+const char* const kDirectionTitle =
+    "Direction \u03b8 of the X axis from the laminate's X axis (degrees)";
 const char* const kModulusTitle = "EX, EY, GXY";
 
 QLineSeries* newSeries(const PlotCurve& curve, int colour) {
@@ -42,11 +42,13 @@ double largest(const PlotCurve& curve) {
 
 }  // namespace
 
-StiffnessPlot::StiffnessPlot(const LaminateData& data, QWidget* parent) : PlotView(parent), data_(data) {
+StiffnessPlot::StiffnessPlot(const LaminateData& data, QWidget* parent)
+    : PlotView(parent), data_(data) {
   setObjectName(QStringLiteral("plotStiffness"));
   viewList_ = new QComboBox(this);
   viewList_->setObjectName(QStringLiteral("combo_View"));
-  viewList_->addItems({QStringLiteral("Cartesian view"), QStringLiteral("Polar view of EX, EY, GXY"),
+  viewList_->addItems({QStringLiteral("Cartesian view"),
+                       QStringLiteral("Polar view of EX, EY, GXY"),
                        QStringLiteral("Polar view of vXY")});
   stack_ = new QStackedWidget(this);
   auto* layout = new QVBoxLayout(this);
@@ -124,8 +126,9 @@ QChart* StiffnessPlot::makePolar(bool poissonRatio) const {
   const StiffnessCurves curves = stiffnessCurves(data_, 359);
   auto* chart = new QPolarChart;
   chart->legend()->setAlignment(Qt::AlignTop);
-  chart->setTitle(QStringLiteral("%1 against the direction \u03b8 of the X axis from the laminate's X axis")
-                      .arg(QLatin1String(poissonRatio ? "vXY" : kModulusTitle)));
+  chart->setTitle(
+      QStringLiteral("%1 against the direction \u03b8 of the X axis from the laminate's X axis")
+          .arg(QLatin1String(poissonRatio ? "vXY" : kModulusTitle)));
   // Labels every 30 degrees where the directions lie: 0 at the right,
   // growing counter-clockwise.
   auto* angular = new QCategoryAxis;

@@ -1,8 +1,5 @@
 #include "forms/through_thickness_plot.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -13,8 +10,10 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QPen>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 
 #include "engine/through_thickness_view.h"
 #include "forms/plot_colours.h"
@@ -77,7 +76,8 @@ ThroughThicknessPlot::ThroughThicknessPlot(const LaminateData& data, QWidget* pa
     rect->setPen(QPen(QColor(0xa0a0a0), 0));
     rect->setZValue(kBandLayer);
     bandItems_.push_back(rect);
-    auto* label = new QGraphicsSimpleTextItem(QString::fromUtf8(plyBandLabel(band).c_str()), chart_);
+    auto* label =
+        new QGraphicsSimpleTextItem(QString::fromUtf8(plyBandLabel(band).c_str()), chart_);
     label->setBrush(QColor(0x505050));
     label->setZValue(kLabelLayer);
     labelItems_.push_back(label);
@@ -160,7 +160,8 @@ void ThroughThicknessPlot::placeBands() {
   }
 }
 
-void ThroughThicknessPlot::paintPlot(QPainter& painter, const QRectF& target, const QSizeF& layoutSize) {
+void ThroughThicknessPlot::paintPlot(QPainter& painter, const QRectF& target,
+                                     const QSizeF& layoutSize) {
   if (!computed_) {
     paintMessage(painter, target, QString::fromLatin1(kNoPlyResults));
     return;

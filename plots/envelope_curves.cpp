@@ -10,12 +10,13 @@ const char* resultantName(int resultant) {
 }
 
 const char* criterionName(int criterion) {
-  static const char* const kNames[kCriterionCount] = {"Max Stress", "Max Strain", "Tsai-Hill", "Hoffman",
-                                                      "Tsai-Wu"};
+  static const char* const kNames[kCriterionCount] = {"Max Stress", "Max Strain", "Tsai-Hill",
+                                                      "Hoffman", "Tsai-Wu"};
   return criterion >= 0 && criterion < kCriterionCount ? kNames[criterion] : "";
 }
 
-EnvelopeCurves envelopeCurves(const LaminateData& d, LoadPair pair, HygrothermalTreatment treatment) {
+EnvelopeCurves envelopeCurves(const LaminateData& d, LoadPair pair,
+                              HygrothermalTreatment treatment) {
   EnvelopeCurves out;
   const int first = firstResultant(pair), second = secondResultant(pair);
   out.firstTitle = resultantName(first);

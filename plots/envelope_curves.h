@@ -20,7 +20,7 @@ const char* resultantName(int resultant);
 const char* criterionName(int criterion);
 
 struct EnvelopeCurves {
-  bool available = false;  // false when a material has a zero strength
+  bool available = false;           // false when a material has a zero strength
   std::vector<PlotCurve> criteria;  // kCriterionCount curves, the first point repeated at the end
   PlotPoint load;                   // the run's resultants of the pair
   std::string firstTitle, secondTitle;  // "NX", "NY", ...
@@ -28,6 +28,7 @@ struct EnvelopeCurves {
 };
 
 // Needs a record after a completed run.
-EnvelopeCurves envelopeCurves(const LaminateData& d, LoadPair pair, HygrothermalTreatment treatment);
+EnvelopeCurves envelopeCurves(const LaminateData& d, LoadPair pair,
+                              HygrothermalTreatment treatment);
 
 }  // namespace vc

@@ -13,23 +13,31 @@ struct QuantityRow {
 };
 
 const QuantityRow kQuantities[kThicknessQuantityCount] = {
-    {"Stresses \u03c3X, \u03c3Y, \u03c4XY (laminate axes)", "Stress, laminate axes",
+    {"Stresses \u03c3X, \u03c3Y, \u03c4XY (laminate axes)",
+     "Stress, laminate axes",
      {"\u03c3X", "\u03c3Y", "\u03c4XY"}},
-    {"Stresses \u03c31, \u03c32, \u03c412 (material axes)", "Stress, material axes",
+    {"Stresses \u03c31, \u03c32, \u03c412 (material axes)",
+     "Stress, material axes",
      {"\u03c31", "\u03c32", "\u03c412"}},
-    {"Strains \u03b5X, \u03b5Y, \u03b3XY (laminate axes)", "strain, laminate axes",
+    {"Strains \u03b5X, \u03b5Y, \u03b3XY (laminate axes)",
+     "strain, laminate axes",
      {"\u03b5X", "\u03b5Y", "\u03b3XY"}},
-    {"Strains \u03b51, \u03b52, \u03b312 (material axes)", "strain, material axes",
+    {"Strains \u03b51, \u03b52, \u03b312 (material axes)",
+     "strain, material axes",
      {"\u03b51", "\u03b52", "\u03b312"}},
 };
 
 // The triple of a surface that a quantity plots (components 1..3).
 const double* valuesOf(const SurfaceResults& r, ThicknessQuantity q, bool totalStrains) {
   switch (q) {
-    case ThicknessQuantity::StressesLaminateAxes: return r.stressXY;
-    case ThicknessQuantity::StressesMaterialAxes: return r.stress12;
-    case ThicknessQuantity::StrainsLaminateAxes: return totalStrains ? r.strainXY : r.effStrainXY;
-    case ThicknessQuantity::StrainsMaterialAxes: return totalStrains ? r.strain12 : r.effStrain12;
+    case ThicknessQuantity::StressesLaminateAxes:
+      return r.stressXY;
+    case ThicknessQuantity::StressesMaterialAxes:
+      return r.stress12;
+    case ThicknessQuantity::StrainsLaminateAxes:
+      return totalStrains ? r.strainXY : r.effStrainXY;
+    case ThicknessQuantity::StrainsMaterialAxes:
+      return totalStrains ? r.strain12 : r.effStrain12;
   }
   return r.stressXY;
 }
@@ -48,7 +56,8 @@ ThroughThicknessCurves throughThicknessCurves(const LaminateData& d, ThicknessQu
   const QuantityRow& row = kQuantities[static_cast<int>(quantity)];
   ThroughThicknessCurves out;
   out.valueTitle = row.valueTitle;
-  if (isStrain(quantity)) out.valueTitle = (d.showTotalStrains ? "Total " : "Effective ") + out.valueTitle;
+  if (isStrain(quantity))
+    out.valueTitle = (d.showTotalStrains ? "Total " : "Effective ") + out.valueTitle;
   out.curves.resize(3);
   for (int c = 0; c < 3; ++c) out.curves[c].name = row.names[c];
   const ThroughThicknessView view(d);

@@ -75,6 +75,29 @@ qint64 analyzeAndTakeResults(vc::forms::MainWindow& window,
   return shownAfter;
 }
 
+// Clicks Plots in the results window and hands the plots window to
+// `onPlots` once it is on screen and painted, then closes it. Returns the
+// milliseconds from the click until then.
+qint64 openPlots(QWidget* results, const std::function<void(vc::forms::PlotsWindow*)>& onPlots) {
+  QElapsedTimer clock;
+  qint64 shownAfter = -1;
+  QTimer poll;
+  poll.setInterval(0);
+  QObject::connect(&poll, &QTimer::timeout, [&]() {
+    auto* plots = qobject_cast<vc::forms::PlotsWindow*>(QApplication::activeModalWidget());
+    if (plots == nullptr || !(plots->windowHandle() && plots->windowHandle()->isExposed())) return;
+    poll.stop();
+    plots->repaint();
+    shownAfter = clock.elapsed();
+    onPlots(plots);
+    plots->close();
+  });
+  poll.start();
+  clock.start();
+  results->findChild<QPushButton*>(QStringLiteral("cb_Plots"))->click();
+  return shownAfter;
+}
+
 // Runs `start`, which opens modal windows, and hands each one that opens to
 // `onDialog` before closing it.
 void withEachDialog(const std::function<void()>& start, const std::function<void(QWidget*)>& onDialog) {
@@ -110,29 +133,6 @@ void calculateCarbonEpoxy(QWidget* page) {
   fill("FiberProps", fiber, 15);
   fill("MatrixProps", matrix, 10);
   page->findChild<QAbstractButton*>(QStringLiteral("CalcLamina"))->click();
-}
-
-// Clicks Plots in the results window and hands the plots window to
-// `onPlots` once it is on screen and painted, then closes it. Returns the
-// milliseconds from the click until then.
-qint64 openPlots(QWidget* results, const std::function<void(vc::forms::PlotsWindow*)>& onPlots) {
-  QElapsedTimer clock;
-  qint64 shownAfter = -1;
-  QTimer poll;
-  poll.setInterval(0);
-  QObject::connect(&poll, &QTimer::timeout, [&]() {
-    auto* plots = qobject_cast<vc::forms::PlotsWindow*>(QApplication::activeModalWidget());
-    if (plots == nullptr || !(plots->windowHandle() && plots->windowHandle()->isExposed())) return;
-    poll.stop();
-    plots->repaint();
-    shownAfter = clock.elapsed();
-    onPlots(plots);
-    plots->close();
-  });
-  poll.start();
-  clock.start();
-  results->findChild<QPushButton*>(QStringLiteral("cb_Plots"))->click();
-  return shownAfter;
 }
 
 void save(QWidget* widget, const QString& folder, const QString& name) {

@@ -2,9 +2,8 @@
 // output for "-", and options the program does not know.
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
 #include <QFileInfo>
+#include <nlohmann/json.hpp>
 
 #include "app/command_options.h"
 #include "batch_process.h"
@@ -27,8 +26,18 @@ TEST(CommandOptions, ParsingTable) {
   } cases[] = {
       {{"--format", "json", "in", "out"}, StartMode::Batch, BatchFormat::Json, "in", "out", false},
       {{"in", "--format=csv", "-"}, StartMode::Batch, BatchFormat::Csv, "in", "-", true},
-      {{"--format", "text", "--", "--in", "-x"}, StartMode::Batch, BatchFormat::Text, "--in", "-x", false},
-      {{"--format", "json", "--format", "csv", "a", "b"}, StartMode::Batch, BatchFormat::Csv, "a", "b", false},
+      {{"--format", "text", "--", "--in", "-x"},
+       StartMode::Batch,
+       BatchFormat::Text,
+       "--in",
+       "-x",
+       false},
+      {{"--format", "json", "--format", "csv", "a", "b"},
+       StartMode::Batch,
+       BatchFormat::Csv,
+       "a",
+       "b",
+       false},
       {{"--formats", "json", "a", "b"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
       {{"--format", "JSON", "a", "b"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
       {{"a", "b", "--format"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
@@ -64,7 +73,8 @@ TEST_F(BatchProcessTest, JsonValidatesAndReadsBack) {
   const QByteArray bytes = readFile("work/r.json");
   ASSERT_TRUE(bytes.endsWith("}\r\n"));
   const nlohmann::json doc = nlohmann::json::parse(bytes.toStdString());
-  const nlohmann::json schema = nlohmann::json::parse(sourceFile("docs/results-schema.json").toStdString());
+  const nlohmann::json schema =
+      nlohmann::json::parse(sourceFile("docs/results-schema.json").toStdString());
   EXPECT_EQ(test::SchemaCheck(schema).errors(doc), std::vector<std::string>{});
   const nlohmann::json& apparent = doc.at("results").at("apparent");
   const std::pair<const char*, double> reference[] = {

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include "app/analysis_command.h"
+#include "app/chosen_file_type.h"
 #include "batch_process.h"
 #include "settings_fixture.h"
 #include "support/capturing_messages.h"
@@ -68,6 +69,25 @@ TEST(DefaultExtension, AddedOnlyWhenTheNameHasNone) {
       {"/data.d/plate", "vcl", "/data.d/plate.vcl"},
   };
   for (const auto& c : cases) EXPECT_EQ(withDefaultExtension(c[0], c[1]), c[2]) << c[0];
+}
+
+// A dialog offering several kinds: the name's extension decides, else the
+// chosen filter, whose extension a name without one gets.
+TEST(ChosenFileType, ExtensionFirstThenTheChosenFilter) {
+  const QList<FileFilter> kinds = {{"JSON", "*.json"}, {"CSV", "*.csv"}, {"All", "*.*"}};
+  const struct {
+    const char* chosen;
+    int filter;
+    const char* path;
+    int kind;
+  } cases[] = {{" /d/r.CSV ", 0, "/d/r.CSV", 1}, {"/d/r", 1, "/d/r.csv", 1},
+               {"/d/r.", 0, "/d/r.json", 0},    {"/d.x/r.txt", 1, "/d.x/r.txt", 1},
+               {"/d/r", 2, "/d/r", 2},          {"/d/r", 7, "/d/r.json", 0}};
+  for (const auto& c : cases) {
+    const ChosenFileType t = chosenFileType(c.chosen, kinds, c.filter);
+    EXPECT_EQ(t.path, QString(c.path)) << c.chosen;
+    EXPECT_EQ(t.filter, c.kind) << c.chosen;
+  }
 }
 
 // Both dialogs start in the current folder with the same filters; a

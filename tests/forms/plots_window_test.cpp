@@ -1,9 +1,13 @@
 // The plots window and the exports of the results window: each tab drawn
 // offscreen holds the points the engine computed; plots and results are
 // written as PNG, SVG, PDF, JSON and CSV through the chooser.
+#include "forms/plots_window.h"
+#include "forms/results_export_command.h"
+
 #include <QCategoryAxis>
 #include <QChart>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -15,9 +19,10 @@
 #include "engine/failure_envelope.h"
 #include "engine/stiffness_direction.h"
 #include "engine/through_thickness_view.h"
+#include "app/chosen_file_type.h"
 #include "forms/envelope_plot.h"
+#include "forms/file_dialogs.h"
 #include "forms/layup_plot.h"
-#include "forms/plots_window.h"
 #include "forms/results_window.h"
 #include "forms/stiffness_plot.h"
 #include "forms/through_thickness_plot.h"
@@ -35,7 +40,8 @@ namespace {
 // The chooser answering with a filter of the user's choice too.
 class TypedChooser : public FakeChooser {
  public:
-  QString saveFileNameOfType(const QString& t, const QString& s, const QList<FileFilter>& f, int& chosen) override {
+  QString saveFileNameOfType(const QString& t, const QString& s, const QList<FileFilter>& f,
+                             int& chosen) override {
     chosen = filter;
     return saveFileName(t, s, f);
   }
@@ -88,14 +94,16 @@ class PlotsWindowTest : public QObject {
     auto* thickness = static_cast<ThroughThicknessPlot*>(window.plot(0));
     const ThroughThicknessView view(*d);
     QCOMPARE(view.pointCount(), 12);
-    for (const auto& [entry, name, axes] : {std::tuple{0, "\u03c3X", 0}, std::tuple{1, "\u03c32", 1}}) {
+    for (const auto& [entry, name, axes] :
+         {std::tuple{0, "\u03c3X", 0}, std::tuple{1, "\u03c32", 1}}) {
       thickness->findChild<QComboBox*>("combo_Quantity")->setCurrentIndex(entry);
       QLineSeries* series = seriesNamed(thickness->chart(), QString::fromUtf8(name));
       QVERIFY(series != nullptr);
       QCOMPARE(series->count(), 12);
       for (int i = 0; i < 12; ++i) {
         const ThicknessPoint p = view.point(i);
-        QCOMPARE(series->at(i), QPointF(axes == 0 ? p.results->stressXY[1] : p.results->stress12[2], p.z));
+        QCOMPARE(series->at(i),
+                 QPointF(axes == 0 ? p.results->stressXY[1] : p.results->stress12[2], p.z));
       }
     }
     // Stiffness: EX measured along +phi is the laminate turned by -phi;
@@ -118,7 +126,8 @@ class PlotsWindowTest : public QObject {
     auto* envelope = static_cast<EnvelopePlot*>(window.plot(2));
     envelope->choose(1, 1);
     FailureEnvelope expected;
-    QVERIFY(computeFailureEnvelope(*d, LoadPair::NxNxy, HygrothermalTreatment::HeldFixed, expected));
+    QVERIFY(
+        computeFailureEnvelope(*d, LoadPair::NxNxy, HygrothermalTreatment::HeldFixed, expected));
     QLineSeries* tsaiWu = seriesNamed(envelope->chart(), "Tsai-Wu");
     QVERIFY(tsaiWu != nullptr);
     QCOMPARE(tsaiWu->count(), kEnvelopeDirectionCount + 1);
@@ -161,8 +170,10 @@ class PlotsWindowTest : public QObject {
       const char* typed;
       const char* written;
       QByteArray start;
-    } cases[] = {{0, 0, "t", "t.png", "\x89PNG"}, {1, 2, "s.svg", "s.svg", "<?xml"},
-                 {2, 2, "e", "e.pdf", "%PDF-"},   {3, 1, "l.", "l.svg", "<?xml"}};
+    } cases[] = {{0, 0, "t", "t.png", "\x89PNG"},
+                 {1, 2, "s.svg", "s.svg", "<?xml"},
+                 {2, 2, "e", "e.pdf", "%PDF-"},
+                 {3, 1, "l.", "l.svg", "<?xml"}};
     for (const auto& c : cases) {
       window.showTab(c.tab);
       chooser.filter = c.filter;
@@ -205,12 +216,32 @@ class PlotsWindowTest : public QObject {
     QCOMPARE(chooser.titles.last(), QString("Export Results"));
     // 300 report lines take several pages; then four plot pages.
     const QByteArray pdf = test::fileBytes(file("r.PDF"));
-    const int pages = pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ");
+    const int pages =
+        pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ");
     QVERIFY2(pages >= 4 + 5, QByteArray::number(pages));
     QVERIFY(QDir(settings->path()).mkdir("taken.json"));
     chooser.saveAnswer = file("taken.json");
     QVERIFY(!window.exportResults());
     QCOMPARE(messages.captions(), std::vector<std::string>{"Export Error"});
+  }
+
+
+  // The save dialog of several kinds: a name typed without an extension
+  // gets the extension of the filter selected in the dialog.
+  void dialogExtensionFollowsTheSelectedFilter() {
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    FileDialogs dialogs(nullptr);
+    test::ModalWatcher watcher([&](QWidget* modal) {
+      if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        dialog->selectNameFilter(dialog->nameFilters().at(1));
+        dialog->selectFile(file("r"));
+        QMetaObject::invokeMethod(dialog, "accept");
+      }
+    });
+    int chosen = -1;
+    const QString path = dialogs.saveFileNameOfType("Export", settings->path(), resultsFileFilters(), chosen);
+    QCOMPARE(chosen, 1);
+    QCOMPARE(chosenFileType(path, resultsFileFilters(), chosen).path, file("r.csv"));
   }
 };
 

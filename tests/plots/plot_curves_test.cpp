@@ -41,7 +41,9 @@ TEST(ThroughThicknessCurves, APulledPlyInBothAxes) {
       {0.0, ThicknessQuantity::StressesLaminateAxes, {50.0, 0.0, 0.0}},
       {90.0, ThicknessQuantity::StressesLaminateAxes, {50.0, 0.0, 0.0}},
       {90.0, ThicknessQuantity::StressesMaterialAxes, {0.0, 50.0, 0.0}},
-      {90.0, ThicknessQuantity::StrainsMaterialAxes, {-0.3 * 0.005 * 10000.0 / 140000.0, 0.005, 0.0}},
+      {90.0,
+       ThicknessQuantity::StrainsMaterialAxes,
+       {-0.3 * 0.005 * 10000.0 / 140000.0, 0.005, 0.0}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(thicknessQuantityName(c.quantity));
@@ -51,7 +53,8 @@ TEST(ThroughThicknessCurves, APulledPlyInBothAxes) {
       ASSERT_EQ(t.curves[i].points.size(), 3u);
       const double z[] = {-1.0, 0.0, 1.0};  // lower, mid, upper
       for (int s = 0; s < 3; ++s) {
-        EXPECT_NEAR(t.curves[i].points[s].x, c.expected[i], 1e-12 + 1e-12 * std::fabs(c.expected[i]));
+        EXPECT_NEAR(t.curves[i].points[s].x, c.expected[i],
+                    1e-12 + 1e-12 * std::fabs(c.expected[i]));
         EXPECT_EQ(t.curves[i].points[s].y, z[s]);
       }
     }
@@ -75,13 +78,14 @@ TEST(StiffnessCurves, AlongThePhysicalDirection) {
   ASSERT_EQ(s.EX.points.size(), 361u);
   const double E1 = kTestPly.E1, E2 = kTestPly.E2, G12 = kTestPly.G12, v12 = kTestPly.v12;
   const double m2 = 0.75, n2 = 0.25;
-  const double offAxis = 1.0 / (m2 * m2 / E1 + (1.0 / G12 - 2.0 * v12 / E1) * m2 * n2 + n2 * n2 / E2);
+  const double offAxis =
+      1.0 / (m2 * m2 / E1 + (1.0 / G12 - 2.0 * v12 / E1) * m2 * n2 + n2 * n2 / E2);
   const struct {
     const PlotCurve& curve;
     int phi;
     double expected;
-  } cases[] = {{s.EX, 30, E1},      {s.EX, 210, E1},  {s.EX, 120, E2}, {s.EY, 30, E2},
-               {s.GXY, 30, G12},    {s.vXY, 30, v12}, {s.EX, 0, offAxis}, {s.EX, 60, offAxis}};
+  } cases[] = {{s.EX, 30, E1},   {s.EX, 210, E1},  {s.EX, 120, E2},    {s.EY, 30, E2},
+               {s.GXY, 30, G12}, {s.vXY, 30, v12}, {s.EX, 0, offAxis}, {s.EX, 60, offAxis}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.curve.name + " at " + std::to_string(c.phi));
     EXPECT_EQ(c.curve.points[c.phi].x, c.phi);
@@ -107,7 +111,8 @@ TEST(EnvelopeCurves, UniaxialEndsOfASinglePly) {
     EXPECT_EQ(e.directionsLeftOut, 0);
     EXPECT_EQ(e.load.x, c.pair == LoadPair::NyNxy ? 0.0 : 100.0);
     for (const PlotCurve& curve : e.criteria) {
-      SCOPED_TRACE(curve.name + " " + e.firstTitle + "-" + e.secondTitle + " at " + std::to_string(c.direction));
+      SCOPED_TRACE(curve.name + " " + e.firstTitle + "-" + e.secondTitle + " at " +
+                   std::to_string(c.direction));
       ASSERT_EQ(curve.points.size(), 361u);
       EXPECT_EQ(curve.points.back().x, curve.points.front().x);
       EXPECT_NEAR(curve.points[c.direction].x, c.first, 1e-9 * 3000.0);
@@ -116,7 +121,8 @@ TEST(EnvelopeCurves, UniaxialEndsOfASinglePly) {
   }
   LaminateData weak = d;
   weak.S[1] = 0.0;
-  EXPECT_FALSE(envelopeCurves(weak, LoadPair::NxNy, HygrothermalTreatment::ScaledWithLoad).available);
+  EXPECT_FALSE(
+      envelopeCurves(weak, LoadPair::NxNy, HygrothermalTreatment::ScaledWithLoad).available);
 }
 
 TEST(PlyBands, ZAnglesAndLabels) {
