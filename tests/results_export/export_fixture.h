@@ -13,11 +13,9 @@
 
 namespace vc::test {
 
-inline const char* exportDescription() { return "Carbon, \"T300\"/epoxy"; }
-
 inline LaminateData completedRun(bool loaded, bool showFailure) {
   LaminateData d = makeStack(kTestPly, {0, 45, -45, 90, 90, -45, 45, 0}, 0.125);
-  std::strcpy(d.description[1], exportDescription());
+  std::strcpy(d.description[1], "Carbon, \"T300\"/epoxy");
   d.showPlyStresses = d.showLoadVectors = d.doubleDouble = true;
   d.showFailure = showFailure;
   d.mechanicalOn = d.thermalOn = d.moistureOn = loaded;
