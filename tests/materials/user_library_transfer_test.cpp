@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "fileio/atomic_save.h"
-#include "fileio/file_contents.h"
+#include "fileio/small_file_reader.h"
 #include "materials/memory_record_store.h"
 #include "materials/user_library_transfer.h"
 #include "support/capturing_messages.h"
@@ -48,7 +48,7 @@ TEST_F(UserLibraryFiles, ExportWritesTheUsedSlotsAsAnswered) {
     EXPECT_EQ(vc::exportUserLibrary(slots, path("lib.usr"), messages),
               c.answer == Answer::Cancel ? TransferOutcome::Cancelled : TransferOutcome::Done);
     std::string text;
-    vc::readFileContents(path("lib.usr"), text);
+    vc::readSmallRegularFile(path("lib.usr"), text);
     EXPECT_EQ(text, c.after);
   }
   const std::string done = "Material Export|User materials successfully exported.\n";
