@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  g++ clang cmake make ninja-build pkg-config
+  g++ clang clang-format git cmake make ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   libclang-rt-14-dev
