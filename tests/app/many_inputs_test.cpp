@@ -29,7 +29,9 @@ TEST(ManyInputs, OutputNamesAndClashes) {
     QStringList outputs;
     const QString error = outputPathsForInputs(c.inputs, "o", c.format, outputs);
     EXPECT_EQ(error.isEmpty(), !c.outputs.isEmpty()) << error.toStdString();
-    if (error.isEmpty()) EXPECT_EQ(outputs, c.outputs);
+    if (error.isEmpty()) {
+      EXPECT_EQ(outputs, c.outputs);
+    }
   }
 }
 
