@@ -9,10 +9,18 @@
 namespace vc {
 
 const char* const kUsageCaption = "Command Line Error";
+#if defined(_WIN32)
 const char* const kUsageText =
     "To run Vellacore in Windows mode simply execute Vellacore.exe\r\n\r\n"
     "To run in Command Line Mode from a shell, the syntax is: Vellacore  input_file  "
     "output_file\r\n\r\n";
+#else
+// Elsewhere the message names the executable as it is installed.
+const char* const kUsageText =
+    "To run Vellacore in Windows mode simply execute vellacore\r\n\r\n"
+    "To run in Command Line Mode from a shell, the syntax is: vellacore  input_file  "
+    "output_file\r\n\r\n";
+#endif
 
 namespace {
 

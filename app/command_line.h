@@ -35,7 +35,11 @@ enum class StartMode {
   Interactive,       // no arguments
   Batch,             // two arguments: input file, output file
   Usage,             // any other count: usage message, then interactive
-  OptionError        // options not understood (command_options.h): exit status 2
+  OptionError,       // options not understood (command_options.h): exit status 2
+  Help,              // --help: the usage on standard output, status 0
+  Version,           // --version: the version on standard output, status 0
+  Open,              // --open FILE: the desktop window with FILE loaded
+  ManyInputs         // --output-dir DIR INPUT...: one output per input
 };
 
 struct CommandLine {
@@ -44,6 +48,10 @@ struct CommandLine {
   QString outputPath;  // as typed (batch only)
   BatchOutput output;  // what the batch run writes (options only; else the report)
   QString error;       // what was wrong with the options (OptionError only)
+  QString openPath;    // as typed (Open only)
+  QString outputDir;   // as typed (ManyInputs only)
+  QStringList inputs;  // as typed (ManyInputs only)
+  int jobs = 0;        // threads (ManyInputs only); 0: one per core
 };
 
 // The Windows command line's argument string: "-setcm" on its trimmed

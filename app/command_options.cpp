@@ -36,9 +36,65 @@ QString applyFormat(CommandOptions& options, const QString& value) {
   return QStringLiteral("--format takes json, csv or text, not \"%1\".").arg(value);
 }
 
+QString applyHelp(CommandOptions& options, const QString&) {
+  options.help = true;
+  return {};
+}
+
+QString applyVersion(CommandOptions& options, const QString&) {
+  options.version = true;
+  return {};
+}
+
+QString applyOpen(CommandOptions& options, const QString& value) {
+  if (value.isEmpty()) return QStringLiteral("--open takes a file name.");
+  options.openPath = value;
+  return {};
+}
+
+QString applyOutputDir(CommandOptions& options, const QString& value) {
+  if (value.isEmpty()) return QStringLiteral("--output-dir takes a folder name.");
+  options.outputDir = value;
+  return {};
+}
+
+QString applyJobs(CommandOptions& options, const QString& value) {
+  bool ok = false;
+  const int jobs = value.toInt(&ok);
+  // More threads than this only cost memory: the runs are CPU-bound.
+  if (!ok || jobs < 1 || jobs > 1024) return QStringLiteral("--jobs takes a number from 1 to 1024, not \"%1\".").arg(value);
+  options.jobs = jobs;
+  return {};
+}
+
 const OptionRow kOptionTable[] = {
-    {"--format", true, applyFormat},
+    {"--format", true, applyFormat},   {"--help", false, applyHelp},         {"--version", false, applyVersion},
+    {"--open", true, applyOpen},       {"--output-dir", true, applyOutputDir}, {"--jobs", true, applyJobs},
 };
+
+// Which start a parsed command line asks for, or the error that stops it.
+QString chooseMode(const CommandOptions& options, CommandLine& result) {
+  if (!options.error.isEmpty()) return options.error;
+  if (options.help) {
+    result.mode = StartMode::Help;
+  } else if (options.version) {
+    result.mode = StartMode::Version;
+  } else if (!options.openPath.isEmpty()) {
+    if (!options.operands.isEmpty() || !options.outputDir.isEmpty() || options.jobs != 0)
+      return QStringLiteral("--open takes one file and no other arguments.");
+    result.mode = StartMode::Open;
+  } else if (!options.outputDir.isEmpty()) {
+    if (options.operands.isEmpty()) return QStringLiteral("--output-dir needs at least one input file.");
+    result.mode = StartMode::ManyInputs;
+  } else if (options.jobs != 0) {
+    return QStringLiteral("--jobs works only with --output-dir.");
+  } else if (options.operands.size() != 2) {
+    return QStringLiteral("An input file and an output file are needed.");
+  } else {
+    result.mode = StartMode::Batch;
+  }
+  return {};
+}
 
 const OptionRow* findOption(const QString& name) {
   for (const OptionRow& row : kOptionTable) {
@@ -97,21 +153,55 @@ CommandOptions parseCommandOptions(const QStringList& arguments) {
 CommandLine commandLineFromOptions(const QStringList& arguments) {
   const CommandOptions options = parseCommandOptions(arguments);
   CommandLine result;
-  result.error = options.error;
-  if (result.error.isEmpty() && options.operands.size() != 2) {
-    result.error = QStringLiteral("An input file and an output file are needed.");
-  }
+  result.error = chooseMode(options, result);
   if (!result.error.isEmpty()) {
     result.mode = StartMode::OptionError;
     return result;
   }
-  result.mode = StartMode::Batch;
+  result.output = options.output;
+  result.openPath = options.openPath;
+  result.outputDir = options.outputDir;
+  result.jobs = options.jobs;
+  if (result.mode == StartMode::ManyInputs) result.inputs = options.operands;
+  if (result.mode != StartMode::Batch) return result;
   result.inputPath = options.operands.at(0);
   result.outputPath = options.operands.at(1);
-  result.output = options.output;
   result.output.toStandardOutput = result.outputPath == QLatin1String("-");
   return result;
 }
+
+std::string helpText(const QString& program) {
+  const std::string p = program.toLocal8Bit().toStdString();
+  return "Usage: " + p + " input_file output_file\n"
+         "       " + p + " [--format json|csv|text] input_file output_file\n"
+         "       " + p + " --output-dir DIR [--format json|csv|text] [--jobs N] input_file...\n"
+         "       " + p + " --open input_file\n"
+         "       " + p + "\n"
+         "\n"
+         "Analyses flat composite laminates by classical laminated plate theory.\n"
+         "With an input and an output file the input is analysed and the report\n"
+         "written to the output file (\"-\" is standard output when an option is\n"
+         "given); without arguments the desktop window opens.\n"
+         "\n"
+         "Options:\n"
+         "  --format json|csv|text  the report (text, the default), or the inputs and\n"
+         "                          results as JSON or CSV\n"
+         "  --output-dir DIR        analyse every input into DIR/NAME.txt (.json, .csv)\n"
+         "  --jobs N                threads for --output-dir (default: one per core)\n"
+         "  --open FILE             open the desktop window with FILE loaded\n"
+         "  --help                  show this text\n"
+         "  --version               show the version\n"
+         "  --                      end of the options\n"
+         "\n"
+         "Exit status:\n"
+         "  0  the report was written (with --output-dir: every input was analysed)\n"
+         "  1  a check stopped the analysis; a text output holds only a line end\n"
+         "  2  command-line error or refused input; nothing written\n"
+         "  3  the output could not be written\n"
+         "With --output-dir the status is the highest of the inputs' statuses.\n";
+}
+
+std::string versionText() { return std::string("vellacore ") + VC_VERSION_TEXT + "\n"; }
 
 int reportOptionError(const CommandLine& commandLine) {
   StderrMessages messages;

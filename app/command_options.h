@@ -11,6 +11,8 @@
 // alone, exactly as before.
 #pragma once
 
+#include <string>
+
 #include <QString>
 #include <QStringList>
 
@@ -30,14 +32,27 @@ struct CommandOptions {
   BatchOutput output;
   QStringList operands;  // the arguments that are not options, in order
   QString error;         // empty when every option was understood
+  bool help = false;     // --help
+  bool version = false;  // --version
+  QString openPath;      // --open FILE
+  QString outputDir;     // --output-dir DIR
+  int jobs = 0;          // --jobs N; 0: one per core
 };
 
 // Reads `arguments` through the option table; stops at the first error.
 CommandOptions parseCommandOptions(const QStringList& arguments);
 
-// The start mode of a command line with options: a batch run when the
-// options parse and leave exactly INPUT and OUTPUT, else an option error.
+// The start mode of a command line with options: --help or --version
+// before anything else; --open FILE alone; --output-dir DIR with one or more
+// inputs; otherwise a batch run when the options leave exactly INPUT and
+// OUTPUT; else an option error.
 CommandLine commandLineFromOptions(const QStringList& arguments);
+
+// The text of --help, with `program` (the name as invoked) in each form.
+std::string helpText(const QString& program);
+
+// The text of --version: the program name and the version of the build.
+std::string versionText();
 
 // Shows an option error on stderr ("Command Line Error: <error> <usage>")
 // and returns the exit status of a command-line error (2).

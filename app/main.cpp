@@ -3,15 +3,22 @@
 // first for a wrong count).
 #include <clocale>
 #include <cstdio>
+#include <string>
+
+#if !defined(_WIN32)
+#include <unistd.h>
+#endif
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "app/batch_run.h"
 #include "app/command_line.h"
 #include "app/command_options.h"
 #include "app/compatibility_setting.h"
+#include "app/many_inputs_run.h"
 #include "app/startup.h"
 #include "app/stderr_messages.h"
 
@@ -23,12 +30,17 @@
 
 namespace {
 
+// Where a batch run started: relative paths mean this folder, and start-up
+// is about to make the data folder current. A working folder that was
+// deleted has no path to resolve against.
+QString startingFolder() {
+  QString folder = QDir::currentPath();
+  if (!QFileInfo(folder).isDir()) folder.clear();
+  return folder;
+}
+
 int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
-  // Relative paths mean the folder the command was started in; start-up is
-  // about to make the data folder current, so resolve them first.
-  // A working folder that was deleted has no path to resolve against.
-  QString startFolder = QDir::currentPath();
-  if (!QFileInfo(startFolder).isDir()) startFolder.clear();
+  const QString startFolder = startingFolder();
   QCoreApplication application(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   vc::StderrMessages messages;
@@ -52,12 +64,43 @@ int batchMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
   return vc::runBatch(state.inputPath, state.outputPath, messages, commandLine.output);
 }
 
+int manyInputsMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
+  vc::ManyInputsRequest request;
+  request.startFolder = startingFolder();
+  QCoreApplication application(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  request.outputDir = commandLine.outputDir;
+  request.inputs = commandLine.inputs;
+  request.format = commandLine.output.format;
+  request.jobs = commandLine.jobs;
+  vc::StartupState state;
+  vc::runStartupSteps(state);  // the settings store, read once for all inputs
+#if defined(_WIN32)
+  const bool terminal = false;
+#else
+  const bool terminal = isatty(fileno(stderr)) != 0;
+#endif
+  return vc::runManyInputs(request, stderr, terminal && request.inputs.size() > 50);
+}
+
+// --help and --version: plain text on standard output, no display needed.
+int printText(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  return std::fflush(stdout) == 0 ? 0 : vc::kBatchOutputFailed;
+}
+
+QString invokedName(const char* argv0) {
+  const QString name = argv0 != nullptr ? QString::fromLocal8Bit(argv0) : QString();
+  const QString file = QFileInfo(name).fileName();
+  return file.isEmpty() ? QStringLiteral("vellacore") : file;
+}
+
 #if defined(VC_WITH_GUI)
 // The windows are in the module "vellacore-desktop" beside the executable;
 // loading it only here keeps the GUI libraries out of batch runs.
-int runDesktopModule(int& argc, char** argv, bool showUsage) {
+int runDesktopModule(int& argc, char** argv, bool showUsage, const QString& openPath) {
   QLibrary module(vc::executableFolder() + QStringLiteral("/vellacore-desktop"));
-  using Entry = int (*)(int*, char**, int);
+  using Entry = int (*)(int*, char**, int, const char*);
   auto entry = reinterpret_cast<Entry>(module.resolve("vellacoreRunDesktop"));
   if (entry == nullptr) {
     std::fprintf(stderr,
@@ -66,20 +109,26 @@ int runDesktopModule(int& argc, char** argv, bool showUsage) {
                  qPrintable(module.errorString()));
     return 2;
   }
-  return entry(&argc, argv, showUsage ? 1 : 0);
+  const QByteArray path = QFile::encodeName(openPath);
+  return entry(&argc, argv, showUsage ? 1 : 0, openPath.isEmpty() ? nullptr : path.constData());
 }
 #endif
 
-int interactiveMain(int& argc, char** argv, bool showUsage) {
+// `openPath`: the data file to load into the window (--open), else empty.
+int interactiveMain(int& argc, char** argv, bool showUsage, const QString& openPath = QString()) {
   if (showUsage) {
     vc::StderrMessages messages;
     messages.inform(vc::kUsageCaption, vc::kUsageText);
   }
 #if defined(VC_WITH_GUI)
-  return runDesktopModule(argc, argv, showUsage);
+  // Start-up makes the data folder current: a relative path means the
+  // folder the command was started in.
+  const QString path = openPath.isEmpty() ? openPath : QDir(startingFolder()).absoluteFilePath(openPath);
+  return runDesktopModule(argc, argv, showUsage, path);
 #else
   (void)argc;
   (void)argv;
+  (void)openPath;
   if (!showUsage) {
     vc::StderrMessages messages;
     messages.inform(vc::kUsageCaption, vc::kUsageText);
@@ -98,6 +147,14 @@ int main(int argc, char** argv) {
       return 0;
     case vc::StartMode::Batch:
       return batchMain(argc, argv, commandLine);
+    case vc::StartMode::ManyInputs:
+      return manyInputsMain(argc, argv, commandLine);
+    case vc::StartMode::Help:
+      return printText(vc::helpText(invokedName(argv[0])));
+    case vc::StartMode::Version:
+      return printText(vc::versionText());
+    case vc::StartMode::Open:
+      return interactiveMain(argc, argv, false, commandLine.openPath);
     case vc::StartMode::OptionError:
       return vc::reportOptionError(commandLine);
     case vc::StartMode::Usage:

@@ -40,7 +40,7 @@ bool displayAvailable() {
 
 }  // namespace
 
-int runDesktop(int& argc, char** argv, bool showUsageMessage) {
+int runDesktop(int& argc, char** argv, bool showUsageMessage, const QString& openPath) {
   if (!displayAvailable()) {
     std::fprintf(stderr,
                  "vellacore: no display for the desktop window (DISPLAY is not set); "
@@ -60,6 +60,7 @@ int runDesktop(int& argc, char** argv, bool showUsageMessage) {
   window->show();
   window->raise();
   window->activateWindow();
+  if (!openPath.isEmpty()) window->openDataFileAt(openPath);
   const int status = application.exec();
   window.reset();  // stores the remembered folder
   return status;

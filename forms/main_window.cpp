@@ -16,6 +16,7 @@
 
 #include "app/analysis_command.h"
 #include "app/file_commands.h"
+#include "app/given_file_chooser.h"
 #include "app/settings_store.h"
 #include "forms/about_page.h"
 #include "forms/desktop_shell.h"
@@ -313,9 +314,16 @@ void MainWindow::showPageHelp() {
   showHelpTopic(QString::fromLatin1(helpTopicForPage(currentPage())));
 }
 
-void MainWindow::openDataFile() {
+void MainWindow::openDataFile() { openDataFileWith(*chooser_); }
+
+void MainWindow::openDataFileAt(const QString& path) {
+  GivenFileChooser chooser(path);
+  openDataFileWith(chooser);
+}
+
+void MainWindow::openDataFileWith(FileChooser& chooser) {
   commitGridEdits();
-  openDataFileCommand(*chooser_, *pages_, *data_, currentDataFolder_, inputPath_, *messages_,
+  openDataFileCommand(chooser, *pages_, *data_, currentDataFolder_, inputPath_, *messages_,
                       [this]() { micromechanicsPage_->clear(false); });
   refreshPages();
   updateStatusBar();

@@ -60,6 +60,7 @@ class MainWindow : public QMainWindow {
   void showHelpTopic(const QString& topic);
   void showPageHelp();
   void openDataFile();
+  void openDataFileAt(const QString& path);  // File > Open with `path` chosen
   void saveDataFile();
   void openCurrentDirectory();
   void fillSampleData();
@@ -91,6 +92,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  void openDataFileWith(FileChooser& chooser);
   void buildControls();
   void updateStatusBar();
   void prepareEditMenu();

@@ -154,5 +154,20 @@ for input in "$ROOT"/usr/share/doc/vellacore/examples/*.vcl; do
   compared=$((compared + 1))
 done
 [ -f "$ROOT/usr/share/doc/vellacore/examples/sample.vcl" ] || fail "the package lacks the sample laminate"
+
+# --help and --version print on standard output and need no display.
+for option in --help --version; do
+  status=0
+  said="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$HOME_DIR" \
+    XDG_CONFIG_HOME="$HOME_DIR/config" XDG_DATA_HOME="$HOME_DIR/data" \
+    "$ROOT/usr/bin/vellacore" "$option" 2> "$WORK/out/option.err")" || status=$?
+  [ "$status" -eq 0 ] && [ ! -s "$WORK/out/option.err" ] ||
+    fail "the installed program's $option ended with $status: $(cat "$WORK/out/option.err")"
+  case "$option:$said" in
+    --help:"Usage: vellacore input_file output_file"*) ;;
+    --version:"vellacore $(cache_value CMAKE_PROJECT_VERSION)") ;;
+    *) fail "the installed program's $option said: $said" ;;
+  esac
+done
 [ "$compared" -gt 0 ] || fail "no installed example has a reference report"
 echo "check-package: $compared installed example reports equal the reference reports"

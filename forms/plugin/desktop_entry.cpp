@@ -5,6 +5,11 @@
 
 #include "forms/desktop.h"
 
-extern "C" Q_DECL_EXPORT int vellacoreRunDesktop(int* argc, char** argv, int showUsageMessage) {
-  return vc::forms::runDesktop(*argc, argv, showUsageMessage != 0);
+#include <QFile>
+
+// `openPath`: a data file to load (file-system encoding), or null.
+extern "C" Q_DECL_EXPORT int vellacoreRunDesktop(int* argc, char** argv, int showUsageMessage,
+                                                 const char* openPath) {
+  const QString path = openPath != nullptr ? QFile::decodeName(openPath) : QString();
+  return vc::forms::runDesktop(*argc, argv, showUsageMessage != 0, path);
 }

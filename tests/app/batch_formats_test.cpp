@@ -41,7 +41,13 @@ TEST(CommandOptions, ParsingTable) {
       {{"--format", "JSON", "a", "b"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
       {{"a", "b", "--format"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
       {{"--format", "json", "a"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
-      {{"--help"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"a", "--help", "b", "c"}, StartMode::Help, BatchFormat::Text, "", "", false},
+      {{"--version", "--bogus"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"--open", "p.vcl", "x"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"--output-dir", "d"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"--jobs", "2", "a", "b"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"--output-dir", "d", "--jobs", "0", "a"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"--output-dir=d", "--jobs=3", "--format", "csv", "a", "b", "c"}, StartMode::ManyInputs, BatchFormat::Csv, "", "", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -53,6 +59,14 @@ TEST(CommandOptions, ParsingTable) {
     EXPECT_EQ(line.outputPath, QString(c.output));
     EXPECT_EQ(line.output.toStandardOutput, c.toStandardOutput);
   }
+  const CommandLine many = commandLineFromOptions({"--output-dir=d", "--jobs=3", "a", "--", "--b"});
+  EXPECT_EQ(many.inputs, QStringList({"a", "--b"}));
+  EXPECT_EQ(many.outputDir, QString("d"));
+  EXPECT_EQ(many.jobs, 3);
+  const CommandLine open = commandLineFromOptions({"--open", "p q.vcl"});
+  EXPECT_EQ(open.mode, StartMode::Open);
+  EXPECT_EQ(open.openPath, QString("p q.vcl"));
+  EXPECT_EQ(commandLineFromOptions({"--version"}).mode, StartMode::Version);
   // Without "--" the count alone decides, as before: "-" is a file name.
   EXPECT_EQ(parseCommandLine("--format json in out").output.format, BatchFormat::Json);
   const CommandLine plain = parseCommandLine("in.vcl -");

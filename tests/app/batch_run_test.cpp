@@ -177,8 +177,8 @@ TEST_F(BatchProcessTest, SetCompatibilityEndsAndWritesNothing) {
 // afterwards and is closed as soon as the message has been seen.
 TEST_F(BatchProcessTest, WrongArgumentCountShowsUsage) {
   const QByteArray usage =
-      "Command Line Error: To run Vellacore in Windows mode simply execute Vellacore.exe  "
-      "To run in Command Line Mode from a shell, the syntax is: Vellacore  input_file  output_file\n";
+      "Command Line Error: To run Vellacore in Windows mode simply execute vellacore  "
+      "To run in Command Line Mode from a shell, the syntax is: vellacore  input_file  output_file\n";
   for (const QStringList& arguments : {QStringList{"plate.vcl"}, QStringList{"a", "b", "c"}}) {
     const auto result = run(arguments, QString(), usage);
     EXPECT_TRUE(result.err.startsWith(usage)) << result.err.toStdString();

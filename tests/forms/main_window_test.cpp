@@ -218,6 +218,30 @@ class MainWindowTest : public FormFixture {
     QVERIFY(mail->text().contains('@') && home->text().startsWith("http"));
   }
 
+  // --open FILE goes through File > Open's command: a good file is on the
+  // pages (the sample's 8 layers), a refused one shows its message and
+  // leaves the pages empty.
+  void openAtGivenPathLoadsAsFileOpen() {
+    QTemporaryDir folder;
+    const struct {
+      const char* name;
+      QByteArray contents;
+      int layers;
+      int messages;
+    } cases[] = {{"plate.vcl", QByteArray(), 8, 0}, {"junk.vcl", "not a laminate\r\n", 0, 1}};
+    for (const auto& c : cases) {
+      auto w = shownWindow();
+      QVERIFY(w);
+      QFile file(folder.filePath(c.name));
+      const QByteArray bytes = c.contents.isEmpty() ? fileBytes(VC_SOURCE_DIR "/examples/sample.vcl") : c.contents;
+      QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+      file.close();
+      w->openDataFileAt(file.fileName());
+      QCOMPARE(w->data().numLayers, c.layers);
+      QCOMPARE(int(messages_.messages.size()), c.messages);
+    }
+  }
+
   void messageBoxShowsCaptionTextAndOneButton() {
     QWidget owner;
     ModalWatcher watcher([&](QWidget* modal) {

@@ -15,9 +15,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import clpt_reference as ref  # noqa: E402
 
 
-def random_data_file(rnd):
+def random_data_file(rnd, layers=(1, 12)):
     nm = rnd.randint(1, 4)
-    nl = rnd.randint(1, 12)
+    nl = rnd.randint(*layers)
     out = []
     w = out.append
     w("$ Number of Materials\n")
