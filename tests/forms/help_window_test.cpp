@@ -4,7 +4,6 @@
 // installed tree, and without one says that help is not installed.
 #include <QAction>
 #include <QDialog>
-#include <QTimer>
 #include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpSearchEngine>
@@ -16,7 +15,7 @@
 #include "forms/help_files.h"
 #include "forms/help_window.h"
 #include "help/help_topics.h"
-#include "support/capturing_messages.h"
+#include "tests/forms/form_fakes.h"
 
 using vc::forms::helpTopicUrl;
 
@@ -99,9 +98,8 @@ class HelpWindowTest : public QObject {
     help.showTopic(vc::help::kProgramDescriptionTopic);
     help.showIndex(vc::help::kIndexKeyword);
     QVERIFY(help.window() == nullptr);
-    QCOMPARE(messages.messages.size(), std::size_t(2));
-    QCOMPARE(QString::fromStdString(messages.messages[1].caption + "|" + messages.messages[1].text),
-             QString("Help|Help is not installed."));
+    QCOMPARE(messages.captions(), (std::vector<std::string>{"Help", "Help"}));
+    QCOMPARE(QString::fromStdString(messages.messages[1].text), QString("Help is not installed."));
   }
 
   // Beside the executable in a build tree; in <prefix>/share/vellacore for
@@ -126,16 +124,12 @@ class HelpWindowTest : public QObject {
       QVERIFY(file.seek(file.size() - 1) && file.putChar(static_cast<char>(~last)));
       QVERIFY(file.flush() && file.setFileTime(time, QFileDevice::FileModificationTime));
     };
-    const auto bytes = [](const QString& path) {
-      QFile file(path);
-      return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
     markCopy(QFileInfo(installed).lastModified());
     QCOMPARE(vc::forms::writableHelpCollection(collection_), copy);
-    QVERIFY(bytes(copied) != bytes(installed));
+    QVERIFY(vc::test::fileBytes(copied) != vc::test::fileBytes(installed));
     markCopy(QFileInfo(installed).lastModified().addSecs(-60));
     QCOMPARE(vc::forms::writableHelpCollection(collection_), copy);
-    QVERIFY(bytes(copied) == bytes(installed));
+    QVERIFY(vc::test::fileBytes(copied) == vc::test::fileBytes(installed));
   }
 };
 

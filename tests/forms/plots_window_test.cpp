@@ -232,9 +232,13 @@ class PlotsWindowTest : public QObject {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     FileDialogs dialogs(nullptr);
     test::ModalWatcher watcher([&](QWidget* modal) {
-      if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-        dialog->selectNameFilter(dialog->nameFilters().at(1));
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      if (dialog != nullptr && dialog->isVisible()) {
+        // The name first: the dialog may settle its filter while it takes
+        // the name in; the filter the user picks last is the one it keeps.
         dialog->selectFile(file("r"));
+        QCoreApplication::processEvents();
+        dialog->selectNameFilter(dialog->nameFilters().at(1));
         QMetaObject::invokeMethod(dialog, "accept");
       }
     });
