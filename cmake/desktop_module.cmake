@@ -20,7 +20,7 @@ foreach(layer ${VC_CORE_LAYERS})
 endforeach()
 add_library(vellacore_core SHARED ${core_objects})
 target_include_directories(vellacore_core PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(vellacore_core PUBLIC Qt6::Core)
+target_link_libraries(vellacore_core PUBLIC Qt6::Core vc_build_options)
 set_target_properties(vellacore_core PROPERTIES
   OUTPUT_NAME vellacore-core
   LINKER_LANGUAGE CXX
