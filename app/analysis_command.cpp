@@ -23,7 +23,8 @@ RunOutcome runAnalysis(InputPages& pages, LaminateData& data, std::string& repor
   RunOutcome outcome;
   std::string where;
   if (findNonFiniteNumber(pages, outcome.pageToSelect, where)) {
-    messages.inform("Data Error", (where + " does not hold a finite number.  Review the input data.").c_str());
+    messages.inform("Data Error",
+                    (where + " does not hold a finite number.  Review the input data.").c_str());
     outcome.status = RunStatus::Stopped;
     return outcome;
   }

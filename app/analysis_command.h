@@ -24,11 +24,10 @@ int pageForStop(RunStop stop);
 
 // Stops with "Data Error" (naming the page, row and column) when a number on
 // the pages is not finite. Otherwise copies the input pages into the record
-// (so the values analysed are the values shown), runs the input checks and the engine, and on completion
-// rebuilds `reportText` from the record. When a check stops the run (or the
-// record is refused) the report text is left exactly as it was; the outcome
-// names the page the caller should select. Showing the results window is the
-// caller's business.
+// (so the values analysed are the values shown), runs the input checks and the engine, and on
+// completion rebuilds `reportText` from the record. When a check stops the run (or the record is
+// refused) the report text is left exactly as it was; the outcome names the page the caller should
+// select. Showing the results window is the caller's business.
 RunOutcome runAnalysis(InputPages& pages, LaminateData& data, std::string& reportText,
                        MessageSink& messages);
 

@@ -13,8 +13,8 @@
 #endif
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 
 #include "app/analysis_command.h"
 #include "app/settings_page_options.h"
@@ -45,12 +45,13 @@ bool checkBatchInput(const QString& typedInput, const QString& resolvedInput,
   return false;
 }
 
-int checkBatchOutput(const QString& startFolder, const QString& typedOutput, const QString& resolvedInput,
-                     const QString& resolvedOutput, MessageSink& messages) {
+int checkBatchOutput(const QString& startFolder, const QString& typedOutput,
+                     const QString& resolvedInput, const QString& resolvedOutput,
+                     MessageSink& messages) {
   const std::string typed = typedOutput.toLocal8Bit().toStdString();
   if (startFolder.isEmpty() && QDir::isRelativePath(typedOutput)) {
-    const std::string text =
-        "The report could not be written to " + typed + ": the folder it was started in no longer exists";
+    const std::string text = "The report could not be written to " + typed +
+                             ": the folder it was started in no longer exists";
     messages.inform(kOutputFileErrorCaption, text.c_str());
     return kBatchOutputFailed;
   }
@@ -116,10 +117,11 @@ int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& m
                 : saveFileAtomically(QFile::encodeName(outputPath).toStdString(), bytes);
   }
   if (!error.empty()) {
-    const std::string what =
-        output.format == BatchFormat::Text ? "The report could not be written to " : "The results could not be written to ";
-    const std::string where =
-        output.toStandardOutput ? std::string("standard output") : outputPath.toLocal8Bit().toStdString();
+    const std::string what = output.format == BatchFormat::Text
+                                 ? "The report could not be written to "
+                                 : "The results could not be written to ";
+    const std::string where = output.toStandardOutput ? std::string("standard output")
+                                                      : outputPath.toLocal8Bit().toStdString();
     const std::string text = what + where + ": " + error;
     messages.inform(kOutputFileErrorCaption, text.c_str());
     return kBatchOutputFailed;

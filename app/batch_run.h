@@ -39,8 +39,9 @@ bool checkBatchInput(const QString& typedInput, const QString& resolvedInput,
 // when that folder no longer exists: "Output File Error", status 3), and the
 // output must not be the input file itself, also through a link
 // ("Command Line Error", status 2). Returns 0 when the output may be written.
-int checkBatchOutput(const QString& startFolder, const QString& typedOutput, const QString& resolvedInput,
-                     const QString& resolvedOutput, MessageSink& messages);
+int checkBatchOutput(const QString& startFolder, const QString& typedOutput,
+                     const QString& resolvedInput, const QString& resolvedOutput,
+                     MessageSink& messages);
 
 // Reads the data file, shows it on the pages, runs the analysis and writes
 // the report plus one CR LF (or only the CR LF when a check stopped the run)

@@ -109,7 +109,8 @@ CommandLine byCount(const QStringList& arguments) {
 }  // namespace
 
 CommandLine parseArguments(const QStringList& arguments) {
-  if (arguments.isEmpty() || !isSetCompatibilityOption(arguments.first())) return byCount(arguments);
+  if (arguments.isEmpty() || !isSetCompatibilityOption(arguments.first()))
+    return byCount(arguments);
   CommandLine result;
   result.mode = StartMode::SetCompatibility;
   return result;
@@ -129,7 +130,8 @@ CommandLine processCommandLine(int argc, char** argv) {
 #if defined(_WIN32)
   (void)argc;
   (void)argv;
-  return parseCommandLine(argumentStringFromCommandLine(QString::fromWCharArray(GetCommandLineW())));
+  return parseCommandLine(
+      argumentStringFromCommandLine(QString::fromWCharArray(GetCommandLineW())));
 #else
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));

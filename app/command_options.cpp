@@ -62,14 +62,16 @@ QString applyJobs(CommandOptions& options, const QString& value) {
   bool ok = false;
   const int jobs = value.toInt(&ok);
   // More threads than this only cost memory: the runs are CPU-bound.
-  if (!ok || jobs < 1 || jobs > 1024) return QStringLiteral("--jobs takes a number from 1 to 1024, not \"%1\".").arg(value);
+  if (!ok || jobs < 1 || jobs > 1024)
+    return QStringLiteral("--jobs takes a number from 1 to 1024, not \"%1\".").arg(value);
   options.jobs = jobs;
   return {};
 }
 
 const OptionRow kOptionTable[] = {
-    {"--format", true, applyFormat},   {"--help", false, applyHelp},         {"--version", false, applyVersion},
-    {"--open", true, applyOpen},       {"--output-dir", true, applyOutputDir}, {"--jobs", true, applyJobs},
+    {"--format", true, applyFormat},        {"--help", false, applyHelp},
+    {"--version", false, applyVersion},     {"--open", true, applyOpen},
+    {"--output-dir", true, applyOutputDir}, {"--jobs", true, applyJobs},
 };
 
 // Which start a parsed command line asks for, or the error that stops it.
@@ -84,7 +86,8 @@ QString chooseMode(const CommandOptions& options, CommandLine& result) {
       return QStringLiteral("--open takes one file and no other arguments.");
     result.mode = StartMode::Open;
   } else if (!options.outputDir.isEmpty()) {
-    if (options.operands.isEmpty()) return QStringLiteral("--output-dir needs at least one input file.");
+    if (options.operands.isEmpty())
+      return QStringLiteral("--output-dir needs at least one input file.");
     result.mode = StartMode::ManyInputs;
   } else if (options.jobs != 0) {
     return QStringLiteral("--jobs works only with --output-dir.");
@@ -172,11 +175,20 @@ CommandLine commandLineFromOptions(const QStringList& arguments) {
 
 std::string helpText(const QString& program) {
   const std::string p = program.toLocal8Bit().toStdString();
-  return "Usage: " + p + " input_file output_file\n"
-         "       " + p + " [--format json|csv|text] input_file output_file\n"
-         "       " + p + " --output-dir DIR [--format json|csv|text] [--jobs N] input_file...\n"
-         "       " + p + " --open input_file\n"
-         "       " + p + "\n"
+  return "Usage: " + p +
+         " input_file output_file\n"
+         "       " +
+         p +
+         " [--format json|csv|text] input_file output_file\n"
+         "       " +
+         p +
+         " --output-dir DIR [--format json|csv|text] [--jobs N] input_file...\n"
+         "       " +
+         p +
+         " --open input_file\n"
+         "       " +
+         p +
+         "\n"
          "\n"
          "Analyses flat composite laminates by classical laminated plate theory.\n"
          "With an input and an output file the input is analysed and the report\n"

@@ -16,9 +16,7 @@ namespace vc {
 
 namespace {
 
-std::string localPath(const QString& path) {
-  return QFile::encodeName(path).toStdString();
-}
+std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 int fileNameStart(const QString& path) {
   int slash = path.lastIndexOf(QLatin1Char('/'));
@@ -40,16 +38,15 @@ QString withDefaultExtension(const QString& path, const QString& extension) {
   const int nameStart = fileNameStart(path);
   const int dot = path.lastIndexOf(QLatin1Char('.'));
   if (dot < nameStart) return path + QLatin1Char('.') + extension;  // no dot in the name
-  if (dot == path.size() - 1) return path + extension;               // "name."
-  return path;                                                       // has an extension
+  if (dot == path.size() - 1) return path + extension;              // "name."
+  return path;                                                      // has an extension
 }
 
 bool openDataFileCommand(FileChooser& chooser, InputPages& pages, LaminateData& data,
-                         QString& currentDataFolder, QString& inputPath,
-                         MessageSink& messages,
+                         QString& currentDataFolder, QString& inputPath, MessageSink& messages,
                          const std::function<void()>& clearOtherPages) {
-  const QString chosen = chooser.openFileName(
-      QStringLiteral("Open a Vellacore Data File"), currentDataFolder, dataFileFilters());
+  const QString chosen = chooser.openFileName(QStringLiteral("Open a Vellacore Data File"),
+                                              currentDataFolder, dataFileFilters());
   if (chosen.isEmpty()) return false;
   inputPath = chosen;
 
@@ -72,11 +69,9 @@ bool openDataFileCommand(FileChooser& chooser, InputPages& pages, LaminateData& 
 }
 
 bool saveDataFileCommand(FileChooser& chooser, InputPages& pages, LaminateData& data,
-                         QString& currentDataFolder, QString& outputPath,
-                         MessageSink& messages) {
-  const QString chosen = chooser.saveFileName(
-      QStringLiteral("Save Input to a Vellacore Data File"), currentDataFolder,
-      dataFileFilters());
+                         QString& currentDataFolder, QString& outputPath, MessageSink& messages) {
+  const QString chosen = chooser.saveFileName(QStringLiteral("Save Input to a Vellacore Data File"),
+                                              currentDataFolder, dataFileFilters());
   if (chosen.trimmed().isEmpty()) return false;
   outputPath = withDefaultExtension(chosen.trimmed(), QStringLiteral("vcl"));
 

@@ -33,8 +33,7 @@ QString withDefaultExtension(const QString& path, const QString& extension);
 // `inputPath` becomes the chosen file and `currentDataFolder` its folder,
 // which is stored as LastPath. Returns whether a file was loaded.
 bool openDataFileCommand(FileChooser& chooser, InputPages& pages, LaminateData& data,
-                         QString& currentDataFolder, QString& inputPath,
-                         MessageSink& messages,
+                         QString& currentDataFolder, QString& inputPath, MessageSink& messages,
                          const std::function<void()>& clearOtherPages = {});
 
 // "&Save Data File...": asks for a file name (".vcl" added when the name has
@@ -42,8 +41,7 @@ bool openDataFileCommand(FileChooser& chooser, InputPages& pages, LaminateData& 
 // written and `currentDataFolder` its folder (stored as LastPath). Returns
 // whether the file was written.
 bool saveDataFileCommand(FileChooser& chooser, InputPages& pages, LaminateData& data,
-                         QString& currentDataFolder, QString& outputPath,
-                         MessageSink& messages);
+                         QString& currentDataFolder, QString& outputPath, MessageSink& messages);
 
 // "Open Current Directory": shows `currentDataFolder` in the file browser,
 // re-creating the default data folder first when the remembered one is gone.

@@ -10,8 +10,12 @@ namespace vc {
 class GivenFileChooser : public FileChooser {
  public:
   explicit GivenFileChooser(const QString& path) : path_(path) {}
-  QString openFileName(const QString&, const QString&, const QList<FileFilter>&) override { return path_; }
-  QString saveFileName(const QString&, const QString&, const QList<FileFilter>&) override { return {}; }
+  QString openFileName(const QString&, const QString&, const QList<FileFilter>&) override {
+    return path_;
+  }
+  QString saveFileName(const QString&, const QString&, const QList<FileFilter>&) override {
+    return {};
+  }
 
  private:
   QString path_;

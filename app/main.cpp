@@ -123,7 +123,8 @@ int interactiveMain(int& argc, char** argv, bool showUsage, const QString& openP
 #if defined(VC_WITH_GUI)
   // Start-up makes the data folder current: a relative path means the
   // folder the command was started in.
-  const QString path = openPath.isEmpty() ? openPath : QDir(startingFolder()).absoluteFilePath(openPath);
+  const QString path =
+      openPath.isEmpty() ? openPath : QDir(startingFolder()).absoluteFilePath(openPath);
   return runDesktopModule(argc, argv, showUsage, path);
 #else
   (void)argc;

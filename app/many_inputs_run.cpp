@@ -56,7 +56,8 @@ class SharedStderr {
     std::string text;
     if (showProgress_) text += "\r\x1b[K";
     if (!failureLine.empty()) text += failureLine + "\n";
-    if (showProgress_) text += std::to_string(done_) + "/" + std::to_string(total_) + (done_ == total_ ? "\n" : "");
+    if (showProgress_)
+      text += std::to_string(done_) + "/" + std::to_string(total_) + (done_ == total_ ? "\n" : "");
     std::fwrite(text.data(), 1, text.size(), stream_);
     std::fflush(stream_);
   }
@@ -88,16 +89,17 @@ int runOneInput(const QString& startFolder, const QString& typedInput, const QSt
 
 }  // namespace
 
-QString outputPathsForInputs(const QStringList& inputs, const QString& outputDir, BatchFormat format,
-                             QStringList& outputs) {
+QString outputPathsForInputs(const QStringList& inputs, const QString& outputDir,
+                             BatchFormat format, QStringList& outputs) {
   outputs.clear();
   std::map<QString, QString> firstInputOf;
   for (const QString& input : inputs) {
-    const QString output =
-        QDir(outputDir).filePath(QFileInfo(input).completeBaseName() + QLatin1String(extensionFor(format)));
+    const QString output = QDir(outputDir).filePath(QFileInfo(input).completeBaseName() +
+                                                    QLatin1String(extensionFor(format)));
     const auto [it, inserted] = firstInputOf.emplace(output, input);
     if (!inserted) {
-      return QStringLiteral("The inputs %1 and %2 would both be written to %3.").arg(it->second, input, output);
+      return QStringLiteral("The inputs %1 and %2 would both be written to %3.")
+          .arg(it->second, input, output);
     }
     outputs << output;
   }
@@ -108,7 +110,8 @@ int runManyInputs(const ManyInputsRequest& request, std::FILE* messagesStream, b
   StderrMessages stderrMessages(messagesStream);
   const QString outputDir = resolveBatchPath(request.startFolder, request.outputDir);
   if (outputDir.isEmpty()) {
-    const std::string text = "The reports could not be written to " + request.outputDir.toLocal8Bit().toStdString() +
+    const std::string text = "The reports could not be written to " +
+                             request.outputDir.toLocal8Bit().toStdString() +
                              ": the folder it was started in no longer exists";
     stderrMessages.inform(kOutputFileErrorCaption, text.c_str());
     return kBatchOutputFailed;
@@ -120,7 +123,8 @@ int runManyInputs(const ManyInputsRequest& request, std::FILE* messagesStream, b
     return kBatchInputRefused;
   }
   if (!QDir().mkpath(outputDir)) {
-    const std::string text = "The folder " + request.outputDir.toLocal8Bit().toStdString() + " cannot be created";
+    const std::string text =
+        "The folder " + request.outputDir.toLocal8Bit().toStdString() + " cannot be created";
     stderrMessages.inform(kOutputFileErrorCaption, text.c_str());
     return kBatchOutputFailed;
   }
@@ -136,7 +140,8 @@ int runManyInputs(const ManyInputsRequest& request, std::FILE* messagesStream, b
   auto work = [&]() {
     for (int i = next++; i < count; i = next++) {
       std::string failureLine;
-      const int status = runOneInput(request.startFolder, request.inputs.at(i), outputs.at(i), format, failureLine);
+      const int status = runOneInput(request.startFolder, request.inputs.at(i), outputs.at(i),
+                                     format, failureLine);
       int seen = highest.load();
       while (status > seen && !highest.compare_exchange_weak(seen, status)) {
       }

@@ -17,14 +17,14 @@ struct ManyInputsRequest {
   QString outputDir;    // as typed
   QStringList inputs;   // as typed
   BatchFormat format = BatchFormat::Text;
-  int jobs = 0;         // threads; 0: one per core
+  int jobs = 0;  // threads; 0: one per core
 };
 
 // The output file of each input: DIR/NAME.txt (.json, .csv), NAME being the
 // input's file name without its extension. Two inputs that would write the
 // same file make an error text naming both (empty when none).
-QString outputPathsForInputs(const QStringList& inputs, const QString& outputDir, BatchFormat format,
-                             QStringList& outputs);
+QString outputPathsForInputs(const QStringList& inputs, const QString& outputDir,
+                             BatchFormat format, QStringList& outputs);
 
 // Runs every input; each refused or stopped input gives one line on
 // `messages` naming it, and a counter is shown there when `showProgress`.

@@ -41,7 +41,8 @@ std::string joined(const std::vector<std::string>& lines) {
 // The slot of a line "UserMatN=..." (N from 1 to 30, no leading zero), or 0.
 int slotOf(const std::string& line) {
   const std::size_t digits = 7;  // "UserMat"
-  if (line.compare(0, digits, "UserMat") != 0 || line.size() <= digits || line[digits] == '0') return 0;
+  if (line.compare(0, digits, "UserMat") != 0 || line.size() <= digits || line[digits] == '0')
+    return 0;
   int slot = 0;
   std::size_t i = digits;
   for (; i < line.size() && line[i] >= '0' && line[i] <= '9' && slot <= kUserMaterialSlots; ++i)
@@ -54,7 +55,8 @@ int slotOf(const std::string& line) {
 std::string iniText(const QString& value) {
   const std::string utf8 = value.toUtf8().toStdString();
   bool plain = !utf8.empty() && utf8.front() != ' ' && utf8.back() != ' ';
-  for (unsigned char c : utf8) plain = plain && c >= 0x20 && std::string(",\"\\;=#").find(char(c)) == std::string::npos;
+  for (unsigned char c : utf8)
+    plain = plain && c >= 0x20 && std::string(",\"\\;=#").find(char(c)) == std::string::npos;
   if (plain) return utf8;
   std::string quoted = "\"";
   for (char c : utf8) quoted += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
@@ -92,7 +94,9 @@ bool withSettingsLine(const std::string& text, const std::string& group, const s
       lines.push_back("[" + group + "]\n");
       groupEnd = lines.size();
     }
-    while (groupEnd > 0 && groupEnd <= lines.size() && haveGroup && bare(lines[groupEnd - 1]).empty()) --groupEnd;
+    while (groupEnd > 0 && groupEnd <= lines.size() && haveGroup &&
+           bare(lines[groupEnd - 1]).empty())
+      --groupEnd;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(groupEnd), line);
   }
   result = joined(lines);
@@ -116,7 +120,8 @@ bool withoutSettingsLine(const std::string& text, const std::string& group, cons
   return false;
 }
 
-bool renumberedSettingsText(const std::string& text, const std::string& group, std::string& result) {
+bool renumberedSettingsText(const std::string& text, const std::string& group,
+                            std::string& result) {
   std::map<int, std::string> records;  // slot -> the raw text after '='
   std::vector<std::string> kept;
   std::size_t firstRecord = 0;
@@ -137,7 +142,8 @@ bool renumberedSettingsText(const std::string& text, const std::string& group, s
   for (const auto& record : records) gapless = gapless && record.first == expected++;
   if (gapless) return false;
   std::vector<std::string> moved;
-  for (const auto& record : records) moved.push_back("UserMat" + std::to_string(moved.size() + 1) + "=" + record.second);
+  for (const auto& record : records)
+    moved.push_back("UserMat" + std::to_string(moved.size() + 1) + "=" + record.second);
   kept.insert(kept.begin() + static_cast<std::ptrdiff_t>(firstRecord), moved.begin(), moved.end());
   result = joined(kept);
   return true;
@@ -177,7 +183,8 @@ void removeSettingsValue(const QString& name) {
   key.reset();
   std::string text, next;
   if (!readSmallRegularFile(path, text).empty()) return;
-  if (withoutSettingsLine(text, kSettingsGroup, name.toStdString(), next)) saveFileAtomically(path, next);
+  if (withoutSettingsLine(text, kSettingsGroup, name.toStdString(), next))
+    saveFileAtomically(path, next);
 #endif
 }
 

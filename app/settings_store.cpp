@@ -48,8 +48,9 @@ bool settingsKeyExists(const QSettings& key) {
 }
 
 void createSettingsKey(const QString& lastPath) {
-  writeSettingsValues({{QString::fromLatin1(kDefaultValueName), QString::fromLatin1(kDefaultValueText)},
-                       {QString::fromLatin1(kLastPathName), lastPath}});
+  writeSettingsValues(
+      {{QString::fromLatin1(kDefaultValueName), QString::fromLatin1(kDefaultValueText)},
+       {QString::fromLatin1(kLastPathName), lastPath}});
 }
 
 QString defaultDataFolder() {
@@ -115,9 +116,7 @@ QString folderOfPath(const QString& path) {
   return withTrailingSlash(folder.trimmed());
 }
 
-QString userMaterialValueName(int slot) {
-  return QStringLiteral("UserMat%1").arg(slot);
-}
+QString userMaterialValueName(int slot) { return QStringLiteral("UserMat%1").arg(slot); }
 
 bool readUserMaterialRecord(const QSettings& key, int slot, QString& record) {
   const QString name = userMaterialValueName(slot);

@@ -29,7 +29,6 @@ void loadLastPath(QString& currentDataFolder);
 // The folder part of a file path, trimmed, ending in '/'.
 QString folderOfPath(const QString& path);
 
-
 }  // namespace vc
 
 namespace vc {

@@ -18,8 +18,6 @@ void SettingsUserRecordStore::write(int slot, const std::string& record) {
   writeSettingsValues({{userMaterialValueName(slot), QString::fromStdString(record)}});
 }
 
-void SettingsUserRecordStore::remove(int slot) {
-  removeSettingsValue(userMaterialValueName(slot));
-}
+void SettingsUserRecordStore::remove(int slot) { removeSettingsValue(userMaterialValueName(slot)); }
 
 }  // namespace vc

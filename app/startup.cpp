@@ -12,7 +12,8 @@ const char* const kHelpFileName = "Vellacore.qch";
 void runStartupSteps(StartupState& state) {
   prepareDefaultDataFolder(state.currentDataFolder);
   state.currentDataFolder = trimBlanks(state.currentDataFolder);
-  if (!state.currentDataFolder.endsWith(QLatin1Char('/'))) state.currentDataFolder += QLatin1Char('/');
+  if (!state.currentDataFolder.endsWith(QLatin1Char('/')))
+    state.currentDataFolder += QLatin1Char('/');
 
   loadLastPath(state.currentDataFolder);
 

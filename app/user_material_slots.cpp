@@ -26,14 +26,17 @@ void renumberUserMaterials() {
   }
   for (int slot = 1; gaps && slot <= kUserMaterialSlots; ++slot) {
     const QString name = userMaterialValueName(slot);
-    if (slot <= records.size()) key->setValue(name, records.at(slot - 1));
-    else if (key->contains(name)) key->remove(name);
+    if (slot <= records.size())
+      key->setValue(name, records.at(slot - 1));
+    else if (key->contains(name))
+      key->remove(name);
   }
 #else
   const std::string path = QFile::encodeName(key->fileName()).toStdString();
   key.reset();
   std::string text, renumbered;
-  if (readSmallRegularFile(path, text).empty() && renumberedSettingsText(text, kSettingsGroup, renumbered))
+  if (readSmallRegularFile(path, text).empty() &&
+      renumberedSettingsText(text, kSettingsGroup, renumbered))
     saveFileAtomically(path, renumbered);
 #endif
 }

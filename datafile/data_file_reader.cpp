@@ -40,7 +40,7 @@ struct FileValues {
   double deltaT = 0.0;
   double moisturePercent = 0.0;
   double strengths[kMaxMaterials + 1][5] = {};  // Xt, Xc, Yt, Yc, S
-  int optionCount = 0;  // options present, in file order
+  int optionCount = 0;                          // options present, in file order
   int options[9] = {};  // apparent, ABD, layer matrices, vectors, ply stresses,
                         // strain choice, failure, double-double
 };
@@ -49,16 +49,21 @@ const char* const kPropertyNames[8] = {"E1", "E2", "G12", "v12", "CTE1", "CTE2",
 const char* const kStrengthNames[5] = {"Xt", "Xc", "Yt", "Yc", "S"};
 const char* const kForceNames[6] = {"NX", "NY", "NXY", "MX", "MY", "MXY"};
 const char* const kStrainNames[6] = {"eX", "eY", "gXY", "kX", "kY", "kXY"};
-const char* const kOptionNames[8] = {
-    "Display Apparent Properties option", "Display Laminate ABD Matrix option",
-    "Display Layer Matrices option",      "Display Laminate Load and Strain Vectors option",
-    "Display Ply Stresses and Strains option", "strain choice (1 effective, 2 total)",
-    "Display Ply Failure Analysis option", "Calculate Equivalent Double-Double Laminate option"};
+const char* const kOptionNames[8] = {"Display Apparent Properties option",
+                                     "Display Laminate ABD Matrix option",
+                                     "Display Layer Matrices option",
+                                     "Display Laminate Load and Strain Vectors option",
+                                     "Display Ply Stresses and Strains option",
+                                     "strain choice (1 effective, 2 total)",
+                                     "Display Ply Failure Analysis option",
+                                     "Calculate Equivalent Double-Double Laminate option"};
 
 class Reader {
  public:
   Reader(const DataText& data, FileValues& values)
-      : data_(data), values_(values), scan_(data.text.data(), data.text.data() + data.text.size()) {}
+      : data_(data),
+        values_(values),
+        scan_(data.text.data(), data.text.data() + data.text.size()) {}
 
   bool read(std::string& error) {
     if (!readMaterials() || !readLayers() || !readLoads() || !readStrengths() || !readOptions()) {
@@ -202,21 +207,25 @@ class Reader {
         while (q != stop && !isBlankChar(*q)) ++q;
       }
       if (pieces > 6) {
-        error_ = formatf("line %d: expected %s, found %d values.", lineNumber, what.c_str(), pieces);
+        error_ =
+            formatf("line %d: expected %s, found %d values.", lineNumber, what.c_str(), pieces);
         return false;
       }
       ValueScanner lineScan(line, stop);
       if (pieces == 6) {
         int number = 0;
         const Scan r = lineScan.readInt(number);
-        if (r != Scan::Ok) return failOnLine(lineNumber, formatf("the number of material %d", m), lineScan, r);
+        if (r != Scan::Ok)
+          return failOnLine(lineNumber, formatf("the number of material %d", m), lineScan, r);
       }
       for (int i = 0; i < 5; ++i) {
         const Scan r = lineScan.readReal(v.strengths[m][i]);
         if (r == Scan::NotNumber || r == Scan::NotFinite)
-          return failOnLine(lineNumber, formatf("the %s of material %d", kStrengthNames[i], m), lineScan, r);
+          return failOnLine(lineNumber, formatf("the %s of material %d", kStrengthNames[i], m),
+                            lineScan, r);
         if (r == Scan::End) {
-          error_ = formatf("line %d: expected %s, found %d values.", lineNumber, what.c_str(), pieces);
+          error_ =
+              formatf("line %d: expected %s, found %d values.", lineNumber, what.c_str(), pieces);
           return false;
         }
       }

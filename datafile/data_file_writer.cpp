@@ -9,8 +9,8 @@
 
 #include "datafile/data_file.h"
 #include "engine/angle_units.h"
-#include "fileio/atomic_save.h"
 #include "engine/engine_bounds.h"
+#include "fileio/atomic_save.h"
 #include "format/number_text.h"
 
 namespace vc {

@@ -6,7 +6,10 @@ int DataText::lineAt(std::size_t pos) const {
   std::size_t lo = 0, hi = lineStart.size();
   while (hi - lo > 1) {
     const std::size_t mid = (lo + hi) / 2;
-    if (lineStart[mid] <= pos) lo = mid; else hi = mid;
+    if (lineStart[mid] <= pos)
+      lo = mid;
+    else
+      hi = mid;
   }
   return lineNumber.empty() ? 1 : lineNumber[lo];
 }

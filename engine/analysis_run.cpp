@@ -46,7 +46,8 @@ EngineOutcome runChecksAndEngine(LaminateData& d, MessageSink& messages) {
   const bool modulusZero = someModulusZero(d);
   const bool expansionZero = someExpansionZero(d);
   if (modulusZero) {
-    messages.inform("Material Error", "A material modulus is zero.  Review material property data.");
+    messages.inform("Material Error",
+                    "A material modulus is zero.  Review material property data.");
     return stopAt(RunStop::ModulusZero);
   }
   if (expansionZero) {
@@ -59,9 +60,10 @@ EngineOutcome runChecksAndEngine(LaminateData& d, MessageSink& messages) {
   // one above the material count, so no layer ever reads a material that
   // is not defined.
   if (someMaterialIdInvalid(d)) {
-    messages.inform("Material ID Error",
-                    "A material ID (MatID) was used in the layup that is greater than the number of "
-                    "materials selected on the materials form.  Review material and layup data.");
+    messages.inform(
+        "Material ID Error",
+        "A material ID (MatID) was used in the layup that is greater than the number of "
+        "materials selected on the materials form.  Review material and layup data.");
     return stopAt(RunStop::MaterialIdInvalid);
   }
 

@@ -24,8 +24,10 @@ struct QuadraticCoefficients {
 };
 QuadraticCoefficients quadraticCoefficients(const PlyStrengths& s);
 
-FactorPair tsaiWuFactors(const QuadraticCoefficients& c, double sigma1, double sigma2, double tau12);
-FactorPair hoffmanFactors(const QuadraticCoefficients& c, double sigma1, double sigma2, double tau12);
+FactorPair tsaiWuFactors(const QuadraticCoefficients& c, double sigma1, double sigma2,
+                         double tau12);
+FactorPair hoffmanFactors(const QuadraticCoefficients& c, double sigma1, double sigma2,
+                          double tau12);
 
 // sigma1, sigma2, tau12 in material axes.
 FactorPair tsaiWuFactors(const PlyStrengths& s, double sigma1, double sigma2, double tau12);

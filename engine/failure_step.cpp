@@ -20,7 +20,8 @@ void runFailureStep(LaminateData& d) {
   QuadraticCoefficients coefficients[kMaxMaterials + 1];
   const int nm = materialLoopCount(d);
   for (int m = 1; m <= nm; ++m)
-    coefficients[m] = quadraticCoefficients(PlyStrengths{d.Xt[m], d.Xc[m], d.Yt[m], d.Yc[m], d.S[m]});
+    coefficients[m] =
+        quadraticCoefficients(PlyStrengths{d.Xt[m], d.Xc[m], d.Yt[m], d.Yc[m], d.S[m]});
   const int n = layerLoopCount(d);
   for (int k = 1; k <= n; ++k) {
     const int m = safeMaterialIndex(d, k);

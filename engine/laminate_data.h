@@ -45,13 +45,7 @@ struct SurfaceResults {
 };
 
 // Failure criteria, in the order the report prints them.
-enum Criterion : int {
-  kMaxStress = 0,
-  kMaxStrain = 1,
-  kTsaiHill = 2,
-  kHoffman = 3,
-  kTsaiWu = 4
-};
+enum Criterion : int { kMaxStress = 0, kMaxStrain = 1, kTsaiHill = 2, kHoffman = 3, kTsaiWu = 4 };
 constexpr int kCriterionCount = 5;
 
 // Columns of the first-ply-failure strength table.

@@ -27,8 +27,7 @@ void laminateStrainVectors(LaminateData& d) {
     // that, with the hygrothermal loads, produce them.
     Vec6 total;
     multiply6(d.ABD, d.midplaneStrain, total);
-    for (int i = 1; i <= 6; ++i)
-      d.mechLoad[i] = (total[i] - d.thermalLoad[i]) - d.moistureLoad[i];
+    for (int i = 1; i <= 6; ++i) d.mechLoad[i] = (total[i] - d.thermalLoad[i]) - d.moistureLoad[i];
   } else {
     Vec6 load;
     for (int i = 1; i <= 6; ++i) load[i] = (d.mechLoad[i] + d.thermalLoad[i]) + d.moistureLoad[i];

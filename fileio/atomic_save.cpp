@@ -20,12 +20,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string because(const char* what, int code) { return std::string(what) + " (" + std::strerror(code) + ")"; }
+std::string because(const char* what, int code) {
+  return std::string(what) + " (" + std::strerror(code) + ")";
+}
 
 // Writes all bytes to an open stream and flushes it; 0 or the errno.
 int writeAll(std::FILE* file, const std::string& bytes) {
   errno = 0;
-  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+  const bool ok =
+      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
   const int error = ok ? 0 : (errno ? errno : EIO);
   return std::fclose(file) == 0 || error ? error : (errno ? errno : EIO);
 }
@@ -70,7 +73,8 @@ std::FILE* createTemporary(const fs::path& target, std::string& temporary, int& 
   for (int attempt = 0; attempt < 32 && error == EEXIST; ++attempt) {
     std::string suffix;
     for (int i = 0; i < 6; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
-    temporary = (target.parent_path() / ("." + target.filename().string() + ".vellacore-" + suffix)).string();
+    temporary = (target.parent_path() / ("." + target.filename().string() + ".vellacore-" + suffix))
+                    .string();
     errno = 0;
     if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) return file;
     error = errno ? errno : EIO;
@@ -90,13 +94,15 @@ std::string saveFileAtomically(const std::string& path, const std::string& bytes
   }
   const fs::file_status old = fs::status(target, ec);
   const bool exists = fs::exists(old);
-  if (exists && !fs::is_regular_file(old) && !fs::is_directory(old)) return writeDirectly(target.string(), bytes);
+  if (exists && !fs::is_regular_file(old) && !fs::is_directory(old))
+    return writeDirectly(target.string(), bytes);
 
   std::string temporary;
   int createError = 0;
   std::FILE* file = createTemporary(target, temporary, createError);
   if (!file) {
-    if (exists && fs::is_regular_file(old)) return writeInPlace(target.string(), bytes, createError);
+    if (exists && fs::is_regular_file(old))
+      return writeInPlace(target.string(), bytes, createError);
     return because("cannot create a file in its folder", createError);
   }
   const int writeError = writeAll(file, bytes);

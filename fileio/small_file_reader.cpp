@@ -17,15 +17,17 @@ namespace vc {
 namespace {
 
 std::string tooLarge(std::size_t limit) {
-  return limit % (1024 * 1024) == 0 ? "the file is larger than " + std::to_string(limit >> 20) + " MiB."
-                                    : "the file is larger than " + std::to_string(limit) + " bytes.";
+  return limit % (1024 * 1024) == 0
+             ? "the file is larger than " + std::to_string(limit >> 20) + " MiB."
+             : "the file is larger than " + std::to_string(limit) + " bytes.";
 }
 
 }  // namespace
 
 #if defined(_WIN32)
 
-std::string readSmallRegularFile(const std::string& path, std::string& contents, std::size_t limit) {
+std::string readSmallRegularFile(const std::string& path, std::string& contents,
+                                 std::size_t limit) {
   namespace fs = std::filesystem;
   std::error_code ec;
   if (fs::exists(path, ec) && !fs::is_regular_file(path, ec)) return "it is not a regular file.";
@@ -34,7 +36,8 @@ std::string readSmallRegularFile(const std::string& path, std::string& contents,
   contents.clear();
   char buffer[65536];
   std::size_t n;
-  while (contents.size() <= limit && (n = std::fread(buffer, 1, sizeof buffer, file)) > 0) contents.append(buffer, n);
+  while (contents.size() <= limit && (n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+    contents.append(buffer, n);
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed) return "the file cannot be read.";
@@ -43,7 +46,8 @@ std::string readSmallRegularFile(const std::string& path, std::string& contents,
 
 #else
 
-std::string readSmallRegularFile(const std::string& path, std::string& contents, std::size_t limit) {
+std::string readSmallRegularFile(const std::string& path, std::string& contents,
+                                 std::size_t limit) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return std::string("the file cannot be opened (") + std::strerror(errno) + ").";
   struct stat info {};

@@ -22,29 +22,29 @@ namespace vc {
 namespace {
 
 struct Conversion {
-    bool left = false;   // '-'
-    bool plus = false;   // '+'
-    bool space = false;  // ' '
-    bool alt = false;    // '#'
-    bool zero = false;   // '0'
-    int width = 0;
-    int precision = -1;  // -1: none given
-    char conv = 0;
+  bool left = false;   // '-'
+  bool plus = false;   // '+'
+  bool space = false;  // ' '
+  bool alt = false;    // '#'
+  bool zero = false;   // '0'
+  int width = 0;
+  int precision = -1;  // -1: none given
+  char conv = 0;
 };
 
 // Builds the snprintf format for one conversion, without the field width.
 void buildFormat(const Conversion& s, char* fmt) {
-    char* p = fmt;
-    *p++ = '%';
-    if (s.plus) *p++ = '+';
-    if (s.space) *p++ = ' ';
-    if (s.alt) *p++ = '#';
-    if (s.precision >= 0) {
-        *p++ = '.';
-        *p++ = '*';
-    }
-    *p++ = s.conv;
-    *p = '\0';
+  char* p = fmt;
+  *p++ = '%';
+  if (s.plus) *p++ = '+';
+  if (s.space) *p++ = ' ';
+  if (s.alt) *p++ = '#';
+  if (s.precision >= 0) {
+    *p++ = '.';
+    *p++ = '*';
+  }
+  *p++ = s.conv;
+  *p = '\0';
 }
 
 // Runs snprintf for a single value into `buf`, using `heap` when the text
@@ -52,274 +52,282 @@ void buildFormat(const Conversion& s, char* fmt) {
 template <typename T>
 const char* runOne(const char* fmt, const Conversion& s, T value, char* buf, std::size_t bufSize,
                    std::string& heap, std::size_t& len) {
-    int n;
-    if (s.precision >= 0)
-        n = std::snprintf(buf, bufSize, fmt, s.precision, value);
-    else
-        n = std::snprintf(buf, bufSize, fmt, value);
-    if (n < 0) {
-        len = 0;
-        return buf;
-    }
-    if (static_cast<std::size_t>(n) < bufSize) {
-        len = static_cast<std::size_t>(n);
-        return buf;
-    }
-    heap.assign(static_cast<std::size_t>(n) + 1, '\0');
-    if (s.precision >= 0)
-        std::snprintf(&heap[0], heap.size(), fmt, s.precision, value);
-    else
-        std::snprintf(&heap[0], heap.size(), fmt, value);
-    heap.resize(static_cast<std::size_t>(n));
-    len = heap.size();
-    return heap.data();
+  int n;
+  if (s.precision >= 0)
+    n = std::snprintf(buf, bufSize, fmt, s.precision, value);
+  else
+    n = std::snprintf(buf, bufSize, fmt, value);
+  if (n < 0) {
+    len = 0;
+    return buf;
+  }
+  if (static_cast<std::size_t>(n) < bufSize) {
+    len = static_cast<std::size_t>(n);
+    return buf;
+  }
+  heap.assign(static_cast<std::size_t>(n) + 1, '\0');
+  if (s.precision >= 0)
+    std::snprintf(&heap[0], heap.size(), fmt, s.precision, value);
+  else
+    std::snprintf(&heap[0], heap.size(), fmt, value);
+  heap.resize(static_cast<std::size_t>(n));
+  len = heap.size();
+  return heap.data();
 }
 
 // Appends `body` padded to the field width. With the '0' flag (and not '-')
 // the zeros go after a leading sign and any "0x" prefix.
-void appendPadded(std::string& out, const Conversion& s, const char* body, std::size_t len, bool zeroPad) {
-    std::size_t width = s.width > 0 ? static_cast<std::size_t>(s.width) : 0;
-    if (len >= width) {
-        out.append(body, len);
-        return;
-    }
-    std::size_t pad = width - len;
-    if (s.left) {
-        out.append(body, len);
-        out.append(pad, ' ');
-    } else if (zeroPad) {
-        std::size_t lead = 0;
-        if (len > 0 && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) lead = 1;
-        if (len >= lead + 2 && body[lead] == '0' && (body[lead + 1] == 'x' || body[lead + 1] == 'X'))
-            lead += 2;
-        out.append(body, lead);
-        out.append(pad, '0');
-        out.append(body + lead, len - lead);
-    } else {
-        out.append(pad, ' ');
-        out.append(body, len);
-    }
+void appendPadded(std::string& out, const Conversion& s, const char* body, std::size_t len,
+                  bool zeroPad) {
+  std::size_t width = s.width > 0 ? static_cast<std::size_t>(s.width) : 0;
+  if (len >= width) {
+    out.append(body, len);
+    return;
+  }
+  std::size_t pad = width - len;
+  if (s.left) {
+    out.append(body, len);
+    out.append(pad, ' ');
+  } else if (zeroPad) {
+    std::size_t lead = 0;
+    if (len > 0 && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) lead = 1;
+    if (len >= lead + 2 && body[lead] == '0' && (body[lead + 1] == 'x' || body[lead + 1] == 'X'))
+      lead += 2;
+    out.append(body, lead);
+    out.append(pad, '0');
+    out.append(body + lead, len - lead);
+  } else {
+    out.append(pad, ' ');
+    out.append(body, len);
+  }
 }
 
 // Conversions whose text std::to_chars produces exactly: no sign or '#'
 // flags and a precision that keeps the text short.
 bool shortestRoundTripFree(const Conversion& s) {
-    return !s.plus && !s.space && !s.alt && s.precision <= 60;
+  return !s.plus && !s.space && !s.alt && s.precision <= 60;
 }
 
 void appendReal(std::string& out, Conversion s, double value) {
-    bool upper = s.conv == 'F' || s.conv == 'E' || s.conv == 'G';
-    if (!std::isfinite(value)) {
-        char text[8];
-        std::size_t n = 0;
-        if (std::signbit(value))
-            text[n++] = '-';
-        else if (s.plus)
-            text[n++] = '+';
-        else if (s.space)
-            text[n++] = ' ';
-        const char* word = std::isnan(value) ? (upper ? "NAN" : "nan") : (upper ? "INF" : "inf");
-        for (int i = 0; i < 3; ++i) text[n++] = word[i];
-        appendPadded(out, s, text, n, false);
-        return;
+  bool upper = s.conv == 'F' || s.conv == 'E' || s.conv == 'G';
+  if (!std::isfinite(value)) {
+    char text[8];
+    std::size_t n = 0;
+    if (std::signbit(value))
+      text[n++] = '-';
+    else if (s.plus)
+      text[n++] = '+';
+    else if (s.space)
+      text[n++] = ' ';
+    const char* word = std::isnan(value) ? (upper ? "NAN" : "nan") : (upper ? "INF" : "inf");
+    for (int i = 0; i < 3; ++i) text[n++] = word[i];
+    appendPadded(out, s, text, n, false);
+    return;
+  }
+  if (value == 0.0) value = 0.0;  // drops the sign of a negative zero
+
+  char local[400];
+  std::string big;
+  char* t = local;
+  std::size_t len = 0;
+  if (shortestRoundTripFree(s)) {
+    // Fast path: std::to_chars gives the same correctly rounded digits as
+    // printf, without the locale and several times faster.
+    const int precision = s.precision < 0 ? 6 : s.precision;
+    const std::chars_format form = (s.conv == 'e' || s.conv == 'E') ? std::chars_format::scientific
+                                   : (s.conv == 'f' || s.conv == 'F') ? std::chars_format::fixed
+                                                                      : std::chars_format::general;
+    const std::to_chars_result r =
+        std::to_chars(local, local + sizeof local - 8, value, form, precision);
+    if (r.ec == std::errc()) {
+      len = static_cast<std::size_t>(r.ptr - local);
+      if (upper) {
+        for (std::size_t i = 0; i < len; ++i)
+          if (t[i] == 'e') t[i] = 'E';
+      }
     }
-    if (value == 0.0) value = 0.0;  // drops the sign of a negative zero
-
-    char local[400];
-    std::string big;
-    char* t = local;
-    std::size_t len = 0;
-    if (shortestRoundTripFree(s)) {
-        // Fast path: std::to_chars gives the same correctly rounded digits as
-        // printf, without the locale and several times faster.
-        const int precision = s.precision < 0 ? 6 : s.precision;
-        const std::chars_format form = (s.conv == 'e' || s.conv == 'E')   ? std::chars_format::scientific
-                                       : (s.conv == 'f' || s.conv == 'F') ? std::chars_format::fixed
-                                                                          : std::chars_format::general;
-        const std::to_chars_result r = std::to_chars(local, local + sizeof local - 8, value, form, precision);
-        if (r.ec == std::errc()) {
-            len = static_cast<std::size_t>(r.ptr - local);
-            if (upper) {
-                for (std::size_t i = 0; i < len; ++i)
-                    if (t[i] == 'e') t[i] = 'E';
-            }
-        }
-    }
-    if (len == 0) {
-        char fmt[16];
-        buildFormat(s, fmt);
-        char buf[128];
-        std::string heap;
-        const char* text = runOne(fmt, s, value, buf, sizeof buf, heap, len);
-
-        // Work on a small editable copy: locale point and exponent fix-ups.
-        if (len + 8 <= sizeof local) {
-            std::memcpy(local, text, len);
-            t = local;
-        } else {
-            big.assign(text, len);
-            big.append(8, '\0');
-            t = &big[0];
-        }
-
-        // A locale with another decimal point: replace it by '.'.
-        const char* point = std::localeconv()->decimal_point;
-        if (point && !(point[0] == '.' && point[1] == '\0') && point[0] != '\0') {
-            std::size_t plen = std::strlen(point);
-            for (std::size_t i = 0; i + plen <= len; ++i) {
-                if (std::memcmp(t + i, point, plen) == 0) {
-                    t[i] = '.';
-                    std::memmove(t + i + 1, t + i + plen, len - i - plen);
-                    len -= plen - 1;
-                    break;
-                }
-            }
-        }
-    }
-
-    // Exponent with exactly three digits (more only if the value needs it).
-    if (s.conv == 'e' || s.conv == 'E' || s.conv == 'g' || s.conv == 'G') {
-        for (std::size_t i = 0; i < len; ++i) {
-            if (t[i] == 'e' || t[i] == 'E') {
-                std::size_t digits = i + 2;  // after 'e' and its sign
-                std::size_t count = len - digits;
-                if (count < 3) {
-                    std::size_t add = 3 - count;
-                    std::memmove(t + digits + add, t + digits, count);
-                    std::memset(t + digits, '0', add);
-                    len += add;
-                }
-                break;
-            }
-        }
-    }
-    appendPadded(out, s, t, len, s.zero && !s.left);
-}
-
-void appendInteger(std::string& out, const Conversion& s, int value) {
+  }
+  if (len == 0) {
     char fmt[16];
     buildFormat(s, fmt);
     char buf[128];
     std::string heap;
-    std::size_t len = 0;
     const char* text = runOne(fmt, s, value, buf, sizeof buf, heap, len);
-    // '0' is ignored with a precision, as in printf.
-    appendPadded(out, s, text, len, s.zero && !s.left && s.precision < 0);
+
+    // Work on a small editable copy: locale point and exponent fix-ups.
+    if (len + 8 <= sizeof local) {
+      std::memcpy(local, text, len);
+      t = local;
+    } else {
+      big.assign(text, len);
+      big.append(8, '\0');
+      t = &big[0];
+    }
+
+    // A locale with another decimal point: replace it by '.'.
+    const char* point = std::localeconv()->decimal_point;
+    if (point && !(point[0] == '.' && point[1] == '\0') && point[0] != '\0') {
+      std::size_t plen = std::strlen(point);
+      for (std::size_t i = 0; i + plen <= len; ++i) {
+        if (std::memcmp(t + i, point, plen) == 0) {
+          t[i] = '.';
+          std::memmove(t + i + 1, t + i + plen, len - i - plen);
+          len -= plen - 1;
+          break;
+        }
+      }
+    }
+  }
+
+  // Exponent with exactly three digits (more only if the value needs it).
+  if (s.conv == 'e' || s.conv == 'E' || s.conv == 'g' || s.conv == 'G') {
+    for (std::size_t i = 0; i < len; ++i) {
+      if (t[i] == 'e' || t[i] == 'E') {
+        std::size_t digits = i + 2;  // after 'e' and its sign
+        std::size_t count = len - digits;
+        if (count < 3) {
+          std::size_t add = 3 - count;
+          std::memmove(t + digits + add, t + digits, count);
+          std::memset(t + digits, '0', add);
+          len += add;
+        }
+        break;
+      }
+    }
+  }
+  appendPadded(out, s, t, len, s.zero && !s.left);
+}
+
+void appendInteger(std::string& out, const Conversion& s, int value) {
+  char fmt[16];
+  buildFormat(s, fmt);
+  char buf[128];
+  std::string heap;
+  std::size_t len = 0;
+  const char* text = runOne(fmt, s, value, buf, sizeof buf, heap, len);
+  // '0' is ignored with a precision, as in printf.
+  appendPadded(out, s, text, len, s.zero && !s.left && s.precision < 0);
 }
 
 void vappendf(std::string& out, const char* format, va_list args) {
-    const char* p = format;
-    while (*p) {
-        if (*p != '%') {
-            const char* start = p;
-            while (*p && *p != '%') ++p;
-            out.append(start, static_cast<std::size_t>(p - start));
-            continue;
-        }
-        ++p;
-        if (*p == '%') {
-            out.push_back('%');
-            ++p;
-            continue;
-        }
-        Conversion s;
-        for (;; ++p) {
-            if (*p == '-') s.left = true;
-            else if (*p == '+') s.plus = true;
-            else if (*p == ' ') s.space = true;
-            else if (*p == '#') s.alt = true;
-            else if (*p == '0') s.zero = true;
-            else break;
-        }
-        while (*p >= '0' && *p <= '9') {
-            if (s.width < 100000) s.width = s.width * 10 + (*p - '0');
-            ++p;
-        }
-        if (*p == '.') {
-            ++p;
-            int pr = 0;
-            while (*p >= '0' && *p <= '9') {
-                if (pr < 100000) pr = pr * 10 + (*p - '0');
-                ++p;
-            }
-            s.precision = pr;
-        }
-        s.conv = *p;
-        if (!*p) break;
-        ++p;
-        switch (s.conv) {
-            case 'd':
-                appendInteger(out, s, va_arg(args, int));
-                break;
-            case 's': {
-                const char* str = va_arg(args, const char*);
-                if (!str) str = "(null)";
-                std::size_t n = 0;
-                if (s.precision >= 0) {
-                    while (n < static_cast<std::size_t>(s.precision) && str[n]) ++n;
-                } else {
-                    n = std::strlen(str);
-                }
-                appendPadded(out, s, str, n, false);
-                break;
-            }
-            case 'f':
-            case 'F':
-            case 'e':
-            case 'E':
-            case 'g':
-            case 'G':
-                appendReal(out, s, va_arg(args, double));
-                break;
-            default:
-                // Unknown conversion: copy it through as written.
-                out.push_back('%');
-                out.push_back(s.conv);
-                break;
-        }
+  const char* p = format;
+  while (*p) {
+    if (*p != '%') {
+      const char* start = p;
+      while (*p && *p != '%') ++p;
+      out.append(start, static_cast<std::size_t>(p - start));
+      continue;
     }
+    ++p;
+    if (*p == '%') {
+      out.push_back('%');
+      ++p;
+      continue;
+    }
+    Conversion s;
+    for (;; ++p) {
+      if (*p == '-')
+        s.left = true;
+      else if (*p == '+')
+        s.plus = true;
+      else if (*p == ' ')
+        s.space = true;
+      else if (*p == '#')
+        s.alt = true;
+      else if (*p == '0')
+        s.zero = true;
+      else
+        break;
+    }
+    while (*p >= '0' && *p <= '9') {
+      if (s.width < 100000) s.width = s.width * 10 + (*p - '0');
+      ++p;
+    }
+    if (*p == '.') {
+      ++p;
+      int pr = 0;
+      while (*p >= '0' && *p <= '9') {
+        if (pr < 100000) pr = pr * 10 + (*p - '0');
+        ++p;
+      }
+      s.precision = pr;
+    }
+    s.conv = *p;
+    if (!*p) break;
+    ++p;
+    switch (s.conv) {
+      case 'd':
+        appendInteger(out, s, va_arg(args, int));
+        break;
+      case 's': {
+        const char* str = va_arg(args, const char*);
+        if (!str) str = "(null)";
+        std::size_t n = 0;
+        if (s.precision >= 0) {
+          while (n < static_cast<std::size_t>(s.precision) && str[n]) ++n;
+        } else {
+          n = std::strlen(str);
+        }
+        appendPadded(out, s, str, n, false);
+        break;
+      }
+      case 'f':
+      case 'F':
+      case 'e':
+      case 'E':
+      case 'g':
+      case 'G':
+        appendReal(out, s, va_arg(args, double));
+        break;
+      default:
+        // Unknown conversion: copy it through as written.
+        out.push_back('%');
+        out.push_back(s.conv);
+        break;
+    }
+  }
 }
 
 }  // namespace
 
 void appendf(std::string& out, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    vappendf(out, format, args);
-    va_end(args);
+  va_list args;
+  va_start(args, format);
+  vappendf(out, format, args);
+  va_end(args);
 }
 
 std::string formatf(const char* format, ...) {
-    std::string out;
-    va_list args;
-    va_start(args, format);
-    vappendf(out, format, args);
-    va_end(args);
-    return out;
+  std::string out;
+  va_list args;
+  va_start(args, format);
+  vappendf(out, format, args);
+  va_end(args);
+  return out;
 }
 
 std::string pageNumberText(double value) {
-    std::string out;
-    appendf(out, "%.5g", value);
-    return out;
+  std::string out;
+  appendf(out, "%.5g", value);
+  return out;
 }
 
 double readPageReal(const char* text) {
-    if (!text) return 0.0;
-    while (isBlankChar(*text)) ++text;
-    double value = 0.0;
-    scanReal(text, text + std::strlen(text), value, false);
-    return value;
+  if (!text) return 0.0;
+  while (isBlankChar(*text)) ++text;
+  double value = 0.0;
+  scanReal(text, text + std::strlen(text), value, false);
+  return value;
 }
 
 double readPageReal(const std::string& text) { return readPageReal(text.c_str()); }
 
 int readPageInt(const char* text) {
-    if (!text) return 0;
-    while (isBlankChar(*text)) ++text;
-    int value = 0;
-    scanWhole(text, text + std::strlen(text), value);
-    return value;
+  if (!text) return 0;
+  while (isBlankChar(*text)) ++text;
+  int value = 0;
+  scanWhole(text, text + std::strlen(text), value);
+  return value;
 }
 
 int readPageInt(const std::string& text) { return readPageInt(text.c_str()); }

@@ -95,8 +95,8 @@ AboutPage::AboutPage(ShellOpener& shell, QWidget* parent) : QWidget(parent) {
   auto* homeRow = new QHBoxLayout;
   homeRow->addWidget(aboutLabel("label_7", "The Vellacore Home Page:", false, group));
   homeRow->addWidget(new LinkLabel(
-      "label_13", VC_HOMEPAGE_URL,
-      [&shell]() { shell.openLink(QStringLiteral(VC_HOMEPAGE_URL)); }, group));
+      "label_13", VC_HOMEPAGE_URL, [&shell]() { shell.openLink(QStringLiteral(VC_HOMEPAGE_URL)); },
+      group));
   homeRow->addStretch(1);
 
   auto* layout = new QVBoxLayout(group);

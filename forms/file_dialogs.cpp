@@ -45,8 +45,9 @@ QString runDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& t
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   const QStringList texts = filterTexts(filters);
-  const int selected =
-      chosenFilter != nullptr && !texts.isEmpty() ? std::clamp(*chosenFilter, 0, int(texts.size()) - 1) : 0;
+  const int selected = chosenFilter != nullptr && !texts.isEmpty()
+                           ? std::clamp(*chosenFilter, 0, int(texts.size()) - 1)
+                           : 0;
   if (!texts.isEmpty()) {
     dialog.setNameFilters(texts);
     dialog.selectNameFilter(texts.at(selected));
@@ -58,7 +59,8 @@ QString runDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& t
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked after, about the final name
   }
   if (dialog.exec() != QDialog::Accepted) return {};
-  if (chosenFilter != nullptr) *chosenFilter = std::max(0, int(texts.indexOf(dialog.selectedNameFilter())));
+  if (chosenFilter != nullptr)
+    *chosenFilter = std::max(0, int(texts.indexOf(dialog.selectedNameFilter())));
   const QStringList files = dialog.selectedFiles();
   return files.isEmpty() ? QString() : files.first();
 }

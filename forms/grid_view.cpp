@@ -61,12 +61,10 @@ void GridView::addEditMenu(const QString& menuName, GridClipboard& clipboard,
     const char* caption;
     const char* shortcut;
   };
-  const Item rowAndCell[] = {{kCopyRow, "Copy &Row", "Ctrl+R"},
-                             {kDeleteRow, "&Delete Row", "Ctrl+D"},
-                             {kPasteRow, "&Paste Row", "Ctrl+P"},
-                             {0, nullptr, nullptr},
-                             {kCopyCell, "Copy C&ell", "Ctrl+E"},
-                             {kPasteCell, "P&aste Cell", "Ctrl+A"}};
+  const Item rowAndCell[] = {
+      {kCopyRow, "Copy &Row", "Ctrl+R"},   {kDeleteRow, "&Delete Row", "Ctrl+D"},
+      {kPasteRow, "&Paste Row", "Ctrl+P"}, {0, nullptr, nullptr},
+      {kCopyCell, "Copy C&ell", "Ctrl+E"}, {kPasteCell, "P&aste Cell", "Ctrl+A"}};
   const Item column[] = {{0, nullptr, nullptr},
                          {kCopyColumn, "Copy Co&lumn", "Ctrl+L"},
                          {kPasteColumn, "Pas&te Column", "Ctrl+T"}};
@@ -123,7 +121,8 @@ void GridView::copySelection() {
   for (int r = block.top; r <= block.bottom; ++r) {
     rows.emplace_back();
     for (int c = block.left; c <= block.right; ++c) {
-      rows.back().push_back(model_->data(model_->index(r, c), Qt::DisplayRole).toString().toStdString());
+      rows.back().push_back(
+          model_->data(model_->index(r, c), Qt::DisplayRole).toString().toStdString());
     }
   }
   QApplication::clipboard()->setText(QString::fromStdString(tabSeparatedText(rows)));

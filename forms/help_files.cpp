@@ -44,9 +44,10 @@ bool copyInto(const QFileInfo& source, const QString& folder) {
 QStringList helpCollectionCandidates(const QString& programFolder) {
   const QString name = QString::fromLatin1(help::kHelpCollectionFile);
   QStringList candidates;
-  for (const QString& relative :
-       {QStringLiteral("."), QStringLiteral(VC_HELP_FROM_PROGRAM), QStringLiteral("../share/vellacore")}) {
-    const QString path = QDir::cleanPath(programFolder + QLatin1Char('/') + relative + QLatin1Char('/') + name);
+  for (const QString& relative : {QStringLiteral("."), QStringLiteral(VC_HELP_FROM_PROGRAM),
+                                  QStringLiteral("../share/vellacore")}) {
+    const QString path =
+        QDir::cleanPath(programFolder + QLatin1Char('/') + relative + QLatin1Char('/') + name);
     if (!candidates.contains(path)) candidates << path;
   }
   return candidates;
@@ -54,7 +55,8 @@ QStringList helpCollectionCandidates(const QString& programFolder) {
 
 QString installedHelpCollection() {
   const QString folder = QFileInfo(executableFilePath()).canonicalPath();
-  for (const QString& path : helpCollectionCandidates(folder.isEmpty() ? executableFolder() : folder)) {
+  for (const QString& path :
+       helpCollectionCandidates(folder.isEmpty() ? executableFolder() : folder)) {
     if (QFileInfo(path).isFile()) return path;
   }
   return {};

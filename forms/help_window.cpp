@@ -123,7 +123,8 @@ HelpWindow::HelpWindow(const QString& collection, QWidget* parent)
   split->setSizes({240, 660});
 
   auto* tools = new QToolBar(this);
-  QAction* back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
+  QAction* back =
+      tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
   back->setObjectName(QStringLiteral("helpBack"));
   back->setShortcut(QKeySequence::Back);
   back->setEnabled(false);
@@ -132,7 +133,8 @@ HelpWindow::HelpWindow(const QString& collection, QWidget* parent)
   forward->setObjectName(QStringLiteral("helpForward"));
   forward->setShortcut(QKeySequence::Forward);
   forward->setEnabled(false);
-  QAction* home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Home"));
+  QAction* home =
+      tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Home"));
   home->setObjectName(QStringLiteral("helpHome"));
   tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
@@ -175,8 +177,10 @@ HelpWindow::HelpWindow(const QString& collection, QWidget* parent)
   connect(query, &QHelpSearchQueryWidget::search, search,
           [search, query]() { search->search(query->searchInput()); });
   connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::openPage);
-  connect(search, &QHelpSearchEngine::indexingStarted, query, [query]() { query->setEnabled(false); });
-  connect(search, &QHelpSearchEngine::indexingFinished, query, [query]() { query->setEnabled(true); });
+  connect(search, &QHelpSearchEngine::indexingStarted, query,
+          [query]() { query->setEnabled(false); });
+  connect(search, &QHelpSearchEngine::indexingFinished, query,
+          [query]() { query->setEnabled(true); });
 }
 
 HelpWindow::~HelpWindow() = default;

@@ -38,8 +38,7 @@ LayupPage::LayupPage(vc::LayupPage& page, MessageSink& messages, QWidget* parent
   });
 
   grid_ = new GridView(page_.layers, QStringLiteral("grid_1"), group);
-  grid_->addEditMenu(QStringLiteral("ID_TabForm3_menu_1"), page_.clipboard,
-                     kLayupGridRules);
+  grid_->addEditMenu(QStringLiteral("ID_TabForm3_menu_1"), page_.clipboard, kLayupGridRules);
   grid_->fitWidthToColumns();
 
   auto* countRow = new QHBoxLayout;

@@ -116,7 +116,8 @@ LoadsPage::LoadsPage(vc::LoadsPage& page, QWidget* parent) : QWidget(parent), pa
 
 void LoadsPage::refresh() {
   showCheckBox(mechanicalLoad_, page_.mechanicalLoad);
-  showOptionPair(kindGroup_, forcesMoments_, page_.forcesMoments, strainsCurvatures_, page_.strainsCurvatures);
+  showOptionPair(kindGroup_, forcesMoments_, page_.forcesMoments, strainsCurvatures_,
+                 page_.strainsCurvatures);
   grid_->refresh();
   showCheckBox(temperatureLoad_, page_.temperatureLoad);
   temperatureLabel_->setEnabled(page_.temperatureLabel.enabled);

@@ -72,15 +72,17 @@ void MaterialLibraryCommands::importUserLibrary() {
 
 void MaterialLibraryCommands::saveResultsToLibrary() {
   const vc::MicromechanicsPage& page = micromechanics_.model();
-  const ResultsForLibrary results{laminaMaterialValues(page.results),
-                                  page.saveInEnglish ? MaterialUnits::English : MaterialUnits::Metric};
+  const ResultsForLibrary results{laminaMaterialValues(page.results), page.saveInEnglish
+                                                                          ? MaterialUnits::English
+                                                                          : MaterialUnits::Metric};
   UserLibraryDialog editor(store_, window_.messages(), window_.help(), results, &micromechanics_);
   editor.exec();
 }
 
 bool MaterialLibraryCommands::eventFilter(QObject* watched, QEvent* event) {
   const int code = static_cast<int>(event->type());
-  if (watched != &window_ || !isMaterialCopyEvent(code)) return QObject::eventFilter(watched, event);
+  if (watched != &window_ || !isMaterialCopyEvent(code))
+    return QObject::eventFilter(watched, event);
   window_.commitGridEdits();
   handleMaterialCopyEvent(code, window_.pages(), library_, micromechanics_.model().results,
                           currentRowForCopy_, window_.messages());

@@ -71,11 +71,13 @@ MaterialLibraryDialog::MaterialLibraryDialog(LibraryTable& library, UserRecordSt
   // lands on the second stop: the leads are 20 to 26 characters long, and
   // the shear strength's lead of 19 is followed by two tabs.
   propertiesBox_->setFont(reportFont());
-  propertiesBox_->setTabStopDistance(QFontMetricsF(propertiesBox_->font()).horizontalAdvance(
-      QString(kTabStopCharacters, QLatin1Char('0'))));
+  propertiesBox_->setTabStopDistance(
+      QFontMetricsF(propertiesBox_->font())
+          .horizontalAdvance(QString(kTabStopCharacters, QLatin1Char('0'))));
 
   auto* copyGroup = named(new QGroupBox(QStringLiteral("Use Selected Material"), this), "groupb_1");
-  auto* copyButton = named(new QPushButton(QStringLiteral("Co&py to Mat'l Tables"), copyGroup), "cb_Copy");
+  auto* copyButton =
+      named(new QPushButton(QStringLiteral("Co&py to Mat'l Tables"), copyGroup), "cb_Copy");
   QLabel* rowLabel = namedLabel("label_4", "Use for Mat_ID", copyGroup);
   targetRow_ = named(new QComboBox(copyGroup), "combo_2");
   for (int row = 1; row <= kMaxMaterials; ++row) targetRow_->addItem(QString::number(row));
@@ -171,7 +173,8 @@ void MaterialLibraryDialog::copyLibraryEntry() {
   grid.currentColumn = 1;
   grid.setCell(row, kDescriptionColumn, materialList_->itemText(position).toStdString());
   postToMainWindow(copyEvents_, kRememberMaterialsRowEvent);
-  postToMainWindow(copyEvents_, (english ? kEnglishLibraryCopyEvent : kMetricLibraryCopyEvent) + position);
+  postToMainWindow(copyEvents_,
+                   (english ? kEnglishLibraryCopyEvent : kMetricLibraryCopyEvent) + position);
 }
 
 void MaterialLibraryDialog::editUserLibrary() {

@@ -34,8 +34,7 @@ MaterialsPage::MaterialsPage(vc::MaterialsPage& page, MessageSink& messages, QWi
       "label_2", "Enter the ply material properties or use the Material Library:", group);
 
   grid_ = new GridView(page_.properties, QStringLiteral("matgrid"), group);
-  grid_->addEditMenu(QStringLiteral("ID_TabForm2_menu_1"), page_.clipboard,
-                     kMaterialsGridRules);
+  grid_->addEditMenu(QStringLiteral("ID_TabForm2_menu_1"), page_.clipboard, kMaterialsGridRules);
   // The description column is twice as wide as the number columns.
   grid_->horizontalHeader()->setDefaultSectionSize(84);
   grid_->setColumnWidth(9, 2 * grid_->horizontalHeader()->defaultSectionSize());

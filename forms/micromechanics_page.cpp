@@ -40,8 +40,10 @@ void fillGroup(QGroupBox* group, QWidget* content) {
 MicromechanicsPage::MicromechanicsPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabForm8"));
   auto* fiberGroup = named(new QGroupBox(QStringLiteral("Fiber Property Input"), this), "groupb_1");
-  auto* matrixGroup = named(new QGroupBox(QStringLiteral("Matrix Property Input"), this), "groupb_2");
-  auto* outputGroup = named(new QGroupBox(QStringLiteral("Lamina Property Output"), this), "groupb_3");
+  auto* matrixGroup =
+      named(new QGroupBox(QStringLiteral("Matrix Property Input"), this), "groupb_2");
+  auto* outputGroup =
+      named(new QGroupBox(QStringLiteral("Lamina Property Output"), this), "groupb_3");
   fiberGrid_ = propertyGrid(page_.fiberProps, "FiberProps", fiberGroup);
   fillGroup(fiberGroup, fiberGrid_);
   matrixGrid_ = propertyGrid(page_.matrixProps, "MatrixProps", matrixGroup);
@@ -55,7 +57,8 @@ MicromechanicsPage::MicromechanicsPage(QWidget* parent) : QWidget(parent) {
   QLabel* idLabel = namedLabel("label_1", "Mat_ID", outputGroup);
   targetMaterial_ = named(new QComboBox(outputGroup), "combo_1");
   for (int n = 1; n <= kMaxMaterials; ++n) targetMaterial_->addItem(QString::number(n));
-  auto* saveButton = named(new QPushButton(QStringLiteral("&Save to Library"), outputGroup), "SaveToLibrary");
+  auto* saveButton =
+      named(new QPushButton(QStringLiteral("&Save to Library"), outputGroup), "SaveToLibrary");
   QLabel* asLabel = namedLabel("label_2", "as", outputGroup);
   english_ = named(new QRadioButton(QStringLiteral("English"), outputGroup), "optb_1");
   auto* metric = named(new QRadioButton(QStringLiteral("Metric"), outputGroup), "optb_2");

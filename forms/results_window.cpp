@@ -127,7 +127,8 @@ void ResultsWindow::placeControls() {
   const int centre = width() / 2;
   // The four buttons of the design, then Plots and Export to their right.
   const int lefts[] = {119, 177, 233, 287, 341, 395};
-  QPushButton* buttons[] = {okButton_, printButton_, saveButton_, helpButton_, plotsButton_, exportButton_};
+  QPushButton* buttons[] = {okButton_,   printButton_, saveButton_,
+                            helpButton_, plotsButton_, exportButton_};
   for (int i = 0; i < 6; ++i) {
     const int left = centre + px(lefts[i] - kDesignWidth / 2.0, unitX);
     buttons[i]->setGeometry(left, buttonTop, px(kButtonWidth, unitX), px(kButtonHeight, unitY));
@@ -185,7 +186,8 @@ void ResultsWindow::showPlots() {
 
 bool ResultsWindow::exportResults() {
   if (run_ == nullptr || chooser_ == nullptr) return false;
-  return exportResultsCommand({run_, shownText_, dataFilePath_}, *chooser_, resultsFolder_, *messages_);
+  return exportResultsCommand({run_, shownText_, dataFilePath_}, *chooser_, resultsFolder_,
+                              *messages_);
 }
 
 int ResultsWindow::printTo(QPrinter& printer) { return printReport(shownText_, printer); }

@@ -29,8 +29,8 @@ SettingsPage::SettingsPage(vc::SettingsPage& page, QWidget* parent) : QWidget(pa
   properties->setObjectName(QStringLiteral("groupb_1"));
   apparentProperties_ = makeBox("checkbox_1", "Display Apparent Laminate Material Properties",
                                 page_.showApparentProperties, properties);
-  abdMatrices_ =
-      makeBox("checkbox_2", "Display ABD and Inverse ABD Matrices", page_.showAbdMatrices, properties);
+  abdMatrices_ = makeBox("checkbox_2", "Display ABD and Inverse ABD Matrices",
+                         page_.showAbdMatrices, properties);
   layerMatrices_ = makeBox("checkbox_3", "Display Q, Q-Bar, S, and S-Bar Matrices for Each Layer",
                            page_.showLayerMatrices, properties);
   doubleDouble_ = makeBox("checkbox_7", "Calculate Equivalent Double-Double Laminate",
@@ -44,9 +44,8 @@ SettingsPage::SettingsPage(vc::SettingsPage& page, QWidget* parent) : QWidget(pa
   loadVectors_ =
       makeBox("checkbox_4", "Display Laminate Load and Strain Vectors (Requires Load Input)",
               page_.showLoadVectors, loads);
-  plyStresses_ =
-      makeBox("checkbox_5",
-              "Display Ply Stresses and Strains (Requires Load Input):", page_.showPlyStresses, loads);
+  plyStresses_ = makeBox("checkbox_5", "Display Ply Stresses and Strains (Requires Load Input):",
+                         page_.showPlyStresses, loads);
   effectiveStrains_ = new QRadioButton(QStringLiteral("Effective Strains"), loads);
   effectiveStrains_->setObjectName(QStringLiteral("optb_1"));
   totalStrains_ = new QRadioButton(QStringLiteral("Total Strains"), loads);
@@ -91,7 +90,8 @@ void SettingsPage::refresh() {
   showCheckBox(loadVectors_, page_.showLoadVectors);
   showCheckBox(plyStresses_, page_.showPlyStresses);
   showCheckBox(plyFailure_, page_.showPlyFailure);
-  showOptionPair(strainGroup_, effectiveStrains_, page_.effectiveStrains, totalStrains_, page_.totalStrains);
+  showOptionPair(strainGroup_, effectiveStrains_, page_.effectiveStrains, totalStrains_,
+                 page_.totalStrains);
 }
 
 }  // namespace vc::forms

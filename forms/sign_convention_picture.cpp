@@ -56,7 +56,8 @@ void label(QPainter& p, QPointF anchor, const QString& name, const QString& subs
   const QFont subFont = pictureFont(9);
   const QFontMetricsF mainMetrics(mainFont);
   const QFontMetricsF subMetrics(subFont);
-  const double width = mainMetrics.horizontalAdvance(name) + subMetrics.horizontalAdvance(subscript);
+  const double width =
+      mainMetrics.horizontalAdvance(name) + subMetrics.horizontalAdvance(subscript);
   double left = anchor.x();
   if (place == Place::Centre) left -= width / 2.0;
   if (place == Place::Right) left -= width;
@@ -83,13 +84,15 @@ void drawCrossSection(QPainter& p) {
   const double interface1 = top + 34.0, interface2 = top + 68.0, interfaceN = bottom - 34.0;
 
   p.drawRect(QRectF(left, top, right - left, bottom - top));
-  for (double y : {interface1, interface2, interfaceN}) p.drawLine(QPointF(left, y), QPointF(right, y));
+  for (double y : {interface1, interface2, interfaceN})
+    p.drawLine(QPointF(left, y), QPointF(right, y));
   // The layers between Layer 2 and Layer N, not drawn one by one.
   QPen dashed = p.pen();
   dashed.setStyle(Qt::DashLine);
   p.save();
   p.setPen(dashed);
-  for (double y : {interface2 + 34.0, interfaceN - 34.0}) p.drawLine(QPointF(left, y), QPointF(right, y));
+  for (double y : {interface2 + 34.0, interfaceN - 34.0})
+    p.drawLine(QPointF(left, y), QPointF(right, y));
   p.restore();
   for (int dot = 0; dot < 3; ++dot) {
     p.save();
@@ -185,12 +188,13 @@ void drawForces(QPainter& p, const PlateElement& e) {
   // NX on the faces normal to X.
   arrow(p, e.at(a, b / 2, h / 2), e.at(a + out, b / 2, h / 2));
   arrow(p, e.at(0, b / 2, h / 2), e.at(-out, b / 2, h / 2));
-  label(p, e.at(a + out, b / 2, h / 2) + QPointF(5.0, 0.0), QStringLiteral("N"), QStringLiteral("X"));
+  label(p, e.at(a + out, b / 2, h / 2) + QPointF(5.0, 0.0), QStringLiteral("N"),
+        QStringLiteral("X"));
   // NY on the faces normal to Y.
   arrow(p, e.at(a / 2, b, h / 2), e.at(a / 2, b + out, h / 2));
   arrow(p, e.at(a / 2, 0, h / 2), e.at(a / 2, -out, h / 2));
-  label(p, e.at(a / 2, b + out, h / 2) + QPointF(-5.0, 6.0), QStringLiteral("N"), QStringLiteral("Y"),
-        Place::Right);
+  label(p, e.at(a / 2, b + out, h / 2) + QPointF(-5.0, 6.0), QStringLiteral("N"),
+        QStringLiteral("Y"), Place::Right);
   // NXY along the X faces, NYX along the Y faces, beside the normal arrows.
   arrow(p, e.at(a + 6, 0.05 * b), e.at(a + 6, 0.4 * b));
   arrow(p, e.at(-6, 0.95 * b), e.at(-6, 0.6 * b));

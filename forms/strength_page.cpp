@@ -13,8 +13,7 @@ StrengthPage::StrengthPage(vc::StrengthPage& page, QWidget* parent) : QWidget(pa
   QLabel* label = namedLabel(
       "label_1", "Enter material strengths (only needed if failure factors are desired):", group);
   grid_ = new GridView(page_.strengths, QStringLiteral("grid_1"), group);
-  grid_->addEditMenu(QStringLiteral("ID_TabForm7_menu_1"), page_.clipboard,
-                     kStrengthGridRules);
+  grid_->addEditMenu(QStringLiteral("ID_TabForm7_menu_1"), page_.clipboard, kStrengthGridRules);
   grid_->fitWidthToColumns();
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(label);

@@ -22,8 +22,8 @@ namespace {
 
 // The number boxes by property; the moisture boxes keep their old names.
 constexpr const char* kBoxNames[kMaterialProperties] = {
-    "textb_E1",   "textb_E2",   "textb_G12", "textb_v12", "textb_CTE1", "textb_CTE2", "textb_CHE1",
-    "textb_CHE2", "textb_Xt",   "textb_Xc",  "textb_Yt",  "textb_Yc",   "textb_S"};
+    "textb_E1",   "textb_E2", "textb_G12", "textb_v12", "textb_CTE1", "textb_CTE2", "textb_CHE1",
+    "textb_CHE2", "textb_Xt", "textb_Xc",  "textb_Yt",  "textb_Yc",   "textb_S"};
 
 // Where each property sits: group box (0 property data, 1 strength data),
 // grid row and column pair.
@@ -67,7 +67,8 @@ UserLibraryDialog::UserLibraryDialog(UserRecordStore& store, MessageSink& messag
   for (int i = 0; i < kMaterialProperties; ++i) {
     const auto property = static_cast<MaterialProperty>(i);
     const Place& place = kPlaces[i];
-    const QString labelName = QStringLiteral("label_") + QLatin1String(materialPropertyName(property));
+    const QString labelName =
+        QStringLiteral("label_") + QLatin1String(materialPropertyName(property));
     unitLabels_[i] = new QLabel(groups[place.group]);
     unitLabels_[i]->setObjectName(labelName);
     numberBoxes_[i] = named(new QLineEdit(groups[place.group]), kBoxNames[i]);
@@ -169,7 +170,8 @@ void UserLibraryDialog::acceptEntries() {
   const int slot = slotList_->currentIndex() + 1;
   UserRecordEntries entries;
   entries.name = nameBox_->text().toStdString();
-  for (int i = 0; i < kMaterialProperties; ++i) entries.numbers[i] = numberBoxes_[i]->text().toStdString();
+  for (int i = 0; i < kMaterialProperties; ++i)
+    entries.numbers[i] = numberBoxes_[i]->text().toStdString();
   if (!storeUserRecord(store_, entries, units(), slot, messages_)) return;
   readSlots();
   selectSlot(slotAfterAccept(slot));

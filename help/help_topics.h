@@ -34,10 +34,9 @@ inline constexpr const char* kUserLibraryTopic = "::html/vcla5rsp.htm";
 
 // Every topic name that the program can request.
 inline constexpr const char* kRequestedTopics[] = {
-    kProgramDescriptionTopic, kSettingsPageTopic,  kMaterialsPageTopic,
-    kStrengthPageTopic,       kLayupPageTopic,     kLoadsPageTopic,
-    kMicromechanicsPageTopic, kAboutPageTopic,     kResultsWindowTopic,
-    kMaterialLibraryTopic,    kUserLibraryTopic};
+    kProgramDescriptionTopic, kSettingsPageTopic,    kMaterialsPageTopic,      kStrengthPageTopic,
+    kLayupPageTopic,          kLoadsPageTopic,       kMicromechanicsPageTopic, kAboutPageTopic,
+    kResultsWindowTopic,      kMaterialLibraryTopic, kUserLibraryTopic};
 
 // Help > Help Topics opens the index at this keyword.
 inline constexpr const char* kIndexKeyword = "Overview";

@@ -13,18 +13,12 @@ struct EntryLine {
 };
 
 constexpr EntryLine kEntryLines[kMaterialProperties] = {
-    {"Tensile Modulus E1 = \t", "%10.3E"},
-    {"Tensile Modulus E2 = \t", "%10.3E"},
-    {"Shear Modulus G12 = \t", "%10.3E"},
-    {"Poisson's Ratio v12 = \t", "%6.3f"},
-    {"Thermal Expansion CTE1 = \t", "%10.3E"},
-    {"Thermal Expansion CTE2 = \t", "%10.3E"},
-    {"Moisture Expansion CME1 = \t", "%6.3f"},
-    {"Moisture Expansion CME2 = \t", "%6.3f"},
-    {"Tensile Strength Xt =     \t", "%10.3E"},
-    {"Compressive Strength Xc = \t", "%10.3E"},
-    {"Tensile Strength Yt =     \t", "%10.3E"},
-    {"Compressive Strength Yc = \t", "%10.3E"},
+    {"Tensile Modulus E1 = \t", "%10.3E"},      {"Tensile Modulus E2 = \t", "%10.3E"},
+    {"Shear Modulus G12 = \t", "%10.3E"},       {"Poisson's Ratio v12 = \t", "%6.3f"},
+    {"Thermal Expansion CTE1 = \t", "%10.3E"},  {"Thermal Expansion CTE2 = \t", "%10.3E"},
+    {"Moisture Expansion CME1 = \t", "%6.3f"},  {"Moisture Expansion CME2 = \t", "%6.3f"},
+    {"Tensile Strength Xt =     \t", "%10.3E"}, {"Compressive Strength Xc = \t", "%10.3E"},
+    {"Tensile Strength Yt =     \t", "%10.3E"}, {"Compressive Strength Yc = \t", "%10.3E"},
     {"Shear Strength S = \t\t", "%10.3E"},
 };
 
@@ -33,7 +27,8 @@ bool usesFixedFormat(MaterialProperty property) {
 }
 
 double shown(MaterialProperty property, double english, MaterialUnits units) {
-  return units == MaterialUnits::Metric ? metricForDisplay(property, english) : finiteOrZero(english);
+  return units == MaterialUnits::Metric ? metricForDisplay(property, english)
+                                        : finiteOrZero(english);
 }
 
 double copied(MaterialProperty property, double english, MaterialUnits units) {
@@ -65,7 +60,8 @@ std::string libraryEntryText(const MaterialValues& english, MaterialUnits units,
   return text;
 }
 
-std::array<std::string, 8> libraryMaterialsRowTexts(const MaterialValues& english, MaterialUnits units) {
+std::array<std::string, 8> libraryMaterialsRowTexts(const MaterialValues& english,
+                                                    MaterialUnits units) {
   std::array<std::string, 8> cells;
   for (int i = kE1; i <= kCME2; ++i) {
     const auto property = static_cast<MaterialProperty>(i);
@@ -74,7 +70,8 @@ std::array<std::string, 8> libraryMaterialsRowTexts(const MaterialValues& englis
   return cells;
 }
 
-std::array<std::string, 5> libraryStrengthRowTexts(const MaterialValues& english, MaterialUnits units) {
+std::array<std::string, 5> libraryStrengthRowTexts(const MaterialValues& english,
+                                                   MaterialUnits units) {
   std::array<std::string, 5> cells;
   for (int i = kXt; i <= kS; ++i) {
     const auto property = static_cast<MaterialProperty>(i);

@@ -19,8 +19,10 @@ std::string libraryEntryText(const MaterialValues& english, MaterialUnits units,
 // A library copy: columns 1 to 8 of the Materials grid (E1 .. CME2) and
 // columns 1 to 5 of the Strength grid (Xt, Xc, Yt, Yc, S), as page text with
 // 5 significant digits, converted by the copy rule when `units` is Metric.
-std::array<std::string, 8> libraryMaterialsRowTexts(const MaterialValues& english, MaterialUnits units);
-std::array<std::string, 5> libraryStrengthRowTexts(const MaterialValues& english, MaterialUnits units);
+std::array<std::string, 8> libraryMaterialsRowTexts(const MaterialValues& english,
+                                                    MaterialUnits units);
+std::array<std::string, 5> libraryStrengthRowTexts(const MaterialValues& english,
+                                                   MaterialUnits units);
 
 // The 13 number boxes of the user library editor for a stored record,
 // shown in `units`: moduli, expansion coefficients and strengths "%10.3E",

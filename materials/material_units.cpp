@@ -39,19 +39,22 @@ double finiteOrZero(double value) { return std::isfinite(value) ? value : 0.0; }
 
 double metricForDisplay(MaterialProperty property, double englishValue) {
   if (isStressProperty(property)) return finiteOrZero(englishValue * kPaPerPsiShown);
-  if (isThermalExpansionProperty(property)) return finiteOrZero(englishValue * kFahrenheitPerCelsius);
+  if (isThermalExpansionProperty(property))
+    return finiteOrZero(englishValue * kFahrenheitPerCelsius);
   return finiteOrZero(englishValue);
 }
 
 double englishFromMetricEntry(MaterialProperty property, double metricValue) {
   if (isStressProperty(property)) return finiteOrZero(metricValue / kPaPerPsiShown);
-  if (isThermalExpansionProperty(property)) return finiteOrZero(metricValue / kFahrenheitPerCelsius);
+  if (isThermalExpansionProperty(property))
+    return finiteOrZero(metricValue / kFahrenheitPerCelsius);
   return finiteOrZero(metricValue);
 }
 
 double metricForCopy(MaterialProperty property, double englishValue) {
   if (isStressProperty(property)) return finiteOrZero(englishValue / kPsiPerPaCopied);
-  if (isThermalExpansionProperty(property)) return finiteOrZero(englishValue * kFahrenheitPerCelsius);
+  if (isThermalExpansionProperty(property))
+    return finiteOrZero(englishValue * kFahrenheitPerCelsius);
   return finiteOrZero(englishValue);
 }
 

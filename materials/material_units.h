@@ -21,7 +21,7 @@ namespace vc {
 enum class MaterialUnits { English, Metric };
 
 // The kinds of property as far as units go.
-bool isStressProperty(MaterialProperty property);          // E1 E2 G12 Xt Xc Yt Yc S
+bool isStressProperty(MaterialProperty property);            // E1 E2 G12 Xt Xc Yt Yc S
 bool isThermalExpansionProperty(MaterialProperty property);  // CTE1 CTE2
 
 // English value -> metric, for showing it.

@@ -10,23 +10,23 @@ namespace vc {
 namespace {
 
 constexpr std::array<const char*, kFiberRows> kFiberLabels = {
-    "Long. Modulus, E1f",  "Trans. Modulus, E2f", "Shear Modulus, G12f", "Poisson, v12f",
-    "Therm. Exp., CTE1f",  "Therm. Exp., CTE2f",  "Mois. Exp., CME1f",   "Mois. Exp., CME2f",
-    "Ten. Strength, Xtf",  "Comp. Strength, Xcf", "Shear Strength, Sf",  "Volume Fraction, Vf",
-    "Density, Df",         "Therm. Cond., K1f",   "Therm. Cond., K2f",
+    "Long. Modulus, E1f", "Trans. Modulus, E2f", "Shear Modulus, G12f", "Poisson, v12f",
+    "Therm. Exp., CTE1f", "Therm. Exp., CTE2f",  "Mois. Exp., CME1f",   "Mois. Exp., CME2f",
+    "Ten. Strength, Xtf", "Comp. Strength, Xcf", "Shear Strength, Sf",  "Volume Fraction, Vf",
+    "Density, Df",        "Therm. Cond., K1f",   "Therm. Cond., K2f",
 };
 
 constexpr std::array<const char*, kMatrixRows> kMatrixLabels = {
-    "Modulus, Em",         "Shear Modulus, Gm",   "Poisson, vm",        "Therm. Exp., CTEm",
-    "Mois. Exp., CMEm",    "Ten. Strength, Xtm",  "Comp. Strength, Xcm", "Shear Strength, Sm",
-    "Density, Dm",         "Therm. Cond., Km",
+    "Modulus, Em",      "Shear Modulus, Gm",  "Poisson, vm",         "Therm. Exp., CTEm",
+    "Mois. Exp., CMEm", "Ten. Strength, Xtm", "Comp. Strength, Xcm", "Shear Strength, Sm",
+    "Density, Dm",      "Therm. Cond., Km",
 };
 
 constexpr std::array<const char*, kLaminaRows> kLaminaLabels = {
-    "Long. Modulus, E1",     "Trans. Modulus, E2",    "Shear Modulus, G12",   "Long. Poisson, v12",
-    "Trans. Poisson, v21",   "Therm. Exp., CTE1",     "Therm. Exp., CTE2",    "Mois. Exp., CME1",
-    "Mois. Exp., CME2",      "Long. Ten. Str., Xt",   "Long. Comp. Str., Xc", "Trans. Ten. Str., Yt",
-    "Trans. Comp. Str., Yc", "Shear Strength., S",    "Density, D",           "Therm. Cond., K1",
+    "Long. Modulus, E1",     "Trans. Modulus, E2",  "Shear Modulus, G12",   "Long. Poisson, v12",
+    "Trans. Poisson, v21",   "Therm. Exp., CTE1",   "Therm. Exp., CTE2",    "Mois. Exp., CME1",
+    "Mois. Exp., CME2",      "Long. Ten. Str., Xt", "Long. Comp. Str., Xc", "Trans. Ten. Str., Yt",
+    "Trans. Comp. Str., Yc", "Shear Strength., S",  "Density, D",           "Therm. Cond., K1",
     "Therm. Cond., K2",
 };
 
@@ -62,7 +62,8 @@ LaminaProperties calculateLamina(const FiberProperties& fiber, const MatrixPrope
   const double CTE1f = fiber.CTE1f, CTE2f = fiber.CTE2f, CME1f = fiber.CME1f;
   const double Xtf = fiber.Xtf, Vf = fiber.Vf, Df = fiber.Df, K1f = fiber.K1f, K2f = fiber.K2f;
   const double Xcf = fiber.Xcf > 0 ? -fiber.Xcf : fiber.Xcf;
-  const double Em = matrix.Em, Gm = matrix.Gm, vm = matrix.vm, CTEm = matrix.CTEm, CMEm = matrix.CMEm;
+  const double Em = matrix.Em, Gm = matrix.Gm, vm = matrix.vm, CTEm = matrix.CTEm,
+               CMEm = matrix.CMEm;
   const double Xtm = matrix.Xtm, Sm = matrix.Sm, Dm = matrix.Dm, Km = matrix.Km;
   const double Xcm = matrix.Xcm > 0 ? -matrix.Xcm : matrix.Xcm;
   const double Vm = 1 - Vf;
@@ -113,10 +114,11 @@ LaminaProperties calculateLamina(const FiberProperties& fiber, const MatrixPrope
 std::array<std::string, kLaminaRows> laminaResultTexts(const LaminaProperties& r) {
   const char* e = "%10.3E";
   const char* f = "%-7.4f";
-  return {formatf(e, r.E1),   formatf(e, r.E2),  formatf(e, r.G12), formatf(f, r.v12), formatf(f, r.v21),
-          formatf(e, r.CTE1), formatf(e, r.CTE2), formatf(f, r.CME1), formatf(f, r.CME2), formatf(e, r.Xt),
-          formatf(e, r.Xc),   formatf(e, r.Yt),  formatf(e, r.Yc),  formatf(e, r.S),   formatf(f, r.D),
-          formatf(e, r.K1),   formatf(e, r.K2)};
+  return {formatf(e, r.E1),   formatf(e, r.E2),   formatf(e, r.G12),  formatf(f, r.v12),
+          formatf(f, r.v21),  formatf(e, r.CTE1), formatf(e, r.CTE2), formatf(f, r.CME1),
+          formatf(f, r.CME2), formatf(e, r.Xt),   formatf(e, r.Xc),   formatf(e, r.Yt),
+          formatf(e, r.Yc),   formatf(e, r.S),    formatf(f, r.D),    formatf(e, r.K1),
+          formatf(e, r.K2)};
 }
 
 std::array<std::string, 8> laminaMaterialsRowTexts(const LaminaProperties& r) {

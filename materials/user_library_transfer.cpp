@@ -39,7 +39,8 @@ std::string userLibraryExportText(const UserSlots& slots) {
   return text;
 }
 
-TransferOutcome exportUserLibrary(const UserSlots& slots, const std::string& path, MessageSink& messages) {
+TransferOutcome exportUserLibrary(const UserSlots& slots, const std::string& path,
+                                  MessageSink& messages) {
   if (path.empty()) {
     messages.inform(kExportCaption, kExportFailed);
     return TransferOutcome::Cancelled;
@@ -47,9 +48,10 @@ TransferOutcome exportUserLibrary(const UserSlots& slots, const std::string& pat
   std::string contents;
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) {
-    const Answer answer = messages.ask("Overwrite, Append, or Cancel",
-                                       "File exists. Overwrite?  Select Yes to overwrite, or No to append.",
-                                       QuestionButtons::YesNoCancel);
+    const Answer answer =
+        messages.ask("Overwrite, Append, or Cancel",
+                     "File exists. Overwrite?  Select Yes to overwrite, or No to append.",
+                     QuestionButtons::YesNoCancel);
     if (answer == Answer::Cancel) return TransferOutcome::Cancelled;
     if (answer == Answer::No) {
       const std::string problem = readSmallRegularFile(path, contents);
@@ -87,7 +89,8 @@ std::vector<std::string> readImportRecords(const std::string& fileText) {
   return records;
 }
 
-TransferOutcome importUserLibrary(UserRecordStore& store, const std::string& path, MessageSink& messages) {
+TransferOutcome importUserLibrary(UserRecordStore& store, const std::string& path,
+                                  MessageSink& messages) {
   if (path.empty()) {
     messages.inform(kImportCaption, kImportFailed);
     return TransferOutcome::Cancelled;
@@ -109,10 +112,10 @@ TransferOutcome importUserLibrary(UserRecordStore& store, const std::string& pat
     anyUsed = anyUsed || used[slot - 1];
   }
   if (anyUsed) {
-    const Answer answer =
-        messages.ask("Overwrite or Append?",
-                     "Some user materials exist. Overwrite?  Select Yes to overwrite, or No to append.",
-                     QuestionButtons::YesNo);
+    const Answer answer = messages.ask(
+        "Overwrite or Append?",
+        "Some user materials exist. Overwrite?  Select Yes to overwrite, or No to append.",
+        QuestionButtons::YesNo);
     if (answer == Answer::Yes) {
       for (int slot = 1; slot <= kUserMaterialSlotCount; ++slot) {
         if (used[slot - 1]) store.remove(slot);

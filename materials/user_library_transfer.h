@@ -30,7 +30,8 @@ std::string userLibraryExportText(const UserSlots& slots);
 // replaced (Yes) or added to (No) after a Yes/No/Cancel question; the file
 // is written whole through a temporary file, an addition after a copy of
 // the old contents.
-TransferOutcome exportUserLibrary(const UserSlots& slots, const std::string& path, MessageSink& messages);
+TransferOutcome exportUserLibrary(const UserSlots& slots, const std::string& path,
+                                  MessageSink& messages);
 
 // The records of an import file, in file order: whole lines without their
 // line ends (LF or CR LF), up to the end of the file or the first line
@@ -43,6 +44,7 @@ std::vector<std::string> readImportRecords(const std::string& fileText);
 // them (No). Records go into the empty slots in slot order and never over
 // a stored record; records that find no empty slot are dropped, and the
 // success message then says how many were imported and how many dropped.
-TransferOutcome importUserLibrary(UserRecordStore& store, const std::string& path, MessageSink& messages);
+TransferOutcome importUserLibrary(UserRecordStore& store, const std::string& path,
+                                  MessageSink& messages);
 
 }  // namespace vc

@@ -56,8 +56,9 @@ void runGridCommand(int command, const GridEditRules& rules, TextGrid& grid,
 }
 
 CellBlock selectedBlock(const TextGrid& grid) {
-  return {std::min(grid.currentRow, grid.anchorRow), std::min(grid.currentColumn, grid.anchorColumn),
-          std::max(grid.currentRow, grid.anchorRow), std::max(grid.currentColumn, grid.anchorColumn)};
+  return {
+      std::min(grid.currentRow, grid.anchorRow), std::min(grid.currentColumn, grid.anchorColumn),
+      std::max(grid.currentRow, grid.anchorRow), std::max(grid.currentColumn, grid.anchorColumn)};
 }
 
 std::vector<CellWrite> emptiedCells(const CellBlock& block) {
@@ -91,7 +92,8 @@ std::vector<std::vector<std::string>> splitTabSeparated(const std::string& text)
     std::size_t cellStart = 0;
     for (;;) {
       const std::size_t tab = line.find('\t', cellStart);
-      cells.push_back(line.substr(cellStart, tab == std::string::npos ? std::string::npos : tab - cellStart));
+      cells.push_back(
+          line.substr(cellStart, tab == std::string::npos ? std::string::npos : tab - cellStart));
       if (tab == std::string::npos) break;
       cellStart = tab + 1;
     }

@@ -56,8 +56,8 @@ void TextGrid::setHeadings(const std::vector<std::string>& headings) {
 
 MaterialsPage::MaterialsPage()
     : properties(10, 10,
-              {"Mat_ID", "E1", "E2", "G12", "v12", "CTE1", "CTE2", "CME1", "CME2",
-               "Material Description"}) {
+                 {"Mat_ID", "E1", "E2", "G12", "v12", "CTE1", "CTE2", "CME1", "CME2",
+                  "Material Description"}) {
   properties.setCell(0, 0, "1");
 }
 

@@ -113,17 +113,17 @@ struct LayupPage {
 // Loads page (TabForm4).
 struct LoadsPage {
   LoadsPage();
-  CheckBox mechanicalLoad;                    // checkbox_1
-  RadioButton forcesMoments{true, false};     // optb_1
+  CheckBox mechanicalLoad;                      // checkbox_1
+  RadioButton forcesMoments{true, false};       // optb_1
   RadioButton strainsCurvatures{false, false};  // optb_2
-  TextGrid loadValues;                        // grid_1: 1 row, 6 columns, no number column
-  CheckBox temperatureLoad;                   // checkbox_2
-  Label temperatureLabel{false};              // label_1: Enter temperature change:
-  TextBox temperatureChange{"", false};       // textb_1
-  CheckBox moistureLoad;                      // checkbox_3
-  Label moistureLabel{false};                 // label_2: Enter percent moisture content:
-  TextBox moistureContent{"", false};         // textb_2: percent
-  Label percentLabel{false};                  // label_3: %
+  TextGrid loadValues;                          // grid_1: 1 row, 6 columns, no number column
+  CheckBox temperatureLoad;                     // checkbox_2
+  Label temperatureLabel{false};                // label_1: Enter temperature change:
+  TextBox temperatureChange{"", false};         // textb_1
+  CheckBox moistureLoad;                        // checkbox_3
+  Label moistureLabel{false};                   // label_2: Enter percent moisture content:
+  TextBox moistureContent{"", false};           // textb_2: percent
+  Label percentLabel{false};                    // label_3: %
 };
 
 // The five input pages together, as the main window owns them.

@@ -41,19 +41,22 @@ double cellReal(const TextGrid& grid, int row, int column) {
 // The per-material fields in the column order of the Materials grid
 // (columns 1 to 8) and of the Strength grid (columns 1 to 5).
 using MaterialField = double (LaminateData::*)[kMaxMaterials + 1];
-const MaterialField kPropertyColumns[] = {&LaminateData::E1,   &LaminateData::E2,  &LaminateData::G12,
-                                          &LaminateData::v12,  &LaminateData::CTE1, &LaminateData::CTE2,
-                                          &LaminateData::CME1, &LaminateData::CME2};
+const MaterialField kPropertyColumns[] = {
+    &LaminateData::E1,   &LaminateData::E2,   &LaminateData::G12,  &LaminateData::v12,
+    &LaminateData::CTE1, &LaminateData::CTE2, &LaminateData::CME1, &LaminateData::CME2};
 const MaterialField kStrengthColumns[] = {&LaminateData::Xt, &LaminateData::Xc, &LaminateData::Yt,
                                           &LaminateData::Yc, &LaminateData::S};
 
 template <std::size_t N>
-void copyMaterialRow(const TextGrid& grid, int m, const MaterialField (&columns)[N], LaminateData& data) {
-  for (std::size_t c = 0; c < N; ++c) (data.*columns[c])[m] = cellReal(grid, m - 1, static_cast<int>(c) + 1);
+void copyMaterialRow(const TextGrid& grid, int m, const MaterialField (&columns)[N],
+                     LaminateData& data) {
+  for (std::size_t c = 0; c < N; ++c)
+    (data.*columns[c])[m] = cellReal(grid, m - 1, static_cast<int>(c) + 1);
 }
 
 template <std::size_t N>
-void showMaterialRow(const LaminateData& data, int m, const MaterialField (&columns)[N], TextGrid& grid) {
+void showMaterialRow(const LaminateData& data, int m, const MaterialField (&columns)[N],
+                     TextGrid& grid) {
   grid.setCell(m - 1, 0, std::to_string(m));
   for (std::size_t c = 0; c < N; ++c)
     grid.setCell(m - 1, static_cast<int>(c) + 1, pageNumberText((data.*columns[c])[m]));
@@ -61,8 +64,8 @@ void showMaterialRow(const LaminateData& data, int m, const MaterialField (&colu
 
 // The first cell of rows 0..rows-1 and the given columns that does not read
 // as a finite number, named by its row and column heading.
-bool nonFiniteCell(const TextGrid& grid, int rows, std::initializer_list<int> columns, bool numbered,
-                   const char* pageName, std::string& where) {
+bool nonFiniteCell(const TextGrid& grid, int rows, std::initializer_list<int> columns,
+                   bool numbered, const char* pageName, std::string& where) {
   for (int r = 0; r < rows; ++r) {
     for (int c : columns) {
       if (std::isfinite(readPageReal(grid.cell(r, c)))) continue;
@@ -81,23 +84,28 @@ bool findNonFiniteNumber(const InputPages& pages, int& page, std::string& where)
   int layers = clampInt(readPageInt(pages.layup.layerCount.text), 0, kMaxLayers);
   if (pages.layup.symmetric.checked) layers -= layers / 2;  // the upper half is mirrored
   const LoadsPage& loads = pages.loads;
-  if (nonFiniteCell(pages.materials.properties, materials, {1, 2, 3, 4, 5, 6, 7, 8}, true, "Materials", where)) {
+  if (nonFiniteCell(pages.materials.properties, materials, {1, 2, 3, 4, 5, 6, 7, 8}, true,
+                    "Materials", where)) {
     page = kMaterialsPage;
-  } else if (nonFiniteCell(pages.strength.strengths, materials, {1, 2, 3, 4, 5}, true, "Strength", where)) {
+  } else if (nonFiniteCell(pages.strength.strengths, materials, {1, 2, 3, 4, 5}, true, "Strength",
+                           where)) {
     page = kStrengthPage;
   } else if (nonFiniteCell(pages.layup.layers, layers, {2, 3}, true, "Layup", where)) {
     page = kLayupPage;
   } else if (loads.mechanicalLoad.checked &&
              nonFiniteCell(loads.loadValues, 1, {0, 1, 2, 3, 4, 5}, false, "Loads", where)) {
     page = kLoadsPage;
-  } else if ((loads.temperatureLoad.checked && !std::isfinite(readPageReal(loads.temperatureChange.text))) ||
-             (loads.moistureLoad.checked && !std::isfinite(readPageReal(loads.moistureContent.text)))) {
+  } else if ((loads.temperatureLoad.checked &&
+              !std::isfinite(readPageReal(loads.temperatureChange.text))) ||
+             (loads.moistureLoad.checked &&
+              !std::isfinite(readPageReal(loads.moistureContent.text)))) {
     page = kLoadsPage;
-    where = std::string("The ") + (loads.temperatureLoad.checked &&
-                                           !std::isfinite(readPageReal(loads.temperatureChange.text))
-                                       ? "temperature change"
-                                       : "percent moisture content") +
-            " of the Loads page";
+    where =
+        std::string("The ") +
+        (loads.temperatureLoad.checked && !std::isfinite(readPageReal(loads.temperatureChange.text))
+             ? "temperature change"
+             : "percent moisture content") +
+        " of the Loads page";
   } else {
     return false;
   }
@@ -122,7 +130,8 @@ void copyPagesToData(const InputPages& pages, LaminateData& data) {
     copyMaterialRow(properties, m, kPropertyColumns, data);
     copyDescription(properties.cell(m - 1, 9), data.description[m]);
   }
-  for (int m = 1; m <= data.numMaterials; ++m) copyMaterialRow(pages.strength.strengths, m, kStrengthColumns, data);
+  for (int m = 1; m <= data.numMaterials; ++m)
+    copyMaterialRow(pages.strength.strengths, m, kStrengthColumns, data);
 
   const LayupPage& layup = pages.layup;
   data.numLayers = clampInt(readPageInt(layup.layerCount.text), 0, kMaxLayers);
@@ -163,7 +172,8 @@ void showDataOnPages(const LaminateData& data, InputPages& pages) {
     showMaterialRow(data, m, kPropertyColumns, materials.properties);
     materials.properties.setCell(m - 1, 9, descriptionText(data.description[m]));
   }
-  for (int m = 1; m <= nm; ++m) showMaterialRow(data, m, kStrengthColumns, pages.strength.strengths);
+  for (int m = 1; m <= nm; ++m)
+    showMaterialRow(data, m, kStrengthColumns, pages.strength.strengths);
 
   LayupPage& layup = pages.layup;
   layup.symmetric.checked = false;  // the full stack is shown

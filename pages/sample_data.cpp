@@ -9,9 +9,13 @@ namespace vc {
 
 const char* const kSampleDataCaption = "Sample Data";
 const char* const kSampleDataQuestion =
-    "To take a quick look at the program, you can request that the various forms be filled in with some sample data automatically.  Pressing the 'Yes' key below will do this.  You may then review the data by clicking the various tabs, and then analyze the data by pressing the 'Analyze' button on the bottom of the page.\n"
+    "To take a quick look at the program, you can request that the various forms be filled in with "
+    "some sample data automatically.  Pressing the 'Yes' key below will do this.  You may then "
+    "review the data by clicking the various tabs, and then analyze the data by pressing the "
+    "'Analyze' button on the bottom of the page.\n"
     "\n"
-    "The data is for an AS4/3506-1 Carbon/Epoxy symmetric 8-ply laminate, with a ply thickness of 0.005 inches.\n"
+    "The data is for an AS4/3506-1 Carbon/Epoxy symmetric 8-ply laminate, with a ply thickness of "
+    "0.005 inches.\n"
     "\n"
     "Stacking sequence:\n"
     "\t[0/45/-45/90/90/-45/45/0]\n"
@@ -84,10 +88,10 @@ void showSampleData(InputPages& pages, LaminateData& data) {
   // All seven boxes, the double-double one among them, so that the next
   // run's page copy asks for every section of the report.
   SettingsPage& settings = pages.settings;
-  for (CheckBox* box : {&settings.showApparentProperties, &settings.showAbdMatrices,
-                        &settings.showLayerMatrices, &settings.calculateDoubleDouble,
-                        &settings.showLoadVectors, &settings.showPlyStresses,
-                        &settings.showPlyFailure}) {
+  for (CheckBox* box :
+       {&settings.showApparentProperties, &settings.showAbdMatrices, &settings.showLayerMatrices,
+        &settings.calculateDoubleDouble, &settings.showLoadVectors, &settings.showPlyStresses,
+        &settings.showPlyFailure}) {
     box->checked = true;
   }
 

@@ -10,42 +10,47 @@ namespace {
 
 // Two 3 by 3 matrices side by side, one blank between them.
 void appendMatrixPair(const Mat3& left, const Mat3& right, std::string& out) {
-    for (int i = 1; i <= 3; ++i)
-        appendf(out, "%13.3e%13.3e%13.3e %13.3e%13.3e%13.3e\r\n", left[i][1], left[i][2], left[i][3],
-                right[i][1], right[i][2], right[i][3]);
+  for (int i = 1; i <= 3; ++i)
+    appendf(out, "%13.3e%13.3e%13.3e %13.3e%13.3e%13.3e\r\n", left[i][1], left[i][2], left[i][3],
+            right[i][1], right[i][2], right[i][3]);
 }
 
 // A 6 by 6 matrix in its A/B over B/D blocks, a blank line between the
 // in-plane and the bending rows.
 void appendMatrix6(const Mat6& a, std::string& out) {
-    for (int i = 1; i <= 6; ++i) {
-        appendf(out, "%13.4e%13.4e%13.4e %13.4e%13.4e%13.4e\r\n", a[i][1], a[i][2], a[i][3], a[i][4], a[i][5],
-                a[i][6]);
-        if (i == 3) out += "\r\n";
-    }
+  for (int i = 1; i <= 6; ++i) {
+    appendf(out, "%13.4e%13.4e%13.4e %13.4e%13.4e%13.4e\r\n", a[i][1], a[i][2], a[i][3], a[i][4],
+            a[i][5], a[i][6]);
+    if (i == 3) out += "\r\n";
+  }
 }
 
 }  // namespace
 
 void appendLayerMatrices(const LaminateData& d, std::string& out) {
-    out += "\r\n\r\n\r\n Layer Stiffness and Compliance Matrices\r\n ***************************************";
-    for (int k = 1; k <= layerLoopCount(d); ++k) {
-        const int m = safeMaterialIndex(d, k);
-        appendf(out, "%s%3d%s", "\r\n\r\n\r\n Layer....", k,
-                "\r\n ------------\r\n\r\n                 Q Matrix                              Q-Bar Matrix\r\n\r\n");
-        appendMatrixPair(d.Q[m], d.QBar[k], out);
-        appendf(out, "\r\n%s%13.3e\r\n", "Trace of Q = ", d.traceQ[m]);
-        out += "\r\n\r\n\r\n                 S Matrix                              S-Bar Matrix\r\n\r\n";
-        appendMatrixPair(d.SMatrix[m], d.SBar[k], out);
-    }
+  out +=
+      "\r\n\r\n\r\n Layer Stiffness and Compliance Matrices\r\n "
+      "***************************************";
+  for (int k = 1; k <= layerLoopCount(d); ++k) {
+    const int m = safeMaterialIndex(d, k);
+    appendf(out, "%s%3d%s", "\r\n\r\n\r\n Layer....", k,
+            "\r\n ------------\r\n\r\n                 Q Matrix                              Q-Bar "
+            "Matrix\r\n\r\n");
+    appendMatrixPair(d.Q[m], d.QBar[k], out);
+    appendf(out, "\r\n%s%13.3e\r\n", "Trace of Q = ", d.traceQ[m]);
+    out +=
+        "\r\n\r\n\r\n                 S Matrix                              S-Bar Matrix\r\n\r\n";
+    appendMatrixPair(d.SMatrix[m], d.SBar[k], out);
+  }
 }
 
 void appendLaminateMatrices(const LaminateData& d, std::string& out) {
-    out += "\r\n\r\n\r\n Laminate Matrices\r\n *****************\r\n\r\n\r\n"
-           "                                 'ABD' Matrix\r\n\r\n";
-    appendMatrix6(d.ABD, out);
-    out += "\r\n\r\n\r\n                                 'ABD' Inverse\r\n\r\n";
-    appendMatrix6(d.ABDInverse, out);
+  out +=
+      "\r\n\r\n\r\n Laminate Matrices\r\n *****************\r\n\r\n\r\n"
+      "                                 'ABD' Matrix\r\n\r\n";
+  appendMatrix6(d.ABD, out);
+  out += "\r\n\r\n\r\n                                 'ABD' Inverse\r\n\r\n";
+  appendMatrix6(d.ABDInverse, out);
 }
 
 }  // namespace report

@@ -10,7 +10,6 @@
 namespace vc {
 namespace report {
 
-
 // The problem as given: banner, materials, stacking sequence and loads.
 void appendBanner(std::string& out);
 void appendMaterialList(const LaminateData& d, std::string& out);

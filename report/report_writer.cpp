@@ -7,24 +7,24 @@
 namespace vc {
 
 void writeReport(const LaminateData& data, std::string& text) {
-    text.clear();
-    if (text.capacity() < kReportCapacity) text.reserve(kReportCapacity);
+  text.clear();
+  if (text.capacity() < kReportCapacity) text.reserve(kReportCapacity);
 
-    report::appendBanner(text);
-    report::appendMaterialList(data, text);
-    report::appendEngineeringProperties(data, text);
-    report::appendExpansionProperties(data, text);
-    report::appendStackingSequence(data, text);
-    report::appendInputLoads(data, text);
-    if (data.showLayerMatrices) report::appendLayerMatrices(data, text);
-    if (data.showABD) report::appendLaminateMatrices(data, text);
-    if (data.showApparent) report::appendApparentProperties(data, text);
-    if (data.doubleDouble) report::appendDoubleDouble(data, text);
+  report::appendBanner(text);
+  report::appendMaterialList(data, text);
+  report::appendEngineeringProperties(data, text);
+  report::appendExpansionProperties(data, text);
+  report::appendStackingSequence(data, text);
+  report::appendInputLoads(data, text);
+  if (data.showLayerMatrices) report::appendLayerMatrices(data, text);
+  if (data.showABD) report::appendLaminateMatrices(data, text);
+  if (data.showApparent) report::appendApparentProperties(data, text);
+  if (data.doubleDouble) report::appendDoubleDouble(data, text);
 
-    const bool loaded = someLoadApplied(data);
-    if (data.showLoadVectors && loaded) report::appendLoadVectors(data, text);
-    if (data.showPlyStresses && loaded) report::appendPlyStresses(data, text);
-    if (data.showFailure && loaded) report::appendFailureAnalysis(data, text);
+  const bool loaded = someLoadApplied(data);
+  if (data.showLoadVectors && loaded) report::appendLoadVectors(data, text);
+  if (data.showPlyStresses && loaded) report::appendPlyStresses(data, text);
+  if (data.showFailure && loaded) report::appendFailureAnalysis(data, text);
 }
 
 }  // namespace vc

@@ -15,9 +15,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHelpContentModel>
 #include <QHelpEngine>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
@@ -100,7 +100,8 @@ qint64 openPlots(QWidget* results, const std::function<void(vc::forms::PlotsWind
 
 // Runs `start`, which opens modal windows, and hands each one that opens to
 // `onDialog` before closing it.
-void withEachDialog(const std::function<void()>& start, const std::function<void(QWidget*)>& onDialog) {
+void withEachDialog(const std::function<void()>& start,
+                    const std::function<void(QWidget*)>& onDialog) {
   QTimer poll;
   poll.setInterval(20);
   QObject::connect(&poll, &QTimer::timeout, [&]() {
@@ -122,13 +123,14 @@ void choose(QWidget* window, const char* list, int position) {
 
 // A carbon fibre in an epoxy matrix, 60 % fibre by volume, in English units.
 void calculateCarbonEpoxy(QWidget* page) {
-  const char* const fiber[] = {"34e6",   "2.2e6",  "2.2e6", "0.2", "-0.3e-6", "5.6e-6", "0",   "0",
-                               "530000", "300000", "",      "0.60", "0.064",  "58",     "5.8"};
+  const char* const fiber[] = {"34e6",   "2.2e6",  "2.2e6", "0.2",  "-0.3e-6", "5.6e-6", "0",  "0",
+                               "530000", "300000", "",      "0.60", "0.064",   "58",     "5.8"};
   const char* const matrix[] = {"500000", "185000", "0.35",  "36e-6", "0.33",
                                 "12000",  "30000",  "12000", "0.046", "0.11"};
   auto fill = [page](const char* name, const char* const* values, int rows) {
     QAbstractItemModel* model = page->findChild<QTableView*>(QString::fromLatin1(name))->model();
-    for (int r = 0; r < rows; ++r) model->setData(model->index(r, 1), QString::fromLatin1(values[r]));
+    for (int r = 0; r < rows; ++r)
+      model->setData(model->index(r, 1), QString::fromLatin1(values[r]));
   };
   fill("FiberProps", fiber, 15);
   fill("MatrixProps", matrix, 10);
@@ -194,8 +196,9 @@ int main(int argc, char** argv) {
                    save(library, output, QStringLiteral("material-library"));
                  });
   vc::SettingsUserRecordStore().write(
-      1, "Carbon/epoxy Vf 0.60 (estimate),2.060E+007,1.202E+006,5.654E+005,0.260,5.243E-008,"
-         "2.275E-005,0.003,0.177,3.211E+005,-1.818E+005,1.038E+004,-2.595E+004,1.008E+004");
+      1,
+      "Carbon/epoxy Vf 0.60 (estimate),2.060E+007,1.202E+006,5.654E+005,0.260,5.243E-008,"
+      "2.275E-005,0.003,0.177,3.211E+005,-1.818E+005,1.038E+004,-2.595E+004,1.008E+004");
   withEachDialog([&]() { window.menuCommand(1020)->trigger(); },
                  [&](QWidget* dialog) {
                    if (dialog->objectName() == QLatin1String("AddLib")) {
@@ -220,7 +223,8 @@ int main(int argc, char** argv) {
     // The contents pane is filled in the background; wait for it.
     auto* engine = help->findChild<QHelpEngine*>();
     waited.restart();
-    while (engine != nullptr && engine->contentModel()->rowCount() == 0 && waited.elapsed() < 10000) {
+    while (engine != nullptr && engine->contentModel()->rowCount() == 0 &&
+           waited.elapsed() < 10000) {
       QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     help->resize(1000, 700);
@@ -273,8 +277,10 @@ int main(int argc, char** argv) {
   std::printf("largest problem: Plots to plots window shown and painted %lld, %lld, %lld ms\n",
               static_cast<long long>(plotsShown[0]), static_cast<long long>(plotsShown[1]),
               static_cast<long long>(plotsShown[2]));
-  std::printf("largest problem: first showing of the Stiffness, Failure envelope, Layup tabs %lld, %lld, %lld ms\n",
-              static_cast<long long>(tabShown[1]), static_cast<long long>(tabShown[2]),
-              static_cast<long long>(tabShown[3]));
+  std::printf(
+      "largest problem: first showing of the Stiffness, Failure envelope, Layup tabs %lld, %lld, "
+      "%lld ms\n",
+      static_cast<long long>(tabShown[1]), static_cast<long long>(tabShown[2]),
+      static_cast<long long>(tabShown[3]));
   return 0;
 }

@@ -46,8 +46,18 @@ TEST(CommandOptions, ParsingTable) {
       {{"--open", "p.vcl", "x"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
       {{"--output-dir", "d"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
       {{"--jobs", "2", "a", "b"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
-      {{"--output-dir", "d", "--jobs", "0", "a"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
-      {{"--output-dir=d", "--jobs=3", "--format", "csv", "a", "b", "c"}, StartMode::ManyInputs, BatchFormat::Csv, "", "", false},
+      {{"--output-dir", "d", "--jobs", "0", "a"},
+       StartMode::OptionError,
+       BatchFormat::Text,
+       "",
+       "",
+       false},
+      {{"--output-dir=d", "--jobs=3", "--format", "csv", "a", "b", "c"},
+       StartMode::ManyInputs,
+       BatchFormat::Csv,
+       "",
+       "",
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());

@@ -39,7 +39,8 @@ class BatchProcessTest : public ::testing::Test {
   }
   void SetUp() override {
     ASSERT_TRUE(root_.isValid());
-    for (const char* folder : {"home/config", "home/data", "work"}) QDir(root_.path()).mkpath(folder);
+    for (const char* folder : {"home/config", "home/data", "work"})
+      QDir(root_.path()).mkpath(folder);
   }
   QString path(const QString& name) const { return root_.filePath(name); }
   bool writeFile(const QString& name, const QByteArray& contents) const {

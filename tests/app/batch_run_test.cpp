@@ -59,16 +59,30 @@ TEST_F(BatchProcessTest, StatusTable) {
   };
   const QByteArray outputError = "Output File Error: The report could not be written to ";
   const Case cases[] = {
-      {{"no such file.vcl", "r.txt"}, 2,
-       "Command Line Error: Specified input file does not exist or could not be found: no such file.vcl\n", false},
+      {{"no such file.vcl", "r.txt"},
+       2,
+       "Command Line Error: Specified input file does not exist or could not be found: no such "
+       "file.vcl\n",
+       false},
       {{"bad.vcl", "r.txt"}, 2, "Data File Error: Cannot read the data file \"", false},
       // Inputs that are no data file are refused before they are read: a
       // FIFO without a writer, a device, a folder, a file over 1 MiB.
-      {{"fifo.vcl", "r.txt"}, 2, notRegular + path("work/fifo.vcl").toUtf8() + "\": it is not a regular file.\n", false},
+      {{"fifo.vcl", "r.txt"},
+       2,
+       notRegular + path("work/fifo.vcl").toUtf8() + "\": it is not a regular file.\n",
+       false},
       {{"/dev/zero", "r.txt"}, 2, notRegular + "/dev/zero\": it is not a regular file.\n", false},
-      {{"folder.txt", "r.txt"}, 2, notRegular + path("work/folder.txt").toUtf8() + "\": it is not a regular file.\n", false},
-      {{"big.vcl", "r.txt"}, 2, notRegular + path("work/big.vcl").toUtf8() + "\": the file is larger than 1 MiB.\n", false},
-      {{"zero.vcl", "r.txt"}, 1, "Material Error: A material modulus is zero.  Review material property data.\n",
+      {{"folder.txt", "r.txt"},
+       2,
+       notRegular + path("work/folder.txt").toUtf8() + "\": it is not a regular file.\n",
+       false},
+      {{"big.vcl", "r.txt"},
+       2,
+       notRegular + path("work/big.vcl").toUtf8() + "\": the file is larger than 1 MiB.\n",
+       false},
+      {{"zero.vcl", "r.txt"},
+       1,
+       "Material Error: A material modulus is zero.  Review material property data.\n",
        true},
       {{"plate.vcl", "missing folder/x.txt"}, 3, outputError, false},
       {{"plate.vcl", "folder.txt"}, 3, outputError, false},
@@ -102,7 +116,9 @@ TEST_F(BatchProcessTest, OutputTargets) {
   ASSERT_EQ(::mkfifo(QFile::encodeName(path("work/pipe")).constData(), 0600), 0);
   const bool root = ::geteuid() == 0;  // only root can make a device node
   if (root) {
-    ASSERT_EQ(::mknod(QFile::encodeName(path("work/null")).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    ASSERT_EQ(
+        ::mknod(QFile::encodeName(path("work/null")).constData(), S_IFCHR | 0666, makedev(1, 3)),
+        0);
   }
   QProcess reader;
   reader.start("cat", {path("work/pipe")});
@@ -131,17 +147,23 @@ TEST_F(BatchProcessTest, OutputTargets) {
   EXPECT_TRUE(QFileInfo(path("work/out-link.txt")).isSymLink());
   EXPECT_TRUE(readFile("work/plate.vcl") == sourceFile("examples/sample.vcl"));
   struct stat info {};
-  EXPECT_TRUE(!root || (::stat(QFile::encodeName(path("work/null")).constData(), &info) == 0 && S_ISCHR(info.st_mode)));
-  EXPECT_TRUE(QDir(path("work")).entryList({"*vellacore-*"}, QDir::AllEntries | QDir::Hidden).isEmpty());
+  EXPECT_TRUE(!root || (::stat(QFile::encodeName(path("work/null")).constData(), &info) == 0 &&
+                        S_ISCHR(info.st_mode)));
+  EXPECT_TRUE(
+      QDir(path("work")).entryList({"*vellacore-*"}, QDir::AllEntries | QDir::Hidden).isEmpty());
 
   // Started in a folder that was deleted: a relative output has no place.
   QProcess shell;
   shell.setWorkingDirectory(path("work"));
-  shell.start("/bin/sh", {"-c", "mkdir gone && cd gone && rmdir ../gone && HOME=\"$1\" exec \"$2\" \"$1/plate.vcl\" out.txt",
-                          "sh", path("work"), QStringLiteral(VC_EXECUTABLE)});
+  shell.start(
+      "/bin/sh",
+      {"-c",
+       "mkdir gone && cd gone && rmdir ../gone && HOME=\"$1\" exec \"$2\" \"$1/plate.vcl\" out.txt",
+       "sh", path("work"), QStringLiteral(VC_EXECUTABLE)});
   ASSERT_TRUE(shell.waitForFinished());
   EXPECT_EQ(shell.exitCode(), 3);
-  EXPECT_TRUE(shell.readAllStandardError().startsWith("Output File Error: The report could not be written to out.txt: "));
+  EXPECT_TRUE(shell.readAllStandardError().startsWith(
+      "Output File Error: The report could not be written to out.txt: "));
   EXPECT_FALSE(QFileInfo::exists("/out.txt"));
 }
 
@@ -178,7 +200,8 @@ TEST_F(BatchProcessTest, SetCompatibilityEndsAndWritesNothing) {
 TEST_F(BatchProcessTest, WrongArgumentCountShowsUsage) {
   const QByteArray usage =
       "Command Line Error: To run Vellacore in Windows mode simply execute vellacore  "
-      "To run in Command Line Mode from a shell, the syntax is: vellacore  input_file  output_file\n";
+      "To run in Command Line Mode from a shell, the syntax is: vellacore  input_file  "
+      "output_file\n";
   for (const QStringList& arguments : {QStringList{"plate.vcl"}, QStringList{"a", "b", "c"}}) {
     const auto result = run(arguments, QString(), usage);
     EXPECT_TRUE(result.err.startsWith(usage)) << result.err.toStdString();

@@ -35,11 +35,16 @@ TEST(CommandLine, ProgramNameRemovedFromAWindowsCommandLine) {
 
 TEST(CommandLine, ModeByArgumentCountAndTheSetcmSpellings) {
   const std::pair<const char*, StartMode> cases[] = {
-      {"", StartMode::Interactive},         {"   ", StartMode::Interactive},
-      {"one", StartMode::Usage},            {"one two three", StartMode::Usage},
-      {"-SetCm", StartMode::Usage},         {"-setc", StartMode::Usage},
-      {"x -setcm y", StartMode::Usage},       {"\"-setcm\"", StartMode::Usage},
-      {" -SETCM ", StartMode::SetCompatibility}, {"-setcm", StartMode::SetCompatibility},
+      {"", StartMode::Interactive},
+      {"   ", StartMode::Interactive},
+      {"one", StartMode::Usage},
+      {"one two three", StartMode::Usage},
+      {"-SetCm", StartMode::Usage},
+      {"-setc", StartMode::Usage},
+      {"x -setcm y", StartMode::Usage},
+      {"\"-setcm\"", StartMode::Usage},
+      {" -SETCM ", StartMode::SetCompatibility},
+      {"-setcm", StartMode::SetCompatibility},
       {"-setcmx and more", StartMode::SetCompatibility},
   };
   for (const auto& [text, mode] : cases) EXPECT_EQ(parseCommandLine(text).mode, mode) << text;

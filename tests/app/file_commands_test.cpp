@@ -49,7 +49,8 @@ class FileCommandsTest : public test::SettingsTest {
   }
   QString storedLastPath() const { return store()->value("LastPath").toString(); }
   bool open() {
-    return openDataFileCommand(chooser, pages, data, folder, inputPath, messages, [this] { ++othersCleared; });
+    return openDataFileCommand(chooser, pages, data, folder, inputPath, messages,
+                               [this] { ++othersCleared; });
   }
   bool save() { return saveDataFileCommand(chooser, pages, data, folder, outputPath, messages); }
 
@@ -64,8 +65,8 @@ class FileCommandsTest : public test::SettingsTest {
 
 TEST(DefaultExtension, AddedOnlyWhenTheNameHasNone) {
   const char* const cases[][3] = {
-      {"/a/b/plate", "vcl", "/a/b/plate.vcl"},     {"plate", "txt", "plate.txt"},
-      {"/a/b/plate.", "vcl", "/a/b/plate.vcl"},    {"/a/b/plate.dat", "vcl", "/a/b/plate.dat"},
+      {"/a/b/plate", "vcl", "/a/b/plate.vcl"},       {"plate", "txt", "plate.txt"},
+      {"/a/b/plate.", "vcl", "/a/b/plate.vcl"},      {"/a/b/plate.dat", "vcl", "/a/b/plate.dat"},
       {"/data.d/plate", "vcl", "/data.d/plate.vcl"},
   };
   for (const auto& c : cases) EXPECT_EQ(withDefaultExtension(c[0], c[1]), c[2]) << c[0];
@@ -81,8 +82,8 @@ TEST(ChosenFileType, ExtensionFirstThenTheChosenFilter) {
     const char* path;
     int kind;
   } cases[] = {{" /d/r.CSV ", 0, "/d/r.CSV", 1}, {"/d/r", 1, "/d/r.csv", 1},
-               {"/d/r.", 0, "/d/r.json", 0},    {"/d.x/r.txt", 1, "/d.x/r.txt", 1},
-               {"/d/r", 2, "/d/r", 2},          {"/d/r", 7, "/d/r.json", 0}};
+               {"/d/r.", 0, "/d/r.json", 0},     {"/d.x/r.txt", 1, "/d.x/r.txt", 1},
+               {"/d/r", 2, "/d/r", 2},           {"/d/r", 7, "/d/r.json", 0}};
   for (const auto& c : cases) {
     const ChosenFileType t = chosenFileType(c.chosen, kinds, c.filter);
     EXPECT_EQ(t.path, QString(c.path)) << c.chosen;
@@ -140,7 +141,8 @@ TEST_F(FileCommandsTest, OpenShowsTheFileOnClearedPagesRefusalKeepsThem) {
 }
 
 TEST_F(FileCommandsTest, SaveUnderTheFinalNameAndOpenAgain) {
-  const char* const cases[][2] = {{"plate", "plate.vcl"}, {"plate.", "plate.vcl"}, {"plate.dat", "plate.dat"}};
+  const char* const cases[][2] = {
+      {"plate", "plate.vcl"}, {"plate.", "plate.vcl"}, {"plate.dat", "plate.dat"}};
   pages.materials.properties.setCell(0, 1, "1.8e7");
   pages.materials.properties.setCell(0, 9, "Glass");
   pages.layup.layerCount.text = "1";

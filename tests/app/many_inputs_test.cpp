@@ -54,12 +54,14 @@ TEST_F(ManyInputsProcess, SameBytesAsSingleRunsWhateverTheThreads) {
     const QString extension = QString(format) == "text" ? ".txt" : ".json";
     int highest = 0;
     for (const QString& input : inputs_) {
-      const auto single = run({"--format", format, input, QFileInfo(input).completeBaseName() + extension});
+      const auto single =
+          run({"--format", format, input, QFileInfo(input).completeBaseName() + extension});
       highest = std::max(highest, single.exitCode);
     }
     for (const char* jobs : {"1", "4"}) {
       const QString dir = QStringLiteral("out%1%2").arg(format, jobs);
-      const auto many = run(QStringList{"--output-dir", dir, "--format", format, "--jobs", jobs} + inputs_);
+      const auto many =
+          run(QStringList{"--output-dir", dir, "--format", format, "--jobs", jobs} + inputs_);
       EXPECT_EQ(many.exitCode, highest);
       EXPECT_EQ(highest, 2);
       // One line for the stopped input and one for the refused one.
@@ -68,9 +70,11 @@ TEST_F(ManyInputsProcess, SameBytesAsSingleRunsWhateverTheThreads) {
       for (const QString& input : inputs_) {
         const QString name = QFileInfo(input).completeBaseName();
         const QString single = "work/" + name + extension;
-        EXPECT_EQ(QFileInfo::exists(path(single)), QFileInfo::exists(path("work/" + dir + "/" + name + extension)))
+        EXPECT_EQ(QFileInfo::exists(path(single)),
+                  QFileInfo::exists(path("work/" + dir + "/" + name + extension)))
             << name.toStdString();
-        EXPECT_EQ(readFile(single), readFile("work/" + dir + "/" + name + extension)) << name.toStdString();
+        EXPECT_EQ(readFile(single), readFile("work/" + dir + "/" + name + extension))
+            << name.toStdString();
       }
     }
   }
@@ -100,7 +104,8 @@ TEST_F(BatchProcessTest, HelpAndVersionWithoutDisplay) {
     EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
   }
   const auto help = run({"--help"});
-  for (const char* needed : {"--output-dir DIR", "--jobs N", "--open", "--format json|csv|text", "  3  "})
+  for (const char* needed :
+       {"--output-dir DIR", "--jobs N", "--open", "--format json|csv|text", "  3  "})
     EXPECT_TRUE(help.out.contains(needed)) << needed;
 }
 

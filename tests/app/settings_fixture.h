@@ -24,13 +24,18 @@ class SettingsTest : public ::testing::Test {
   }
   void TearDown() override {
     QDir::setCurrent(previousFolder_);
-    for (const auto& [name, value] : {std::pair{"APPDATA", appData_}, {"XDG_DATA_HOME", dataHome_}}) {
-      if (value.isNull()) qunsetenv(name); else qputenv(name, value);
+    for (const auto& [name, value] :
+         {std::pair{"APPDATA", appData_}, {"XDG_DATA_HOME", dataHome_}}) {
+      if (value.isNull())
+        qunsetenv(name);
+      else
+        qputenv(name, value);
     }
   }
   // The store as another program would read it.
   std::unique_ptr<QSettings> store() const {
-    auto s = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Orlenvik", "Vellacore");
+    auto s = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Orlenvik",
+                                         "Vellacore");
     s->beginGroup("3.0");
     return s;
   }
@@ -40,7 +45,8 @@ class SettingsTest : public ::testing::Test {
   QTemporaryDir root_;
   QString previousFolder_ = QDir::currentPath();
   QByteArray appData_ = qEnvironmentVariableIsSet("APPDATA") ? qgetenv("APPDATA") : QByteArray();
-  QByteArray dataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME") ? qgetenv("XDG_DATA_HOME") : QByteArray();
+  QByteArray dataHome_ =
+      qEnvironmentVariableIsSet("XDG_DATA_HOME") ? qgetenv("XDG_DATA_HOME") : QByteArray();
 };
 
 }  // namespace vc::test

@@ -11,9 +11,9 @@
 #include "app/executable_path.h"
 #include "app/settings_keys.h"
 #include "app/settings_store.h"
-#include "app/user_material_slots.h"
 #include "app/settings_user_record_store.h"
 #include "app/startup.h"
+#include "app/user_material_slots.h"
 #include "settings_fixture.h"
 
 namespace vc {
@@ -58,8 +58,10 @@ TEST_F(SettingsTest, DefaultDataFolderTable) {
 TEST_F(SettingsTest, StartupStepsAndRenumbering) {
   const QString file = store()->fileName();
   QDir().mkpath(QFileInfo(file).path());
-  const QByteArray raw = "[3.0]\nUserMat3=T300 Carbon,2.0e7,1.4e6\nUserMat7=Glas \xb0" "C,1e6\nUserMat30=thirty\n"
-                         "UserMat31=outside\n";
+  const QByteArray raw =
+      "[3.0]\nUserMat3=T300 Carbon,2.0e7,1.4e6\nUserMat7=Glas \xb0"
+      "C,1e6\nUserMat30=thirty\n"
+      "UserMat31=outside\n";
   QFile out(file);
   ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(raw) == raw.size());
   out.close();
@@ -67,24 +69,29 @@ TEST_F(SettingsTest, StartupStepsAndRenumbering) {
   runStartupSteps(state);
   const QString expected = path("data") + "/The Vellacore/";
   EXPECT_EQ(state.currentDataFolder, expected);
-  EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(expected).canonicalFilePath());
+  EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(),
+            QFileInfo(expected).canonicalFilePath());
   EXPECT_EQ(state.helpFilePath, executableFolder() + "/Vellacore.qch");
   EXPECT_EQ(store()->value("LastPath").toString(), expected);
   QFile in(file);
   ASSERT_TRUE(in.open(QIODevice::ReadOnly));
   const QByteArray text = in.readAll();
-  for (const char* line : {"\nUserMat1=T300 Carbon,2.0e7,1.4e6\n", "\nUserMat2=Glas \xb0" "C,1e6\n", "\nUserMat3=thirty\n",
-                           "\nUserMat31=outside\n"})
+  for (const char* line : {"\nUserMat1=T300 Carbon,2.0e7,1.4e6\n",
+                           "\nUserMat2=Glas \xb0"
+                           "C,1e6\n",
+                           "\nUserMat3=thirty\n", "\nUserMat31=outside\n"})
     EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
   EXPECT_FALSE(text.contains("UserMat7") || text.contains("UserMat30"));
-  struct stat before {}, after {};
+  struct stat before {
+  }, after{};
   ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &before), 0);
   runStartupSteps(state);
   ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &after), 0);
   EXPECT_EQ(after.st_ino, before.st_ino);
   EXPECT_EQ(after.st_mtim.tv_nsec + after.st_mtim.tv_sec * 1000000000LL,
             before.st_mtim.tv_nsec + before.st_mtim.tv_sec * 1000000000LL);
-  EXPECT_EQ(QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Vellacore.conf"});
+  EXPECT_EQ(QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{"Vellacore.conf"});
 }
 
 TEST_F(SettingsTest, UserRecordSlotsKeepTheirTextExactly) {

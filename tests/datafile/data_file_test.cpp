@@ -61,10 +61,11 @@ TEST(DataFileWriter, FieldLayouts) {
   auto d = sampleLaminate();
   d->angle[1] = 22.5 * kPi / 180.0, d->angle[2] = 33.33 * kPi / 180.0, d->mechLoad[2] = -0.0;
   d->description[1][0] = '\0';
-  for (const char* expected :
-       {"1    1   22.5  5.000e-003\r\n2    1   33.3  5.000e-003\r\n", " 1.000e+003  0.000e+000 ", " 0.0100  0.2000 \r\n",
-        "Properites: 0=false, 1=true\r\n1\r\n$ Display Laminate ABD Matrix: 0=false, 1=true\r\n1\r\n"
-        "$ Display Layer Matrices: 0=false, 1=true\r\n0\r\n"})
+  for (const char* expected : {"1    1   22.5  5.000e-003\r\n2    1   33.3  5.000e-003\r\n",
+                               " 1.000e+003  0.000e+000 ", " 0.0100  0.2000 \r\n",
+                               "Properites: 0=false, 1=true\r\n1\r\n$ Display Laminate ABD Matrix: "
+                               "0=false, 1=true\r\n1\r\n"
+                               "$ Display Layer Matrices: 0=false, 1=true\r\n0\r\n"})
     EXPECT_NE(formatDataFile(*d, DataFileOptions()).find(expected), std::string::npos) << expected;
   d->strainsGiven = true, d->forcesGiven = false, d->deltaT = -280, d->moistureGain = 0.005;
   d->midplaneStrain[1] = 0.001, d->midplaneStrain[6] = -0.02;
@@ -140,28 +141,49 @@ Parsed parse(const std::string& text, DataFileOptions before = DataFileOptions()
 
 TEST(DataFileReader, ReadsEveryBlockInLfCrLfAndJoinedForms) {
   std::string crlf;
-  for (char c : std::string(kSmallFile)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  for (char c : std::string(kSmallFile))
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   const std::string joined =
       "2 1 1.8e+007 1.2e6 0.7E6 0.28 1e-6 2e-5 0.01 0.3 T300 carbon\n2\n+5.6e6\n1200000 600000\n"
-      ".26 4.8e-6 1.23e-5 0 0.6\n3 1 1 22.5 0.005 2 2 -45 0.0075\n3 1 90 0.005 1 100 -200 30 4 5 -6\n"
-      "\n-280 0.5\n1 2.2e5 250000 5800 -35700 9860\n150000 88500 4500 -17100 10400\n0 1 1 0 1 2 1 1\n";
+      ".26 4.8e-6 1.23e-5 0 0.6\n3 1 1 22.5 0.005 2 2 -45 0.0075\n3 1 90 0.005 1 100 -200 30 4 5 "
+      "-6\n"
+      "\n-280 0.5\n1 2.2e5 250000 5800 -35700 9860\n150000 88500 4500 -17100 10400\n0 1 1 0 1 2 1 "
+      "1\n";
   for (const std::string& text : {std::string(kSmallFile), crlf, joined}) {
     Parsed p = parse(text);
     ASSERT_TRUE(p.ok) << p.error;
     const LaminateData& d = *p.data;
     EXPECT_STREQ(d.description[1], "T300 carbon");
     EXPECT_STREQ(d.description[2], "");
-    const double expected[] = {2, 18e6, 0.3, 5.6e6, 0.26, 3, 2, 0.0075, 0.0175, 1, -200, -6, -280, 0.005,
-                               2.2e5, 250000, 9860, 150000, -17100, -17100 / 1200000.0};
-    const double read[] = {double(d.numMaterials), d.E1[1], d.CME2[1], d.E1[2], d.v12[2], double(d.numLayers),
-                           double(d.MatID[2]), d.thickness[2], d.totalThickness, double(d.loadKind), d.mechLoad[2],
-                           d.mechLoad[6], d.deltaT, d.moistureGain, d.Xt[1], d.Xc[1], d.S[1], d.Xt[2], d.Yc[2],
+    const double expected[] = {
+        2,    18e6, 0.3,  5.6e6, 0.26,  3,      2,    0.0075, 0.0175, 1,
+        -200, -6,   -280, 0.005, 2.2e5, 250000, 9860, 150000, -17100, -17100 / 1200000.0};
+    const double read[] = {double(d.numMaterials),
+                           d.E1[1],
+                           d.CME2[1],
+                           d.E1[2],
+                           d.v12[2],
+                           double(d.numLayers),
+                           double(d.MatID[2]),
+                           d.thickness[2],
+                           d.totalThickness,
+                           double(d.loadKind),
+                           d.mechLoad[2],
+                           d.mechLoad[6],
+                           d.deltaT,
+                           d.moistureGain,
+                           d.Xt[1],
+                           d.Xc[1],
+                           d.S[1],
+                           d.Xt[2],
+                           d.Yc[2],
                            d.e2c[2]};
-    for (int i = 0; i < 20; ++i) EXPECT_NEAR(read[i], expected[i], 1e-9 * std::fabs(expected[i])) << i;
+    for (int i = 0; i < 20; ++i)
+      EXPECT_NEAR(read[i], expected[i], 1e-9 * std::fabs(expected[i])) << i;
     EXPECT_EQ(d.angle[1], 22.5 * (3.14159265358979 / 180.0));
     const DataFileOptions& o = p.options;
-    EXPECT_TRUE(!o.showApparent && o.showABD && o.showLayerMatrices && !o.showLoadVectors && o.showPlyStresses &&
-                !o.effectiveStrains && o.showFailure && o.doubleDouble);
+    EXPECT_TRUE(!o.showApparent && o.showABD && o.showLayerMatrices && !o.showLoadVectors &&
+                o.showPlyStresses && !o.effectiveStrains && o.showFailure && o.doubleDouble);
   }
 }
 
@@ -175,7 +197,10 @@ TEST(DataFileReader, NumbersInEveryFormTheCLibraryReads) {
 
 TEST(DataFileReader, StrainChoiceOptionalLastOptionAndLongDescription) {
   // A description longer than the record's 255 bytes is cut to them.
-  EXPECT_EQ(std::strlen(parse(replaced(kSmallFile, "T300 carbon", std::string(300, 'd'))).data->description[1]), 255u);
+  EXPECT_EQ(
+      std::strlen(
+          parse(replaced(kSmallFile, "T300 carbon", std::string(300, 'd'))).data->description[1]),
+      255u);
   EXPECT_TRUE(parse(replaced(kSmallFile, "1 2\n", "1 1\n")).options.effectiveStrains);
   EXPECT_FALSE(parse(replaced(kSmallFile, "1 2\n", "1 7\n")).options.effectiveStrains);
   std::string noLast = kSmallFile;
@@ -200,16 +225,19 @@ TEST(DataFileReader, RefusalsNameTheLineAndTheValue) {
   };
   const std::string strengths = "the strengths Xt, Xc, Yt, Yc, S of material 2";
   const Case cases[] = {
-      {"2\n$ Material", "11\n$ Material", "line 2: the number of materials must be 1 to 10, not 11."},
+      {"2\n$ Material", "11\n$ Material",
+       "line 2: the number of materials must be 1 to 10, not 11."},
       {"2\n$ Material", "0\n$ Material", "line 2: the number of materials must be 1 to 10, not 0."},
       {"2\n$ Material", "99999999999\n$ Material",
        "line 2: the number of materials must be 1 to 10, not 2147483647."},
-      {"3\n$ Layer", "101\n$ Layer", "line 7: the total number of layers must be 0 to 100, not 101."},
+      {"3\n$ Layer", "101\n$ Layer",
+       "line 7: the total number of layers must be 0 to 100, not 101."},
       {"3\n$ Layer", "-1\n$ Layer", "line 7: the total number of layers must be 0 to 100, not -1."},
       {"5.6e6 1200000", "5.6e6 abc", "line 5: expected the E2 of material 2, found \"abc\"."},
       {"2 2 -45", "2 x -45", "line 10: expected the material number of layer 2, found \"x\"."},
       {"30 4 5", "30 - 5", "line 15: expected the mechanical load value MX, found \"-\"."},
-      {"-280.000 0.50", "-280 none", "line 17: expected the percent moisture content, found \"none\"."},
+      {"-280.000 0.50", "-280 none",
+       "line 17: expected the percent moisture content, found \"none\"."},
       {"1\n$ Forces", "3\n$ Forces", "line 13: the load kind must be 0 to 2, not 3."},
       {"150000\t88500 4500 -17100 10400", "1.5e5 -8.8e4 4500 -17100",
        "line 21: expected " + strengths + ", found 4 values."},
@@ -227,15 +255,21 @@ TEST(DataFileReader, RefusalsNameTheLineAndTheValue) {
       // taken from the front of "2.060e+007"), and none is infinite or NaN.
       {"0\n1\n1\n0\n1 2\n1\n1\n", "0\n1\n1\n0\n1 2\n$ cut\n",
        "end of file: expected the Display Ply Failure Analysis option."},
-      {"0\n1\n1\n0\n1 2\n1\n1\n", "0\n1\n$ cut\n", "end of file: expected the Display Layer Matrices option."},
-      {"1 2\n1\n1\n", "1 2\n1\n1\n1\n", "line 30: expected the end of the file after the options, found \"1\"."},
-      {"2\n$ Material", "2.5\n$ Material", "line 2: expected the number of materials, found \"2.5\"."},
+      {"0\n1\n1\n0\n1 2\n1\n1\n", "0\n1\n$ cut\n",
+       "end of file: expected the Display Layer Matrices option."},
+      {"1 2\n1\n1\n", "1 2\n1\n1\n1\n",
+       "line 30: expected the end of the file after the options, found \"1\"."},
+      {"2\n$ Material", "2.5\n$ Material",
+       "line 2: expected the number of materials, found \"2.5\"."},
       {"$ Total Number of Layers\n3\n", "$ Total Number of Layers\n",
        "line 8: expected the material number of layer 1, found \"22.5\"."},
       {"30 4 5", "30 4x 5", "line 15: expected the mechanical load value MX, found \"4x\"."},
-      {"5.6e6 1200000", "5.6e6 1e999", "line 5: the E2 of material 2 must be a finite number, not \"1e999\"."},
-      {"-280.000 0.50", "inf 0.50", "line 17: the temperature change must be a finite number, not \"inf\"."},
-      {"150000\t88500", "150000\tnan", "line 21: the Xc of material 2 must be a finite number, not \"nan\"."},
+      {"5.6e6 1200000", "5.6e6 1e999",
+       "line 5: the E2 of material 2 must be a finite number, not \"1e999\"."},
+      {"-280.000 0.50", "inf 0.50",
+       "line 17: the temperature change must be a finite number, not \"inf\"."},
+      {"150000\t88500", "150000\tnan",
+       "line 21: the Xc of material 2 must be a finite number, not \"nan\"."},
   };
   for (const Case& c : cases) {
     std::string text = replaced(kSmallFile, c.what, c.with);
@@ -256,7 +290,8 @@ class DataFileOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = fs::temp_directory_path() /
-              ("vc-datafile-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("vc-datafile-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
@@ -276,9 +311,12 @@ TEST_F(DataFileOnDisk, FailedSavesAndReadsSayWhy) {
   fs::create_directories(busy / "keep");
   const std::string missing = (folder_ / "none" / "a.vcl").string();
   const std::pair<std::string, std::string> saves[] = {
-      {busy.string(), "Cannot write the data file \"" + busy.string() + "\": the file cannot be replaced ("},
-      {missing, "Cannot write the data file \"" + missing + "\": cannot create a file in its folder ("},
-      {(folder_ / "huge.vcl").string(), "Cannot write the data file \"" + (folder_ / "huge.vcl").string() +
+      {busy.string(),
+       "Cannot write the data file \"" + busy.string() + "\": the file cannot be replaced ("},
+      {missing,
+       "Cannot write the data file \"" + missing + "\": cannot create a file in its folder ("},
+      {(folder_ / "huge.vcl").string(), "Cannot write the data file \"" +
+                                            (folder_ / "huge.vcl").string() +
                                             "\": a value is too large for its field in the file."}};
   for (const auto& [path, text] : saves) {
     test::CapturingMessages messages;
@@ -296,9 +334,8 @@ TEST_F(DataFileOnDisk, FailedSavesAndReadsSayWhy) {
   DataFileOptions options;
   EXPECT_FALSE(readDataFile(missing, *d, options, messages));
   ASSERT_EQ(messages.captions(), std::vector<std::string>{"Data File Error"});
-  EXPECT_EQ(messages.messages[0].text.rfind("Cannot read the data file \"" + missing +
-                                                "\": the file cannot be opened (",
-                                            0),
+  EXPECT_EQ(messages.messages[0].text.rfind(
+                "Cannot read the data file \"" + missing + "\": the file cannot be opened (", 0),
             0u);
 }
 

@@ -22,17 +22,22 @@ using test::TestMaterial;
 
 // One input fault per row: the outcome, the stop and the messages in order.
 TEST(AnalysisRun, EachCheckStopsOrInformsWithItsOwnMessage) {
-  const std::string modulus = "Material Error|A material modulus is zero.  Review material property data.";
+  const std::string modulus =
+      "Material Error|A material modulus is zero.  Review material property data.";
   const std::string expansion =
-      "Material Information: Zero CTE/CME|Some thermal and/or moisture expansion data is zero.  This is OK, "
+      "Material Information: Zero CTE/CME|Some thermal and/or moisture expansion data is zero.  "
+      "This is OK, "
       "but review material property data if this was not intended.";
   const std::string id =
-      "Material ID Error|A material ID (MatID) was used in the layup that is greater than the number of "
+      "Material ID Error|A material ID (MatID) was used in the layup that is greater than the "
+      "number of "
       "materials selected on the materials form.  Review material and layup data.";
   const std::string strength =
-      "Material Strength Error|Some material strength data is zero.  Load failure factors will be incorrect "
+      "Material Strength Error|Some material strength data is zero.  Load failure factors will be "
+      "incorrect "
       "if this was not intended.";
-  const std::string singular = "Data Error|ABD matrix is singular.  Review material and layup data.";
+  const std::string singular =
+      "Data Error|ABD matrix is singular.  Review material and layup data.";
   struct Case {
     const char* name;
     double TestMaterial::*field;
@@ -47,9 +52,21 @@ TEST(AnalysisRun, EachCheckStopsOrInformsWithItsOwnMessage) {
       {"negative zero G12", &TestMaterial::G12, -0.0, 1, 0.1, RunStop::ModulusZero, {modulus}},
       {"zero CME2", &TestMaterial::CME2, 0.0, 1, 0.1, RunStop::None, {expansion}},
       {"zero CME1 alone", &TestMaterial::CME1, 0.0, 1, 0.1, RunStop::None, {}},
-      {"zero CTE2, MatID 3", &TestMaterial::CTE2, 0.0, 3, 0.1, RunStop::MaterialIdInvalid, {expansion, id}},
+      {"zero CTE2, MatID 3",
+       &TestMaterial::CTE2,
+       0.0,
+       3,
+       0.1,
+       RunStop::MaterialIdInvalid,
+       {expansion, id}},
       {"MatID 0", &TestMaterial::S, 70.0, 0, 0.1, RunStop::MaterialIdInvalid, {id}},
-      {"MatID most negative", &TestMaterial::S, 70.0, -2147483647, 0.1, RunStop::MaterialIdInvalid, {id}},
+      {"MatID most negative",
+       &TestMaterial::S,
+       70.0,
+       -2147483647,
+       0.1,
+       RunStop::MaterialIdInvalid,
+       {id}},
       {"zero Yc", &TestMaterial::Yc, 0.0, 1, 0.1, RunStop::None, {strength}},
       {"no thickness", &TestMaterial::S, 70.0, 1, 0.0, RunStop::SingularAbd, {singular}},
   };
@@ -62,19 +79,22 @@ TEST(AnalysisRun, EachCheckStopsOrInformsWithItsOwnMessage) {
       d.showFailure = showFailure;
       test::CapturingMessages m;
       const EngineOutcome o = runChecksAndEngine(d, m);
-      EXPECT_EQ(o.status, c.stop == RunStop::None ? RunStatus::Completed : RunStatus::Stopped) << c.name;
+      EXPECT_EQ(o.status, c.stop == RunStop::None ? RunStatus::Completed : RunStatus::Stopped)
+          << c.name;
       EXPECT_EQ(o.stop, c.stop) << c.name;
       std::vector<std::string> shown;
       for (const auto& message : m.messages) shown.push_back(message.caption + "|" + message.text);
       // Zero strengths are reported only with the failure analysis shown.
-      EXPECT_EQ(shown, showFailure || c.field != &TestMaterial::Yc ? c.messages : std::vector<std::string>{})
+      EXPECT_EQ(shown, showFailure || c.field != &TestMaterial::Yc ? c.messages
+                                                                   : std::vector<std::string>{})
           << c.name;
     }
   }
 }
 
 TEST(AnalysisRun, CountsOutsideTheRecordAreRefusedSilently) {
-  for (const auto& [materials, layers] : {std::pair{0, 1}, {11, 1}, {1, -1}, {1, 101}, {1, 1 << 30}}) {
+  for (const auto& [materials, layers] :
+       {std::pair{0, 1}, {11, 1}, {1, -1}, {1, 101}, {1, 1 << 30}}) {
     LaminateData d = makeLaminate({kTestPly}, {{1, 0, 0.1}});
     d.numMaterials = materials, d.numLayers = layers;
     test::CapturingMessages m;
@@ -123,7 +143,8 @@ TEST(AnalysisRun, DoubleDoubleOfKnownStacks) {
     LaminateData d;
     d.numMaterials = 1;
     d.numLayers = static_cast<int>(c.angles.size());
-    for (int k = 1; k <= d.numLayers; ++k) d.MatID[k] = 1, d.angle[k] = c.angles[k - 1], d.thickness[k] = 0.25;
+    for (int k = 1; k <= d.numLayers; ++k)
+      d.MatID[k] = 1, d.angle[k] = c.angles[k - 1], d.thickness[k] = 0.25;
     prepareCopiedInputs(d);
     computeABD(d);
     computeDoubleDouble(d);

@@ -36,8 +36,10 @@ inline LaminateData makeLaminate(std::initializer_list<TestMaterial> materials,
   d.numLayers = static_cast<int>(layers.size());
   int m = 0, k = 0;
   for (const TestMaterial& s : materials) {
-    double* const fields[] = {d.E1, d.E2, d.G12, d.v12, d.CTE1, d.CTE2, d.CME1, d.CME2, d.Xt, d.Xc, d.Yt, d.Yc, d.S};
-    const double values[] = {s.E1, s.E2, s.G12, s.v12, s.CTE1, s.CTE2, s.CME1, s.CME2, s.Xt, s.Xc, s.Yt, s.Yc, s.S};
+    double* const fields[] = {d.E1,   d.E2, d.G12, d.v12, d.CTE1, d.CTE2, d.CME1,
+                              d.CME2, d.Xt, d.Xc,  d.Yt,  d.Yc,   d.S};
+    const double values[] = {s.E1,   s.E2, s.G12, s.v12, s.CTE1, s.CTE2, s.CME1,
+                             s.CME2, s.Xt, s.Xc,  s.Yt,  s.Yc,   s.S};
     ++m;
     for (int i = 0; i < 13; ++i) fields[i][m] = values[i];
   }
@@ -59,8 +61,10 @@ inline LaminateData makeStack(const TestMaterial& s, const std::vector<double>& 
     ++d.numLayers;
     d.MatID[d.numLayers] = 1, d.angle[d.numLayers] = a, d.thickness[d.numLayers] = thickness;
   }
-  double* const fields[] = {d.E1, d.E2, d.G12, d.v12, d.CTE1, d.CTE2, d.CME1, d.CME2, d.Xt, d.Xc, d.Yt, d.Yc, d.S};
-  const double values[] = {s.E1, s.E2, s.G12, s.v12, s.CTE1, s.CTE2, s.CME1, s.CME2, s.Xt, s.Xc, s.Yt, s.Yc, s.S};
+  double* const fields[] = {d.E1,   d.E2, d.G12, d.v12, d.CTE1, d.CTE2, d.CME1,
+                            d.CME2, d.Xt, d.Xc,  d.Yt,  d.Yc,   d.S};
+  const double values[] = {s.E1,   s.E2, s.G12, s.v12, s.CTE1, s.CTE2, s.CME1,
+                           s.CME2, s.Xt, s.Xc,  s.Yt,  s.Yc,   s.S};
   for (int i = 0; i < 13; ++i) fields[i][1] = values[i];
   prepareCopiedInputs(d);
   return d;

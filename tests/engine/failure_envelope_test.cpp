@@ -30,14 +30,22 @@ TEST(FailureEnvelope, AxisPointsAreTheFirstPlyFailureTable) {
   d.moistureGain = 0.004;
   test::CapturingMessages m;
   ASSERT_EQ(runChecksAndEngine(d, m).status, RunStatus::Completed);
-  const struct { LoadPair pair; int degrees; bool second; int column; } axes[] = {
-      {LoadPair::NxNy, 0, false, kXTension},  {LoadPair::NxNy, 180, false, kXCompression},
-      {LoadPair::NxNy, 270, true, kYCompression}, {LoadPair::NxNxy, 90, true, kXYShear}};
+  const struct {
+    LoadPair pair;
+    int degrees;
+    bool second;
+    int column;
+  } axes[] = {{LoadPair::NxNy, 0, false, kXTension},
+              {LoadPair::NxNy, 180, false, kXCompression},
+              {LoadPair::NxNy, 270, true, kYCompression},
+              {LoadPair::NxNxy, 90, true, kXYShear}};
   for (const auto& a : axes)
     for (int c = 0; c < kCriterionCount; ++c) {
       const EnvelopePoint& p = envelope(d, a.pair, Treatment::ScaledWithLoad)->point[c][a.degrees];
       const double strength = d.fpfStrength[c][a.column];
-      EXPECT_NEAR((a.second ? p.second : p.first) / d.totalThickness, strength, 1e-12 * std::fabs(strength)) << c;
+      EXPECT_NEAR((a.second ? p.second : p.first) / d.totalThickness, strength,
+                  1e-12 * std::fabs(strength))
+          << c;
     }
 }
 
@@ -50,16 +58,19 @@ TEST(FailureEnvelope, ZeroDegreePliesGiveOneEnvelopeOnTheCriteriaCurves) {
   LaminateData d = test::makeStack(test::kTestPly, {0, 0}, 0.25);
   ASSERT_TRUE(test::throughApparentProperties(d));
   const double Xt = 1500, Xc = -1200, Yt = 40, Yc = -200, S = 70;
-  const double F1 = 1 / Xt + 1 / Xc, F2 = 1 / Yt + 1 / Yc, F11 = -1 / (Xt * Xc), F22 = -1 / (Yt * Yc);
+  const double F1 = 1 / Xt + 1 / Xc, F2 = 1 / Yt + 1 / Yc, F11 = -1 / (Xt * Xc),
+               F22 = -1 / (Yt * Yc);
   const auto curve = [&](int criterion, double s1, double s2, double t) {
     const double X = s1 < 0 ? Xc : Xt, Y = s2 < 0 ? Yc : Yt, shear = t * t / (S * S);
-    if (criterion == kMaxStress) return std::fmax(std::fmax(s1 / X, s2 / Y), std::fabs(t) / S);  // a rectangle
+    if (criterion == kMaxStress)
+      return std::fmax(std::fmax(s1 / X, s2 / Y), std::fabs(t) / S);  // a rectangle
     if (criterion == kTsaiHill) return (s1 * s1 - s1 * s2) / (X * X) + s2 * s2 / (Y * Y) + shear;
     const double interaction = criterion == kHoffman ? F11 : std::sqrt(F11 * F22);  // else Tsai-Wu
     return F1 * s1 + F2 * s2 + F11 * s1 * s1 + F22 * s2 * s2 + shear - interaction * s1 * s2;
   };
   for (LoadPair pair : {LoadPair::NxNy, LoadPair::NxNxy, LoadPair::NyNxy}) {
-    const auto a = envelope(d, pair, Treatment::ScaledWithLoad), b = envelope(d, pair, Treatment::HeldFixed);
+    const auto a = envelope(d, pair, Treatment::ScaledWithLoad),
+               b = envelope(d, pair, Treatment::HeldFixed);
     for (int c = 0; c < kCriterionCount; ++c)
       for (int i = 0; i < kEnvelopeDirectionCount; ++i) {
         const EnvelopePoint &p = a->point[c][i], &q = b->point[c][i];
@@ -72,7 +83,8 @@ TEST(FailureEnvelope, ZeroDegreePliesGiveOneEnvelopeOnTheCriteriaCurves) {
         double n[4] = {0, 0, 0, 0};
         n[firstResultant(pair)] = q.first / 0.5;
         n[secondResultant(pair)] = q.second / 0.5;
-        EXPECT_NEAR(c == kMaxStrain ? 1.0 : curve(c, n[1], n[2], n[3]), 1.0, 1e-9) << int(pair) << " " << c << " " << i;
+        EXPECT_NEAR(c == kMaxStrain ? 1.0 : curve(c, n[1], n[2], n[3]), 1.0, 1e-9)
+            << int(pair) << " " << c << " " << i;
       }
   }
 }
@@ -90,22 +102,29 @@ TEST(FailureEnvelope, ZeroDegreePliesGiveOneEnvelopeOnTheCriteriaCurves) {
 //     (Tsai-Wu), 0.40386 (Hoffman); Tsai-Hill 70 sqrt(1 - 0.20295).
 // The 90 degree plies 2 and 3 tie; the lower is named.
 TEST(FailureEnvelope, CuringStressesOfACrossPlyByHand) {
-  LaminateData d = test::makeStack({90000.0, 10000.0, 5000.0, 0.0, 0.0, 2.0e-5, 0.0, 0.0}, {0, 90, 90, 0}, 0.25);
+  LaminateData d =
+      test::makeStack({90000.0, 10000.0, 5000.0, 0.0, 0.0, 2.0e-5, 0.0, 0.0}, {0, 90, 90, 0}, 0.25);
   d.thermalOn = true;
   d.deltaT = -100.0;
   ASSERT_TRUE(test::throughApparentProperties(d));
-  const struct { LoadPair pair; Treatment t; int degrees, criterion; double value; int layer; } cases[] = {
-      {LoadPair::NxNy, Treatment::HeldFixed, 0, kMaxStress, 110.0, 2},
-      {LoadPair::NxNy, Treatment::HeldFixed, 180, kMaxStress, -1182.0 / 1.8, 1},
-      {LoadPair::NxNy, Treatment::ScaledWithLoad, 0, kMaxStress, 400000.0 / 2018.0, 2},
-      {LoadPair::NxNy, Treatment::HeldFixed, 0, kTsaiWu, 108.475685294094, 2},
-      {LoadPair::NxNxy, Treatment::HeldFixed, 90, kTsaiWu, 53.932717343000625, 0},
-      {LoadPair::NxNxy, Treatment::HeldFixed, 90, kHoffman, 54.047072076107874, 0},
-      {LoadPair::NxNxy, Treatment::HeldFixed, 90, kTsaiHill, 62.49435974550023, 0},
-      {LoadPair::NxNxy, Treatment::HeldFixed, 90, kMaxStress, 70.0, 0}};
+  const struct {
+    LoadPair pair;
+    Treatment t;
+    int degrees, criterion;
+    double value;
+    int layer;
+  } cases[] = {{LoadPair::NxNy, Treatment::HeldFixed, 0, kMaxStress, 110.0, 2},
+               {LoadPair::NxNy, Treatment::HeldFixed, 180, kMaxStress, -1182.0 / 1.8, 1},
+               {LoadPair::NxNy, Treatment::ScaledWithLoad, 0, kMaxStress, 400000.0 / 2018.0, 2},
+               {LoadPair::NxNy, Treatment::HeldFixed, 0, kTsaiWu, 108.475685294094, 2},
+               {LoadPair::NxNxy, Treatment::HeldFixed, 90, kTsaiWu, 53.932717343000625, 0},
+               {LoadPair::NxNxy, Treatment::HeldFixed, 90, kHoffman, 54.047072076107874, 0},
+               {LoadPair::NxNxy, Treatment::HeldFixed, 90, kTsaiHill, 62.49435974550023, 0},
+               {LoadPair::NxNxy, Treatment::HeldFixed, 90, kMaxStress, 70.0, 0}};
   for (const auto& c : cases) {
     const EnvelopePoint& q = envelope(d, c.pair, c.t)->point[c.criterion][c.degrees];
-    EXPECT_NEAR(c.degrees == 90 ? q.second : q.first, c.value, 1e-9) << c.degrees << " criterion " << c.criterion;
+    EXPECT_NEAR(c.degrees == 90 ? q.second : q.first, c.value, 1e-9)
+        << c.degrees << " criterion " << c.criterion;
     EXPECT_EQ(c.layer ? q.layer : 0, c.layer) << c.degrees << " criterion " << c.criterion;
   }
 }
@@ -124,7 +143,9 @@ TEST(FailureWithResidualStress, EdgeCasesOfTheGrowingPath) {
   // A residual shear of 20 grows to S = 70.
   EXPECT_NEAR(tsaiWuGrowthToFailure(q, {0, 0, 20}, {0, 0, 1}), 50.0, 1e-9);
   // A residual state beyond the strength fails at once; no growth, no failure.
-  EXPECT_EQ(tsaiWuGrowthToFailure(q, {0, 45, 0}, {1, 0, 0}) + tsaiHillGrowthToFailure(s, {0, 45, 0}, {1, 0, 0}), 0.0);
+  EXPECT_EQ(tsaiWuGrowthToFailure(q, {0, 45, 0}, {1, 0, 0}) +
+                tsaiHillGrowthToFailure(s, {0, 45, 0}, {1, 0, 0}),
+            0.0);
   EXPECT_EQ(hoffmanGrowthToFailure(q, {0, 10, 0}, {0, 0, 0}), kNoFailureFactor);
 }
 

@@ -55,9 +55,21 @@ TEST(FailureCriteria, FactorsSolvedByHand) {
       // has the roots 10.00198 and 1000.2 (both positive), and with the
       // stresses reversed -10.00198 and -1000.2; the direction without a root
       // of its sign never fails.
-      {"Hoffman, both roots positive", hoffmanFactors, {10, -1000, 1000, -100000, 1e6}, 1, 2, 0,
-       10.001980185975, -9999},
-      {"Hoffman, both roots negative", hoffmanFactors, {10, -1000, 1000, -100000, 1e6}, -1, -2, 0, 9999,
+      {"Hoffman, both roots positive",
+       hoffmanFactors,
+       {10, -1000, 1000, -100000, 1e6},
+       1,
+       2,
+       0,
+       10.001980185975,
+       -9999},
+      {"Hoffman, both roots negative",
+       hoffmanFactors,
+       {10, -1000, 1000, -100000, 1e6},
+       -1,
+       -2,
+       0,
+       9999,
        -10.001980185975},
   };
   for (const Case& c : cases) {
@@ -68,12 +80,15 @@ TEST(FailureCriteria, FactorsSolvedByHand) {
 }
 
 TEST(FailureCriteria, ZeroOrNonFiniteInputsNeverGiveNaN) {
-  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
-  const PlyStrengths strengths[] = {{0, 0, 0, 0, 0}, {nan, nan, nan, nan, nan}, {inf, -inf, inf, -inf, inf}};
+  const double nan = std::numeric_limits<double>::quiet_NaN(),
+               inf = std::numeric_limits<double>::infinity();
+  const PlyStrengths strengths[] = {
+      {0, 0, 0, 0, 0}, {nan, nan, nan, nan, nan}, {inf, -inf, inf, -inf, inf}};
   const double stresses[][3] = {{0, 0, 0}, {100, 0, 0}, {nan, 1, 1}, {inf, -inf, 1}};
   for (const PlyStrengths& s : strengths)
     for (const auto& st : stresses)
-      for (Criterion criterion : {maxComponentFactors, tsaiHillFactors, tsaiWuFactors, hoffmanFactors}) {
+      for (Criterion criterion :
+           {maxComponentFactors, tsaiHillFactors, tsaiWuFactors, hoffmanFactors}) {
         const FactorPair f = criterion(s, st[0], st[1], st[2]);
         EXPECT_TRUE(f.plus <= 9999.0 && f.minus >= -9999.0);
       }
@@ -85,7 +100,8 @@ TEST(FailureCriteria, MinimaOverTheLayers) {
   d.numLayers = 3;
   const double plus[] = {-5, 5, 7}, minus[] = {-9999, 3, -3};
   for (int k = 1; k <= 3; ++k)
-    for (int c = 0; c < kCriterionCount; ++c) d.failPlus[k][c] = plus[k - 1], d.failMinus[k][c] = minus[k - 1];
+    for (int c = 0; c < kCriterionCount; ++c)
+      d.failPlus[k][c] = plus[k - 1], d.failMinus[k][c] = minus[k - 1];
   computeFailureMinima(d);
   EXPECT_EQ(d.minPlus[kHoffman], -5.0);
   EXPECT_EQ(d.minMinus[kTsaiWu], 3.0);
@@ -107,7 +123,8 @@ TEST(FirstPlyFailure, StrengthsOfASinglePlyAndACrossPly) {
       if (c == kTsaiHill && load > kXCompression) continue;
       EXPECT_NEAR(d.fpfStrength[c][load], expected[load - kXTension], 1e-9) << c << " " << load;
     }
-  LaminateData x = makeLaminate({test::kTestPly}, {{1, 0, 0.25}, {1, 90, 0.25}, {1, 90, 0.25}, {1, 0, 0.25}});
+  LaminateData x =
+      makeLaminate({test::kTestPly}, {{1, 0, 0.25}, {1, 90, 0.25}, {1, 90, 0.25}, {1, 0, 0.25}});
   ASSERT_TRUE(test::throughApparentProperties(x));
   computeFirstPlyFailure(x);
   const double Q11 = x.Q[1][1][1], Q22 = x.Q[1][2][2], Q12 = x.Q[1][1][2];

@@ -65,7 +65,10 @@ TEST(Stiffness, MatrixInversion) {
   };
   const Case cases[] = {
       {2, {{4, 7}, {2, 6}}, {{0.6, -0.7}, {-0.2, 0.4}}, 0},  // det 10
-      {3, {{0, 1, 0}, {1, 0, 0}, {0, 0, 4}}, {{0, 1, 0}, {1, 0, 0}, {0, 0, 0.25}}, 0},  // row exchange
+      {3,
+       {{0, 1, 0}, {1, 0, 0}, {0, 0, 4}},
+       {{0, 1, 0}, {1, 0, 0}, {0, 0, 0.25}},
+       0},  // row exchange
       {3, {{2, 0, 0}, {0, 1, 0}, {0, 0, 0}}, {}, 1},
       {0, {{1}}, {}, 1},
       {7, {{1}}, {}, 1},
@@ -103,9 +106,11 @@ TEST(Stiffness, ApparentPropertiesOfSinglePliesAndAnAnglePly) {
     EXPECT_NEAR(d.CMEY, ninety ? 1e-4 : 4e-3, 1e-15);
     EXPECT_NEAR(d.nXY_X, 0.0, 1e-12);
   }
-  LaminateData d = makeLaminate({kTestPly}, {{1, 45, 0.1}, {1, -45, 0.1}, {1, -45, 0.1}, {1, 45, 0.1}});
+  LaminateData d =
+      makeLaminate({kTestPly}, {{1, 45, 0.1}, {1, -45, 0.1}, {1, -45, 0.1}, {1, 45, 0.1}});
   ASSERT_TRUE(test::throughApparentProperties(d));
-  const double Q11 = 140000.0 / (1.0 - 0.09 * 10000.0 / 140000.0), Q22 = Q11 / 14.0, Q12 = 0.3 * Q22;
+  const double Q11 = 140000.0 / (1.0 - 0.09 * 10000.0 / 140000.0), Q22 = Q11 / 14.0,
+               Q12 = 0.3 * Q22;
   EXPECT_NEAR(d.GXY, (Q11 + Q22 - 2.0 * Q12) / 4.0, 1e-8 * d.GXY);
   EXPECT_NEAR(d.EX, d.EY, 1e-9 * d.EX);
 }

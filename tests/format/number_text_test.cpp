@@ -29,8 +29,9 @@ std::string libcWithThreeDigitExponent(const char* format, double value) {
 }
 
 TEST(NumberText, AgreesWithTheCLibraryInEveryReportConversion) {
-  const char* formats[] = {"%12.3e", "%13.4e", "%13.3e", "%10.3E", "%9.2f", "%8.3f", "%7.3f", "%10.2f", "%9.4f",
-                           "%6.1f",  "%3.0f",  "%.5g",   "%9.1f",  "%9.3e", "%11.3e", "%7.4f", "%5.3f", "%.3g"};
+  const char* formats[] = {"%12.3e", "%13.4e", "%13.3e", "%10.3E", "%9.2f", "%8.3f",
+                           "%7.3f",  "%10.2f", "%9.4f",  "%6.1f",  "%3.0f", "%.5g",
+                           "%9.1f",  "%9.3e",  "%11.3e", "%7.4f",  "%5.3f", "%.3g"};
   std::mt19937_64 random(20261206);
   std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
   std::uniform_int_distribution<int> exponent(-30, 30);
@@ -41,12 +42,14 @@ TEST(NumberText, AgreesWithTheCLibraryInEveryReportConversion) {
     if (i < 18) value = (i % 2 ? -1 : 1) * halves[i / 2];
     if (value == 0.0) continue;
     for (const char* format : formats)
-      ASSERT_EQ(vc::formatf(format, value), libcWithThreeDigitExponent(format, value)) << format << " " << value;
+      ASSERT_EQ(vc::formatf(format, value), libcWithThreeDigitExponent(format, value))
+          << format << " " << value;
   }
 }
 
 TEST(NumberText, TheProgramsOwnConventions) {
-  const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity(),
+               nan = std::numeric_limits<double>::quiet_NaN();
   const std::pair<std::string, std::string> cases[] = {
       {vc::formatf("%12.3e", 18000000.0), "  1.800e+007"},
       {vc::formatf("%10.3E", 18000000.0), "1.800E+007"},
@@ -58,9 +61,10 @@ TEST(NumberText, TheProgramsOwnConventions) {
        "-01.800e+007|-01.50|+3.00e+000| 3.00e+000"},
       {vc::formatf("%-3d|%4d|%04d|%+d|100%%|[%5s][%-5s][%.2s]", 7, -7, 42, 3, "ab", "ab", "abcd"),
        "7  |  -7|0042|+3|100%|[   ab][ab   ][ab]"},
-      {vc::pageNumberText(20600000.0) + " " + vc::pageNumberText(0.005) + " " + vc::pageNumberText(-209000.0) +
-           " " + vc::pageNumberText(99999.0) + " " + vc::pageNumberText(3.4e-6) + " " +
-           vc::pageNumberText(2.0 / 3.0) + " " + vc::pageNumberText(-0.0),
+      {vc::pageNumberText(20600000.0) + " " + vc::pageNumberText(0.005) + " " +
+           vc::pageNumberText(-209000.0) + " " + vc::pageNumberText(99999.0) + " " +
+           vc::pageNumberText(3.4e-6) + " " + vc::pageNumberText(2.0 / 3.0) + " " +
+           vc::pageNumberText(-0.0),
        "2.06e+007 0.005 -2.09e+005 99999 3.4e-006 0.66667 0"},
   };
   for (const auto& [written, expected] : cases) EXPECT_EQ(written, expected);
@@ -72,17 +76,40 @@ TEST(NumberText, TheProgramsOwnConventions) {
 // The longest leading decimal number, never hex, inf or nan; overflow and
 // underflow as strtod; whole numbers saturate at the int32 range.
 TEST(NumberText, ReadingPageText) {
-  const std::pair<const char*, double> reals[] = {
-      {"1.5e6psi", 1.5e6}, {"  -2.5", -2.5}, {"\t+.25x", 0.25}, {"7.", 7.0},   {"1e+", 1.0},
-      {"1E-3", 0.001},     {"2.5,7", 2.5},   {"0.1", 0.1},      {"", 0.0},     {"e5", 0.0},
-      {".", 0.0},          {"-", 0.0},       {"0x1A", 0.0},     {"inf", 0.0},  {"-infinity", -0.0},
-      {"nan", 0.0},        {"1e-999", 0.0},  {"0.0001e-400", 0.0}, {"1e999", INFINITY},
-      {"-1e999", -INFINITY}, {"12345.6e308", INFINITY}, {"  1.800e+007", 1.8e7}};
+  const std::pair<const char*, double> reals[] = {{"1.5e6psi", 1.5e6},
+                                                  {"  -2.5", -2.5},
+                                                  {"\t+.25x", 0.25},
+                                                  {"7.", 7.0},
+                                                  {"1e+", 1.0},
+                                                  {"1E-3", 0.001},
+                                                  {"2.5,7", 2.5},
+                                                  {"0.1", 0.1},
+                                                  {"", 0.0},
+                                                  {"e5", 0.0},
+                                                  {".", 0.0},
+                                                  {"-", 0.0},
+                                                  {"0x1A", 0.0},
+                                                  {"inf", 0.0},
+                                                  {"-infinity", -0.0},
+                                                  {"nan", 0.0},
+                                                  {"1e-999", 0.0},
+                                                  {"0.0001e-400", 0.0},
+                                                  {"1e999", INFINITY},
+                                                  {"-1e999", -INFINITY},
+                                                  {"12345.6e308", INFINITY},
+                                                  {"  1.800e+007", 1.8e7}};
   for (const auto& [text, value] : reals) EXPECT_EQ(vc::readPageReal(text), value) << text;
-  const std::pair<const char*, int> wholes[] = {
-      {"2.9", 2},   {"  -17abc", -17}, {"+8", 8}, {"1e3", 1}, {"", 0}, {"x5", 0}, {"-", 0},
-      {"2147483648", INT_MAX}, {"99999999999999999999999", INT_MAX}, {"-2147483648", INT_MIN},
-      {"-99999999999999999999", INT_MIN}};
+  const std::pair<const char*, int> wholes[] = {{"2.9", 2},
+                                                {"  -17abc", -17},
+                                                {"+8", 8},
+                                                {"1e3", 1},
+                                                {"", 0},
+                                                {"x5", 0},
+                                                {"-", 0},
+                                                {"2147483648", INT_MAX},
+                                                {"99999999999999999999999", INT_MAX},
+                                                {"-2147483648", INT_MIN},
+                                                {"-99999999999999999999", INT_MIN}};
   for (const auto& [text, value] : wholes) EXPECT_EQ(vc::readPageInt(text), value) << text;
   EXPECT_EQ(vc::readPageReal(static_cast<const char*>(nullptr)), 0.0);
   EXPECT_EQ(vc::readPageInt(static_cast<const char*>(nullptr)), 0);

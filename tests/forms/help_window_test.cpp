@@ -38,7 +38,8 @@ class HelpWindowTest : public QObject {
     auto* search = window->findChild<QHelpSearchEngine*>();
     QSignalSpy indexed(search, &QHelpSearchEngine::indexingFinished);
     QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
-    QCOMPARE(window->currentPage(), QUrl("qthelp://vellacore.help/doc/html/failure_criteria.htm#tsaiwu"));
+    QCOMPARE(window->currentPage(),
+             QUrl("qthelp://vellacore.help/doc/html/failure_criteria.htm#tsaiwu"));
     QVERIFY(window->windowTitle().startsWith("Failure criteria"));
 
     for (const char* topic : vc::help::kRequestedTopics) {
@@ -51,7 +52,8 @@ class HelpWindowTest : public QObject {
     QCOMPARE(window->findChild<QTabWidget*>("helpPanes")->currentWidget(), contents);
     QTRY_VERIFY(contents->currentIndex().isValid());
     help.showTopic("::html/failure_criteria.htm#tsaiwu");
-    QCOMPARE(contents->currentIndex().data().toString(), QString("Failure criteria and load factors"));
+    QCOMPARE(contents->currentIndex().data().toString(),
+             QString("Failure criteria and load factors"));
     QVERIFY(contents->isExpanded(contents->currentIndex().parent()));
     help.showTopic(vc::help::kUserLibraryTopic);
 
@@ -105,10 +107,12 @@ class HelpWindowTest : public QObject {
   // Beside the executable in a build tree; in <prefix>/share/vellacore for
   // the program in its private folder under lib/ or in bin/.
   void collectionIsLookedForBesideAndInTheDataFolder() {
-    const QStringList places = vc::forms::helpCollectionCandidates("/usr/lib/x86_64-linux-gnu/vellacore");
+    const QStringList places =
+        vc::forms::helpCollectionCandidates("/usr/lib/x86_64-linux-gnu/vellacore");
     QCOMPARE(places.first(), QString("/usr/lib/x86_64-linux-gnu/vellacore/vellacore.qhc"));
     QVERIFY(places.contains("/usr/share/vellacore/vellacore.qhc"));
-    QVERIFY(vc::forms::helpCollectionCandidates("/opt/v/bin").contains("/opt/v/share/vellacore/vellacore.qhc"));
+    QVERIFY(vc::forms::helpCollectionCandidates("/opt/v/bin")
+                .contains("/opt/v/share/vellacore/vellacore.qhc"));
 
     // The copy of the help file is replaced only when it differs from the
     // installed one in size or time: a mark in its last byte stays while

@@ -31,7 +31,8 @@ class MainWindowTest : public FormFixture {
                                "TabForm5/About"};
     auto* tabs = w->findChild<QTabWidget*>("tabctrl_1");
     QCOMPARE(tabs->count(), 7);
-    for (int i = 0; i < 7; ++i) QCOMPARE(tabs->widget(i)->objectName() + "/" + tabs->tabText(i), pages[i]);
+    for (int i = 0; i < 7; ++i)
+      QCOMPARE(tabs->widget(i)->objectName() + "/" + tabs->tabText(i), pages[i]);
     const QStringList names = {
         "Form1/ID_Form1_menu_1 cb_Analyze cb_Quit cb_Help hsplit_1 statusBar",
         "TabForm1/groupb_1 groupb_2 checkbox_1 checkbox_2 checkbox_3 checkbox_4 checkbox_5 "
@@ -177,7 +178,8 @@ class MainWindowTest : public FormFixture {
     QCOMPARE(onPage<QLineEdit>(*w, "TabForm3", "textb_1")->text(), QString("8"));
     QCOMPARE(cellText(onPage<QTableView>(*w, "TabForm3", "grid_1"), 2, 2), QString("-45"));
     for (int box = 1; box <= 7; ++box)
-      QVERIFY(onPage<QAbstractButton>(*w, "TabForm1", qPrintable(QString("checkbox_%1").arg(box)))->isChecked());
+      QVERIFY(onPage<QAbstractButton>(*w, "TabForm1", qPrintable(QString("checkbox_%1").arg(box)))
+                  ->isChecked());
     ModalWatcher watcher;
     w->findChild<QAbstractButton*>("cb_Analyze")->click();
     QCOMPARE(watcher.seen, 1);
@@ -190,7 +192,8 @@ class MainWindowTest : public FormFixture {
     auto w = shownWindow(6);
     QVERIFY(w);
     ModalWatcher watcher([](QWidget* window) {
-      QCOMPARE(window->objectName() + "|" + window->windowTitle(), QString("SignConvention|Sign Convention"));
+      QCOMPARE(window->objectName() + "|" + window->windowTitle(),
+               QString("SignConvention|Sign Convention"));
       QVERIFY(window->findChild<QWidget*>("pictb_1"));
       window->findChild<QAbstractButton*>("cb_1")->click();
       QVERIFY(!window->isVisible());
@@ -207,7 +210,8 @@ class MainWindowTest : public FormFixture {
     QTest::mousePress(mail, Qt::LeftButton);
     QTest::mousePress(home, Qt::RightButton);  // only the left button opens
     QTest::mousePress(home, Qt::LeftButton);
-    QCOMPARE(outside_.requests, QStringList({"open:mailto:" + mail->text(), "open:" + home->text()}));
+    QCOMPARE(outside_.requests,
+             QStringList({"open:mailto:" + mail->text(), "open:" + home->text()}));
     QVERIFY(mail->text().contains('@') && home->text().startsWith("http"));
   }
 
@@ -226,7 +230,8 @@ class MainWindowTest : public FormFixture {
       auto w = shownWindow();
       QVERIFY(w);
       QFile file(folder.filePath(c.name));
-      const QByteArray bytes = c.contents.isEmpty() ? fileBytes(VC_SOURCE_DIR "/examples/sample.vcl") : c.contents;
+      const QByteArray bytes =
+          c.contents.isEmpty() ? fileBytes(VC_SOURCE_DIR "/examples/sample.vcl") : c.contents;
       QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
       file.close();
       w->openDataFileAt(file.fileName());

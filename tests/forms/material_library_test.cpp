@@ -23,12 +23,14 @@ namespace {
 // E2 1500000, Xt 330000 and Xc -209000. Shown in metric units E1 is
 // 20600000 x 6896.55 = 1.421E+011 Pa; copied in metric units it is
 // 20600000 / 0.000145 = 142068965517, Xt 2275862069 (5 digits kept).
-const char* const kRecordA = "Carbon A,2.000E+007,1.000E+006,5.000E+005,0.300,0.000E+000,"
-                             "0.000E+000,0.000,0.000,1.000E+005,-1.000E+005,5.000E+003,"
-                             "-2.000E+004,8.000E+003";
-const char* const kRecordB = "Glass B,6.000E+006,1.500E+006,6.000E+005,0.250,3.000E-006,"
-                             "1.200E-005,0.000,0.200,1.500E+005,-9.000E+004,6.000E+003,"
-                             "-1.800E+004,1.000E+004";
+const char* const kRecordA =
+    "Carbon A,2.000E+007,1.000E+006,5.000E+005,0.300,0.000E+000,"
+    "0.000E+000,0.000,0.000,1.000E+005,-1.000E+005,5.000E+003,"
+    "-2.000E+004,8.000E+003";
+const char* const kRecordB =
+    "Glass B,6.000E+006,1.500E+006,6.000E+005,0.250,3.000E-006,"
+    "1.200E-005,0.000,0.200,1.500E+005,-9.000E+004,6.000E+003,"
+    "-1.800E+004,1.000E+004";
 
 template <typename T>
 T* in(QWidget* window, const char* name) {
@@ -57,7 +59,8 @@ class MaterialLibraryTest : public FormFixture {
   Q_OBJECT
 
   // A shown window on `page` with exactly the user records given (slot, text).
-  std::unique_ptr<MainWindow> windowWithRecords(int page, const QList<QPair<int, QString>>& records) {
+  std::unique_ptr<MainWindow> windowWithRecords(int page,
+                                                const QList<QPair<int, QString>>& records) {
     vc::storeLastPath(settings_.path() + "/");
     vc::SettingsUserRecordStore store;
     for (int slot = 1; slot <= 30; ++slot) store.remove(slot);
@@ -72,14 +75,17 @@ class MaterialLibraryTest : public FormFixture {
  private slots:
   void windowsCarryTheirControlNames() {
     const QMap<QString, QString> names = {
-        {"TabForm8", "groupb_1 groupb_2 groupb_3 FiberProps MatrixProps LaminaProps CalcLamina "
-                     "CopyToTables SaveToLibrary combo_1 label_1 optb_1 optb_2 label_2"},
-        {"MatLib", "label_1 combo_1 label_2 optb_1 optb_2 textb_1 groupb_1 cb_Copy label_4 combo_2 "
-                   "groupb_2 cb_AddEdit cb_Close cb_Help"},
-        {"AddLib", "label_1 combo_1 optb_1 optb_2 label_3 textb_Name groupb_1 groupb_2 textb_E1 "
-                   "textb_E2 textb_G12 textb_v12 textb_CTE1 textb_CTE2 textb_CHE1 textb_CHE2 textb_Xt "
-                   "textb_Xc textb_Yt textb_Yc textb_S label_CME1 label_S cb_Accept cb_Close "
-                   "cb_Delete cb_Help"}};
+        {"TabForm8",
+         "groupb_1 groupb_2 groupb_3 FiberProps MatrixProps LaminaProps CalcLamina "
+         "CopyToTables SaveToLibrary combo_1 label_1 optb_1 optb_2 label_2"},
+        {"MatLib",
+         "label_1 combo_1 label_2 optb_1 optb_2 textb_1 groupb_1 cb_Copy label_4 combo_2 "
+         "groupb_2 cb_AddEdit cb_Close cb_Help"},
+        {"AddLib",
+         "label_1 combo_1 optb_1 optb_2 label_3 textb_Name groupb_1 groupb_2 textb_E1 "
+         "textb_E2 textb_G12 textb_v12 textb_CTE1 textb_CTE2 textb_CHE1 textb_CHE2 textb_Xt "
+         "textb_Xc textb_Yt textb_Yc textb_S label_CME1 label_S cb_Accept cb_Close "
+         "cb_Delete cb_Help"}};
     auto w = windowWithRecords(0, {});
     QVERIFY(w);
     QStringList missing, titles;
@@ -164,21 +170,26 @@ class MaterialLibraryTest : public FormFixture {
   // into one slot and says what the editor then shows.
   void userLibraryEditor_data() {
     QTest::addColumn<int>("slot");
-    QTest::addColumn<QStringList>("typed");   // name, E1 .. S
-    QTest::addColumn<QString>("button");      // clicked after typing
-    QTest::addColumn<QString>("shownSlot");   // combo_1 afterwards
-    QTest::addColumn<QString>("shownE1");     // label_E1 and textb_E1 afterwards
-    QTest::addColumn<QString>("stored");      // slot's record afterwards
-    const QStringList numbers = {"2e7", "1e6", "5e5", "0.3", "0", "0", "0", "0",
-                                 "1e5", "100000", "5e3", "2e4", "8e3"};
-    QTest::newRow("metric keeps typed text") << 2 << (QStringList{""} + numbers.mid(0, 1))
-                                             << "optb_2" << "User Material 2" << "E1 (Pa): 2e7"
-                                             << "(empty)";
+    QTest::addColumn<QStringList>("typed");  // name, E1 .. S
+    QTest::addColumn<QString>("button");     // clicked after typing
+    QTest::addColumn<QString>("shownSlot");  // combo_1 afterwards
+    QTest::addColumn<QString>("shownE1");    // label_E1 and textb_E1 afterwards
+    QTest::addColumn<QString>("stored");     // slot's record afterwards
+    const QStringList numbers = {"2e7", "1e6", "5e5",    "0.3", "0",   "0",  "0",
+                                 "0",   "1e5", "100000", "5e3", "2e4", "8e3"};
+    QTest::newRow("metric keeps typed text")
+        << 2 << (QStringList{""} + numbers.mid(0, 1)) << "optb_2"
+        << "User Material 2"
+        << "E1 (Pa): 2e7"
+        << "(empty)";
     QTest::newRow("accept moves on") << 5 << (QStringList{"  Carbon A "} + numbers) << "cb_Accept"
-                                     << "User Material 6" << "E1 (psi): " << kRecordA;
-    QTest::newRow("accept refuses") << 5 << (QStringList{"Carbon A"} + numbers).replaceInStrings("2e7", "2e7x")
-                                    << "cb_Accept" << "User Material 5" << "E1 (psi): 2e7x"
-                                    << "(empty)";
+                                     << "User Material 6"
+                                     << "E1 (psi): " << kRecordA;
+    QTest::newRow("accept refuses")
+        << 5 << (QStringList{"Carbon A"} + numbers).replaceInStrings("2e7", "2e7x") << "cb_Accept"
+        << "User Material 5"
+        << "E1 (psi): 2e7x"
+        << "(empty)";
   }
   void userLibraryEditor() {
     QFETCH(int, slot);
@@ -189,16 +200,18 @@ class MaterialLibraryTest : public FormFixture {
     QFETCH(QString, stored);
     auto w = windowWithRecords(0, {});
     QVERIFY(w);
-    const char* const boxes[] = {"textb_Name", "textb_E1",   "textb_E2",   "textb_G12", "textb_v12",
-                                 "textb_CTE1", "textb_CTE2", "textb_CHE1", "textb_CHE2", "textb_Xt",
-                                 "textb_Xc",   "textb_Yt",   "textb_Yc",   "textb_S"};
+    const char* const boxes[] = {"textb_Name", "textb_E1",   "textb_E2",   "textb_G12",
+                                 "textb_v12",  "textb_CTE1", "textb_CTE2", "textb_CHE1",
+                                 "textb_CHE2", "textb_Xt",   "textb_Xc",   "textb_Yt",
+                                 "textb_Yc",   "textb_S"};
     QString after;
     ModalWatcher watcher([&](QWidget* modal) {
       if (modal->objectName() != "AddLib") return;
       choose(modal, "combo_1", slot - 1);
       for (int i = 0; i < typed.size(); ++i) in<QLineEdit>(modal, boxes[i])->setText(typed[i]);
       click(modal, qPrintable(button));
-      after = text(modal, "combo_1") + "|" + text(modal, "label_E1") + " " + text(modal, "textb_E1");
+      after =
+          text(modal, "combo_1") + "|" + text(modal, "label_E1") + " " + text(modal, "textb_E1");
       click(modal, "cb_Help");
     });
     w->menuCommand(1020)->trigger();
@@ -208,7 +221,9 @@ class MaterialLibraryTest : public FormFixture {
     QCOMPARE(outside_.requests, QStringList{"::html/vcla5rsp.htm"});
     const bool refused = stored == "(empty)" && button == "cb_Accept";
     QCOMPARE(messages_.messages.size(), refused ? size_t(1) : size_t(0));
-    if (refused) QCOMPARE(messages_.messages[0].text, std::string("E1 entry is not a number.  Please review."));
+    if (refused)
+      QCOMPARE(messages_.messages[0].text,
+               std::string("E1 entry is not a number.  Please review."));
   }
 
   // Micromechanics: E2f 10, Em 1, Vf 0.5 give E2 = 1 x 1.75 / 0.625 = 2.8
@@ -242,7 +257,8 @@ class MaterialLibraryTest : public FormFixture {
     QCOMPARE(cellText(onPage<QTableView>(*w, "TabForm2", "matgrid"), 9, 0), "10");
     QString shown;
     ModalWatcher watcher([&](QWidget* editor) {
-      shown = text(editor, "combo_1") + "|" + text(editor, "textb_E2") + "|" + text(editor, "textb_Name");
+      shown = text(editor, "combo_1") + "|" + text(editor, "textb_E2") + "|" +
+              text(editor, "textb_Name");
     });
     click(page, "SaveToLibrary");
     QCOMPARE(shown, editorSlot + "|2.800E+000|");
@@ -272,10 +288,11 @@ class MaterialLibraryTest : public FormFixture {
     for (int slot = 1; slot <= 7; ++slot) held << storedRecord(slot).left(8);
     QCOMPARE(held, (QStringList{"Carbon A", "Carbon A", "Carbon A", "Glass B,", "Carbon A",
                                 "(empty)", "(empty)"}));
-    QCOMPARE(QString::fromStdString(messages_.messages.back().text), "User materials successfully imported.");
-    QCOMPARE(messages_.captions(), (std::vector<std::string>{"Material Export", "Overwrite or Append?",
-                                                            "Material Import", "Overwrite or Append?",
-                                                            "Material Import"}));
+    QCOMPARE(QString::fromStdString(messages_.messages.back().text),
+             "User materials successfully imported.");
+    QCOMPARE(messages_.captions(),
+             (std::vector<std::string>{"Material Export", "Overwrite or Append?", "Material Import",
+                                       "Overwrite or Append?", "Material Import"}));
   }
 
   // The export and import questions: the button pressed is the answer, and

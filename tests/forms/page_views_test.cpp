@@ -2,12 +2,12 @@
 // the page models, the page reactions run with their messages shown, and the
 // views follow the models. The rules themselves are tested on the models.
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QClipboard>
 #include <QtTest>
 
 #include "forms/grid_view.h"
@@ -111,7 +111,8 @@ class PageViewsTest : public FormFixture {
     auto* view = onPage<QTableView>(*w, "TabForm2", "matgrid");
     typeIntoCell(view, 0, 1, "1.5e6");
     typeIntoCell(view, 0, 9, "glass");
-    auto key = [&](int row, int column, Qt::Key k, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
+    auto key = [&](int row, int column, Qt::Key k,
+                   Qt::KeyboardModifiers mods = Qt::ControlModifier) {
       view->setCurrentIndex(view->model()->index(row, column));
       QTest::keyClick(view, k, mods);
     };

@@ -15,11 +15,11 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/chosen_file_type.h"
 #include "engine/analysis_run.h"
 #include "engine/failure_envelope.h"
 #include "engine/stiffness_direction.h"
 #include "engine/through_thickness_view.h"
-#include "app/chosen_file_type.h"
 #include "forms/envelope_plot.h"
 #include "forms/file_dialogs.h"
 #include "forms/layup_plot.h"
@@ -225,7 +225,6 @@ class PlotsWindowTest : public QObject {
     QCOMPARE(messages.captions(), std::vector<std::string>{"Export Error"});
   }
 
-
   // The save dialog of several kinds: a name typed without an extension
   // gets the extension of the filter selected in the dialog.
   void dialogExtensionFollowsTheSelectedFilter() {
@@ -243,7 +242,8 @@ class PlotsWindowTest : public QObject {
       }
     });
     int chosen = -1;
-    const QString path = dialogs.saveFileNameOfType("Export", settings->path(), resultsFileFilters(), chosen);
+    const QString path =
+        dialogs.saveFileNameOfType("Export", settings->path(), resultsFileFilters(), chosen);
     QCOMPARE(chosen, 1);
     QCOMPARE(chosenFileType(path, resultsFileFilters(), chosen).path, file("r.csv"));
   }

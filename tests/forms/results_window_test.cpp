@@ -60,8 +60,10 @@ class ResultsWindowTest : public QObject {
   void saveAppliesTheExtensionRules_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::newRow("trailing dot") << "report." << "report.txt";
-    QTest::newRow("blanks trimmed") << "  report  " << "report.txt";
+    QTest::newRow("trailing dot") << "report."
+                                  << "report.txt";
+    QTest::newRow("blanks trimmed") << "  report  "
+                                    << "report.txt";
   }
   void saveAppliesTheExtensionRules() {
     QFETCH(QString, typed);

@@ -27,7 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   auto pages = std::make_unique<vc::InputPages>();
   vc::DataFileOptions options = vc::optionsFromSettingsPage(pages->settings);
   std::string error;
-  if (!vc::parseDataFile(std::string(reinterpret_cast<const char*>(bytes), size), *data, options, error)) return 0;
+  if (!vc::parseDataFile(std::string(reinterpret_cast<const char*>(bytes), size), *data, options,
+                         error))
+    return 0;
   vc::showOptionsOnSettingsPage(options, pages->settings);
   vc::showDataOnPages(*data, *pages);
   SilentMessages messages;

@@ -43,11 +43,15 @@ class HelpCollection : public ::testing::Test {
 
   // The page of `url` exists and holds the element its fragment names.
   ::testing::AssertionResult resolves(QUrl url) const {
-    const QString anchor = url.fragment(), id = QStringLiteral("\\b(?:id|name)\\s*=\\s*[\"']%1[\"']");
+    const QString anchor = url.fragment(),
+                  id = QStringLiteral("\\b(?:id|name)\\s*=\\s*[\"']%1[\"']");
     url.setFragment(QString());
     const QString page = QString::fromUtf8(engine_->fileData(url));
-    if (page.isEmpty() || (!anchor.isEmpty() && !QRegularExpression(id.arg(QRegularExpression::escape(anchor))).match(page).hasMatch()))
-      return ::testing::AssertionFailure() << "no target " << url.toString().toStdString() << '#' << anchor.toStdString();
+    if (page.isEmpty() ||
+        (!anchor.isEmpty() &&
+         !QRegularExpression(id.arg(QRegularExpression::escape(anchor))).match(page).hasMatch()))
+      return ::testing::AssertionFailure()
+             << "no target " << url.toString().toStdString() << '#' << anchor.toStdString();
     return ::testing::AssertionSuccess();
   }
 
@@ -59,18 +63,24 @@ class HelpCollection : public ::testing::Test {
 TEST_F(HelpCollection, RequestedTopicsAreTitledPagesAlsoAfterTheCollectionMoves) {
   const QRegularExpression title(QStringLiteral("<title>[^<]+</title>"));
   for (const char* topic : kRequestedTopics)
-    EXPECT_TRUE(title.match(QString::fromUtf8(engine_->fileData(topicUrl(topic)))).hasMatch()) << topic;
+    EXPECT_TRUE(title.match(QString::fromUtf8(engine_->fileData(topicUrl(topic)))).hasMatch())
+        << topic;
   // Each page of the main window has a topic of its own.
   for (std::size_t i = 0; i < std::size(kPageTopics); ++i)
-    for (std::size_t j = i + 1; j < std::size(kPageTopics); ++j) EXPECT_STRNE(kPageTopics[i], kPageTopics[j]);
+    for (std::size_t j = i + 1; j < std::size(kPageTopics); ++j)
+      EXPECT_STRNE(kPageTopics[i], kPageTopics[j]);
   const QList<QHelpLink> links = engine_->documentsForKeyword(QString::fromLatin1(kIndexKeyword));
   ASSERT_TRUE(links.size() == 1 && links.first().url == topicUrl(kProgramDescriptionTopic));
 
   QTemporaryDir dir;
-  for (const QString& name : {QString::fromLatin1(kHelpCollectionFile), QStringLiteral("vellacore.qch")})
-    ASSERT_TRUE(QFile::copy(kCollection.section(QLatin1Char('/'), 0, -2) + QLatin1Char('/') + name, dir.filePath(name)));
+  for (const QString& name :
+       {QString::fromLatin1(kHelpCollectionFile), QStringLiteral("vellacore.qch")})
+    ASSERT_TRUE(QFile::copy(kCollection.section(QLatin1Char('/'), 0, -2) + QLatin1Char('/') + name,
+                            dir.filePath(name)));
   engine_.reset();
-  EXPECT_FALSE(open(dir.filePath(QString::fromLatin1(kHelpCollectionFile)))->fileData(links.first().url).isEmpty());
+  EXPECT_FALSE(open(dir.filePath(QString::fromLatin1(kHelpCollectionFile)))
+                   ->fileData(links.first().url)
+                   .isEmpty());
 }
 
 // Every contents entry and index keyword of the help project, and every link
@@ -82,20 +92,27 @@ TEST_F(HelpCollection, ContentsIndexAndLinksResolve) {
   int entries = 0, links = 0;
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-    const QUrl target = topicUrl("").resolved(QUrl(xml.attributes().value(QStringLiteral("ref")).toString()));
+    const QUrl target =
+        topicUrl("").resolved(QUrl(xml.attributes().value(QStringLiteral("ref")).toString()));
     if (xml.name() == QStringLiteral("section")) EXPECT_TRUE(resolves(target));
     if (xml.name() != QStringLiteral("keyword")) continue;
-    const QList<QHelpLink> found = engine_->documentsForKeyword(xml.attributes().value(QStringLiteral("name")).toString());
-    EXPECT_TRUE(!found.isEmpty() && found.first().url == target && resolves(target)) << target.toString().toStdString();
+    const QList<QHelpLink> found =
+        engine_->documentsForKeyword(xml.attributes().value(QStringLiteral("name")).toString());
+    EXPECT_TRUE(!found.isEmpty() && found.first().url == target && resolves(target))
+        << target.toString().toStdString();
     ++entries;
   }
 
-  const QRegularExpression link(QStringLiteral("\\b(?:href|src)\\s*=\\s*[\"']([^\"']*)[\"']"), QRegularExpression::CaseInsensitiveOption);
-  for (const QUrl& page : engine_->files(QString::fromLatin1(kHelpNamespace), QString(), QStringLiteral("htm")))
+  const QRegularExpression link(QStringLiteral("\\b(?:href|src)\\s*=\\s*[\"']([^\"']*)[\"']"),
+                                QRegularExpression::CaseInsensitiveOption);
+  for (const QUrl& page :
+       engine_->files(QString::fromLatin1(kHelpNamespace), QString(), QStringLiteral("htm")))
     for (auto it = link.globalMatch(QString::fromUtf8(engine_->fileData(page))); it.hasNext();) {
       const QUrl url(it.next().captured(1));
       // Mail and web addresses leave the help; everything else must be in it.
-      if (url.scheme() == QStringLiteral("mailto") || url.scheme().startsWith(QStringLiteral("http"))) continue;
+      if (url.scheme() == QStringLiteral("mailto") ||
+          url.scheme().startsWith(QStringLiteral("http")))
+        continue;
       EXPECT_TRUE(resolves(page.resolved(url))) << "from " << page.toString().toStdString();
       ++links;
     }

@@ -17,28 +17,40 @@ using Slots = std::map<int, std::string>;
 TEST(StoreUserRecord, EnglishAndMetricEntries) {
   MemoryRecordStore store;
   CapturingMessages messages;
-  EXPECT_TRUE(vc::storeUserRecord(store, {"  T300 ", {"26250000", "1490000", "1040000", "0.28", "1e-08", "1.25e-05",
-                                                      "0", "0.6", "217500", "217500", "5800", "-35700", " 9900 "}},
+  EXPECT_TRUE(vc::storeUserRecord(store,
+                                  {"  T300 ",
+                                   {"26250000", "1490000", "1040000", "0.28", "1e-08", "1.25e-05",
+                                    "0", "0.6", "217500", "217500", "5800", "-35700", " 9900 "}},
                                   MaterialUnits::English, 30, messages));
-  EXPECT_TRUE(vc::storeUserRecord(store, {"M", {"6896.55", "6896.55", "6896.55", "0.2346", "1.8", "1.8", "0.6", "0",
-                                                "6896.55", "6896.55", "6896.55", "-6896.55", "6896.55"}},
+  EXPECT_TRUE(vc::storeUserRecord(store,
+                                  {"M",
+                                   {"6896.55", "6896.55", "6896.55", "0.2346", "1.8", "1.8", "0.6",
+                                    "0", "6896.55", "6896.55", "6896.55", "-6896.55", "6896.55"}},
                                   MaterialUnits::Metric, 29, messages));
   store.open = false;  // a store that cannot be opened: nothing stored, nothing said
-  EXPECT_FALSE(vc::storeUserRecord(store, {"X", {"1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}},
-                                   MaterialUnits::English, 1, messages));
-  EXPECT_EQ(store.slots, (Slots{{29, "M,1.000E+000,1.000E+000,1.000E+000,0.235,1.000E+000,1.000E+000,0.600,0.000,"
-                                     "1.000E+000,-1.000E+000,1.000E+000,-1.000E+000,1.000E+000"},
-                                {30, "T300,2.625E+007,1.490E+006,1.040E+006,0.280,1.000E-008,1.250E-005,0.000,0.600,"
-                                     "2.175E+005,-2.175E+005,5.800E+003,-3.570E+004,9.900E+003"}}));
+  EXPECT_FALSE(vc::storeUserRecord(
+      store, {"X", {"1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}},
+      MaterialUnits::English, 1, messages));
+  EXPECT_EQ(store.slots,
+            (Slots{{29,
+                    "M,1.000E+000,1.000E+000,1.000E+000,0.235,1.000E+000,1.000E+000,0.600,0.000,"
+                    "1.000E+000,-1.000E+000,1.000E+000,-1.000E+000,1.000E+000"},
+                   {30,
+                    "T300,2.625E+007,1.490E+006,1.040E+006,0.280,1.000E-008,1.250E-005,0.000,0.600,"
+                    "2.175E+005,-2.175E+005,5.800E+003,-3.570E+004,9.900E+003"}}));
   EXPECT_TRUE(messages.messages.empty());
 }
 
 // The first bad entry in field order is reported and nothing is stored.
 TEST(StoreUserRecord, BadEntriesAreRefused) {
-  const struct { const char* name; vc::MaterialProperty bad, alsoBad; const char* entry; } cases[] = {
-      {"E1", vc::kE1, vc::kE1, "2.5e7x"}, {"E1", vc::kE1, vc::kE1, ""},      {"G12", vc::kG12, vc::kS, "x"},
-      {"CME2", vc::kCME2, vc::kYc, "1e"}, {"Xc", vc::kXc, vc::kXc, "1e999"}, {"Yt", vc::kYt, vc::kYt, "inf"},
-      {"S", vc::kS, vc::kS, "nan"},       {nullptr, vc::kE1, vc::kE1, "1"}};  // no name
+  const struct {
+    const char* name;
+    vc::MaterialProperty bad, alsoBad;
+    const char* entry;
+  } cases[] = {{"E1", vc::kE1, vc::kE1, "2.5e7x"}, {"E1", vc::kE1, vc::kE1, ""},
+               {"G12", vc::kG12, vc::kS, "x"},     {"CME2", vc::kCME2, vc::kYc, "1e"},
+               {"Xc", vc::kXc, vc::kXc, "1e999"},  {"Yt", vc::kYt, vc::kYt, "inf"},
+               {"S", vc::kS, vc::kS, "nan"},       {nullptr, vc::kE1, vc::kE1, "1"}};  // no name
   MemoryRecordStore store;
   for (const auto& c : cases) {
     CapturingMessages messages;
@@ -47,8 +59,9 @@ TEST(StoreUserRecord, BadEntriesAreRefused) {
     entries.numbers[c.bad] = entries.numbers[c.alsoBad] = c.entry;
     EXPECT_FALSE(vc::storeUserRecord(store, entries, MaterialUnits::English, 1, messages));
     EXPECT_EQ(messages.captions(), std::vector<std::string>{"Invalid Entry"});
-    EXPECT_EQ(messages.messages.at(0).text, c.name ? std::string(c.name) + " entry is not a number.  Please review."
-                                                   : "Please enter a name for the material.");
+    EXPECT_EQ(messages.messages.at(0).text,
+              c.name ? std::string(c.name) + " entry is not a number.  Please review."
+                     : "Please enter a name for the material.");
   }
   EXPECT_TRUE(store.slots.empty());
 }

@@ -35,10 +35,17 @@ struct UserLibraryFiles : ::testing::Test {
 
 TEST_F(UserLibraryFiles, ExportWritesTheUsedSlotsAsAnswered) {
   const vc::UserSlots slots{"Mat1,1", "", "", "", "Mat5,5"};
-  // No file yet (old nullptr), or one overwritten, added to (an old last line gets its line end) or kept.
-  const struct { const char* old; Answer answer; const char* after; } cases[] = {
-      {nullptr, Answer::No, "Mat1,1\r\nMat5,5\r\n"},         {"Old\r\n", Answer::Yes, "Mat1,1\r\nMat5,5\r\n"},
-      {"Old\r\n", Answer::No, "Old\r\nMat1,1\r\nMat5,5\r\n"}, {"Old", Answer::No, "Old\r\nMat1,1\r\nMat5,5\r\n"},
+  // No file yet (old nullptr), or one overwritten, added to (an old last line gets its line end) or
+  // kept.
+  const struct {
+    const char* old;
+    Answer answer;
+    const char* after;
+  } cases[] = {
+      {nullptr, Answer::No, "Mat1,1\r\nMat5,5\r\n"},
+      {"Old\r\n", Answer::Yes, "Mat1,1\r\nMat5,5\r\n"},
+      {"Old\r\n", Answer::No, "Old\r\nMat1,1\r\nMat5,5\r\n"},
+      {"Old", Answer::No, "Old\r\nMat1,1\r\nMat5,5\r\n"},
       {"Old\r\n", Answer::Cancel, "Old\r\n"},
   };
   for (const auto& c : cases) {
@@ -53,7 +60,8 @@ TEST_F(UserLibraryFiles, ExportWritesTheUsedSlotsAsAnswered) {
   }
   const std::string done = "Material Export|User materials successfully exported.\n";
   const std::string asked =
-      "Overwrite, Append, or Cancel|File exists. Overwrite?  Select Yes to overwrite, or No to append.\n";
+      "Overwrite, Append, or Cancel|File exists. Overwrite?  Select Yes to overwrite, or No to "
+      "append.\n";
   EXPECT_EQ(said(), done + asked + done + asked + done + asked + done + asked);
   // Failures name the file and the reason; no file chosen is a failure too.
   messages = {};
@@ -62,9 +70,10 @@ TEST_F(UserLibraryFiles, ExportWritesTheUsedSlotsAsAnswered) {
   EXPECT_EQ(vc::exportUserLibrary(slots, missing, messages), TransferOutcome::Failed);
   EXPECT_EQ(vc::importUserLibrary(store, "", messages), TransferOutcome::Cancelled);
   EXPECT_EQ(vc::importUserLibrary(store, missing, messages), TransferOutcome::Failed);
-  for (const char* failed :
-       {"Material Export|User materials export failed.\n", "Material Import|User materials import failed.\n"})
-    EXPECT_NE(said().find(std::string(failed) + failed + missing + ": "), std::string::npos) << said();
+  for (const char* failed : {"Material Export|User materials export failed.\n",
+                             "Material Import|User materials import failed.\n"})
+    EXPECT_NE(said().find(std::string(failed) + failed + missing + ": "), std::string::npos)
+        << said();
   // And back: an export read into an empty library.
   EXPECT_EQ(vc::exportUserLibrary(slots, path("back.usr"), messages), TransferOutcome::Done);
   EXPECT_EQ(vc::importUserLibrary(store, path("back.usr"), messages), TransferOutcome::Done);
@@ -77,12 +86,34 @@ TEST_F(UserLibraryFiles, ImportFillsEmptySlotsOnly) {
   Slots kept;
   for (int slot = 1; slot <= 28; ++slot) kept[slot] = "Kept";
   const std::string five = "Mat1\r\nMat2\r\nMat3\r\nMat4\r\nMat5\r\n", longName(300, 'L');
-  const struct { Slots before; std::string file; Answer answer; Slots added; const char* dropped; } cases[] = {
+  const struct {
+    Slots before;
+    std::string file;
+    Answer answer;
+    Slots added;
+    const char* dropped;
+  } cases[] = {
       {kept, five, Answer::No, {{29, "Mat1"}, {30, "Mat2"}}, "\n2 imported, 3 dropped"},
-      {kept, five, Answer::Yes, {{1, "Mat1"}, {2, "Mat2"}, {3, "Mat3"}, {4, "Mat4"}, {5, "Mat5"}}, ""},
-      {{{1, "A"}, {2, "B"}, {4, "D"}}, "Mat1\r\nMat2\r\n", Answer::No, {{3, "Mat1"}, {5, "Mat2"}}, ""},
-      {{}, longName + ",1\r\n\r\nabcde\r\n", Answer::No, {{1, longName + ",1"}}, ""},  // up to the empty line
-      {{}, "abcd\nabcde\nabcd", Answer::No, {{1, "abcd"}, {2, "abcde"}}, ""},  // the last, without line end, needs 5
+      {kept,
+       five,
+       Answer::Yes,
+       {{1, "Mat1"}, {2, "Mat2"}, {3, "Mat3"}, {4, "Mat4"}, {5, "Mat5"}},
+       ""},
+      {{{1, "A"}, {2, "B"}, {4, "D"}},
+       "Mat1\r\nMat2\r\n",
+       Answer::No,
+       {{3, "Mat1"}, {5, "Mat2"}},
+       ""},
+      {{},
+       longName + ",1\r\n\r\nabcde\r\n",
+       Answer::No,
+       {{1, longName + ",1"}},
+       ""},  // up to the empty line
+      {{},
+       "abcd\nabcde\nabcd",
+       Answer::No,
+       {{1, "abcd"}, {2, "abcde"}},
+       ""},  // the last, without line end, needs 5
   };
   store.open = false;  // a store that cannot be opened: nothing stored, nothing said
   vc::saveFileAtomically(path("in.usr"), five);
@@ -98,10 +129,13 @@ TEST_F(UserLibraryFiles, ImportFillsEmptySlotsOnly) {
     Slots expected = c.answer == Answer::Yes ? Slots{} : c.before;
     expected.insert(c.added.begin(), c.added.end());
     EXPECT_EQ(store.slots, expected);
-    const std::string asked = c.before.empty() ? "" : "Overwrite or Append?|Some user materials exist. Overwrite?  "
-                                                      "Select Yes to overwrite, or No to append.\n";
+    const std::string asked = c.before.empty()
+                                  ? ""
+                                  : "Overwrite or Append?|Some user materials exist. Overwrite?  "
+                                    "Select Yes to overwrite, or No to append.\n";
     const std::string full = *c.dropped ? ": the user library has no more free slots." : "";
-    EXPECT_EQ(said(), asked + "Material Import|User materials successfully imported." + c.dropped + full + "\n");
+    EXPECT_EQ(said(), asked + "Material Import|User materials successfully imported." + c.dropped +
+                          full + "\n");
   }
 }
 

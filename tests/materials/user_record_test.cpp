@@ -8,7 +8,11 @@
 namespace {
 
 TEST(UserRecord, ReadsFieldsAsStrtodReadsThem) {
-  const struct { const char* record; const char* name; double e1, e2, s; } cases[] = {
+  const struct {
+    const char* record;
+    const char* name;
+    double e1, e2, s;
+  } cases[] = {
       {"A,2.5e7x,  3e5,junk", "A", 2.5e7, 3e5, 0},
       {"C,1e999,-1e999", "C", 0, 0, 0},  // out of range: never inf
       {"D,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15", "D", 1, 2, 13},
@@ -18,7 +22,8 @@ TEST(UserRecord, ReadsFieldsAsStrtodReadsThem) {
   for (const auto& c : cases) {
     const vc::UserMaterial m = vc::readUserRecord(c.record);
     EXPECT_EQ(m.name, c.name) << c.record;
-    EXPECT_EQ((std::array{m.values[vc::kE1], m.values[vc::kE2], m.values[vc::kS]}), (std::array{c.e1, c.e2, c.s}))
+    EXPECT_EQ((std::array{m.values[vc::kE1], m.values[vc::kE2], m.values[vc::kS]}),
+              (std::array{c.e1, c.e2, c.s}))
         << c.record;
   }
 }
@@ -28,7 +33,10 @@ TEST(UserRecord, ReadsFieldsAsStrtodReadsThem) {
 TEST(UserRecord, WrittenAndReadBack) {
   vc::MaterialValues values{};
   values[vc::kE1] = 2.625e7;
-  const struct { const char* name; const char* written; } cases[] = {
+  const struct {
+    const char* name;
+    const char* written;
+  } cases[] = {
       {"Glass, woven", "\"Glass, woven\""},
       {"Kevlar \"49\"", "\"Kevlar \"\"49\"\"\""},
       {"'AS4'", "\"'AS4'\""},
@@ -42,7 +50,8 @@ TEST(UserRecord, WrittenAndReadBack) {
     EXPECT_EQ(back.values, values) << c.name;
   }
   values = {HUGE_VAL, 0, 0, NAN};  // E1 and v12
-  EXPECT_EQ(vc::formatUserRecord("X", values).substr(0, 41), "X,0.000E+000,0.000E+000,0.000E+000,0.000,");
+  EXPECT_EQ(vc::formatUserRecord("X", values).substr(0, 41),
+            "X,0.000E+000,0.000E+000,0.000E+000,0.000,");
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST(MaterialCopyEvents, EachCodeFillsOnlyWhatItNames) {
   const Case cases[] = {
       {4, 5002, "2.146e+007", "1.91e+005", "5"},
       {1, 6002, "1.48e+011", "1.3172e+009", "2"},
-      {4, 5000, "", "", "1"},     // names no slot
+      {4, 5000, "", "", "1"},                  // names no slot
       {4, 6001 + kLibrarySlots, "", "", "1"},  // beyond the table
       {0, 10007, "2.500E+000", "0.000E+000", "8"},
   };
@@ -39,7 +39,8 @@ TEST(MaterialCopyEvents, EachCodeFillsOnlyWhatItNames) {
     handleMaterialCopyEvent(kRememberMaterialsRowEvent, pages, library, lamina, copyRow, messages);
     ASSERT_TRUE(isMaterialCopyEvent(c.code)) << c.code;
     handleMaterialCopyEvent(c.code, pages, library, lamina, copyRow, messages);
-    const int row = c.code >= kMicromechanicsCopyEvent ? c.code - kMicromechanicsCopyEvent : copyRow;
+    const int row =
+        c.code >= kMicromechanicsCopyEvent ? c.code - kMicromechanicsCopyEvent : copyRow;
     EXPECT_EQ(pages.materials.properties.cell(row, 1), c.e1) << c.code;
     EXPECT_EQ(pages.strength.strengths.cell(row, 1), c.xt) << c.code;
     EXPECT_EQ(pages.materials.materialCount, c.count) << c.code;
@@ -58,10 +59,13 @@ TEST(MaterialCopyEvents, ClearingKeepsTheLaterRowsOnlyForAllPages) {
     page.results.E1 = 3;
     clearMicromechanicsPage(page, everyRow);
     const std::string kept = everyRow ? "" : "7";
-    EXPECT_EQ(page.fiberProps.cell(10, 1) + page.matrixProps.cell(7, 1) + page.laminaProps.cell(12, 1), "");
+    EXPECT_EQ(
+        page.fiberProps.cell(10, 1) + page.matrixProps.cell(7, 1) + page.laminaProps.cell(12, 1),
+        "");
     EXPECT_EQ(page.fiberProps.cell(11, 1), "0.60");
-    EXPECT_EQ(page.fiberProps.cell(12, 1) + page.matrixProps.cell(8, 1) + page.laminaProps.cell(13, 1),
-              kept + kept + kept);
+    EXPECT_EQ(
+        page.fiberProps.cell(12, 1) + page.matrixProps.cell(8, 1) + page.laminaProps.cell(13, 1),
+        kept + kept + kept);
     EXPECT_EQ(page.fiberProps.cell(0, 0), "Long. Modulus, E1f");
     EXPECT_EQ(page.results.E1, 3);  // a copy after clearing uses the last results
   }

@@ -29,7 +29,8 @@ TEST(PageRules, MaterialCountNumbersRowsOrRefusesAboveTen) {
   p.materialCount = "11";
   onMaterialCountSelected(p, messages);
   ASSERT_EQ(messages.captions(), std::vector<std::string>{"Violation"});
-  EXPECT_EQ(messages.messages[0].text + p.properties.cell(1, 4), "Materials limited to 10.  Try again.0.3");
+  EXPECT_EQ(messages.messages[0].text + p.properties.cell(1, 4),
+            "Materials limited to 10.  Try again.0.3");
 }
 
 // Layer counts: the messages in order, word for word, and what is left.
@@ -64,8 +65,10 @@ TEST(PageRules, LayerCounts) {
     test::CapturingMessages messages;
     onLayerCountChanged(p, messages);
     ASSERT_EQ(messages.messages.size(), c.texts.size());
-    for (std::size_t i = 0; i < c.texts.size(); ++i) EXPECT_EQ(messages.messages[i].text, c.texts[i]);
-    EXPECT_EQ(p.layerCount.text + (p.symmetric.checked ? "S" : ""), c.countLeft + std::string(c.symmetricLeft ? "S" : ""));
+    for (std::size_t i = 0; i < c.texts.size(); ++i)
+      EXPECT_EQ(messages.messages[i].text, c.texts[i]);
+    EXPECT_EQ(p.layerCount.text + (p.symmetric.checked ? "S" : ""),
+              c.countLeft + std::string(c.symmetricLeft ? "S" : ""));
     EXPECT_EQ(p.layers.cell(50, 3), c.numbered < 0 ? "0.005" : "");
     if (c.numbered > 0) {
       EXPECT_EQ(p.layers.cell(c.numbered - 1, 0), std::to_string(c.numbered));
@@ -82,9 +85,10 @@ TEST(PageRules, LoadControlsFollowTheirBoxesAndTheKindEmptiesTheRow) {
   for (bool on : {true, false}) {
     l.mechanicalLoad.checked = l.temperatureLoad.checked = l.moistureLoad.checked = on;
     onMechanicalLoadClicked(l), onTemperatureLoadClicked(l), onMoistureLoadClicked(l);
-    for (bool enabled : {l.forcesMoments.enabled, l.strainsCurvatures.enabled, l.loadValues.enabled,
-                         l.temperatureLabel.enabled, l.temperatureChange.enabled, l.moistureLabel.enabled,
-                         l.moistureContent.enabled, l.percentLabel.enabled})
+    for (bool enabled :
+         {l.forcesMoments.enabled, l.strainsCurvatures.enabled, l.loadValues.enabled,
+          l.temperatureLabel.enabled, l.temperatureChange.enabled, l.moistureLabel.enabled,
+          l.moistureContent.enabled, l.percentLabel.enabled})
       EXPECT_EQ(enabled, on);
   }
   l.loadValues.setCell(0, 0, "1000");

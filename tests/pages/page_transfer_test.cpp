@@ -31,7 +31,8 @@ struct Pages {
   InputPages pages;
   std::unique_ptr<LaminateData> data = std::make_unique<LaminateData>();
   Pages() {
-    setRow(pages.materials.properties, 0, {"1", "2.06e7psi", "stiff", "1.04e6", "0.27", "-0.5e-6", "15e-6", "0.01", "0.2", "AS4"});
+    setRow(pages.materials.properties, 0,
+           {"1", "2.06e7psi", "stiff", "1.04e6", "0.27", "-0.5e-6", "15e-6", "0.01", "0.2", "AS4"});
     setRow(pages.strength.strengths, 0, {"1", "330000", "209000", "8300", "-33000", "10300"});
     pages.layup.layerCount.text = "4";
     setRow(pages.layup.layers, 0, {"1", "", "45", "0.005"});
@@ -52,17 +53,21 @@ TEST(PageTransfer, CopyPagesToData) {
   p.pages.layup.symmetric.checked = true;
   const LaminateData& d = p.copy();
   using V = std::vector<double>;
-  EXPECT_EQ((V{d.E1[1], d.E2[1], d.CTE1[1], d.Xc[1], d.Yc[1], d.g12u[1]}), (V{2.06e7, 0, -0.5e-6, -209000, -33000, 10300 / 1.04e6}));
-  EXPECT_EQ((V{d.angle[1], d.angle[3], d.thickness[4], d.totalThickness}),
-            (V{45 * kRadiansPerDegree, -30 * kRadiansPerDegree, 0.005, 0.005 + 0.007 + 0.007 + 0.005}));
+  EXPECT_EQ((V{d.E1[1], d.E2[1], d.CTE1[1], d.Xc[1], d.Yc[1], d.g12u[1]}),
+            (V{2.06e7, 0, -0.5e-6, -209000, -33000, 10300 / 1.04e6}));
+  EXPECT_EQ(
+      (V{d.angle[1], d.angle[3], d.thickness[4], d.totalThickness}),
+      (V{45 * kRadiansPerDegree, -30 * kRadiansPerDegree, 0.005, 0.005 + 0.007 + 0.007 + 0.005}));
   EXPECT_EQ((std::vector<int>{d.MatID[1], d.MatID[2], d.MatID[3]}), (std::vector<int>{0, 2, 2}));
   EXPECT_EQ(std::strlen(d.description[1]), 255u);
   EXPECT_TRUE(d.showApparent && d.showABD && !d.showTotalStrains && !d.doubleDouble);
-  for (const auto& c : {std::array<const char*, 4>{"12", "150", "10", "100"}, {"0", "-3", "1", "0"}}) {
+  for (const auto& c :
+       {std::array<const char*, 4>{"12", "150", "10", "100"}, {"0", "-3", "1", "0"}}) {
     p.pages.materials.materialCount = c[0];
     p.pages.layup.layerCount.text = c[1];
     p.copy();
-    EXPECT_EQ(std::to_string(d.numMaterials) + "/" + std::to_string(d.numLayers), std::string(c[2]) + "/" + c[3]);
+    EXPECT_EQ(std::to_string(d.numMaterials) + "/" + std::to_string(d.numLayers),
+              std::string(c[2]) + "/" + c[3]);
   }
 }
 
@@ -76,7 +81,8 @@ TEST(PageTransfer, LoadsFollowTheirBoxes) {
   EXPECT_EQ(d.mechLoad[6] + d.midplaneStrain[6] + d.deltaT + d.moistureGain, 0.0);
   l.mechanicalLoad.checked = l.temperatureLoad.checked = l.moistureLoad.checked = true;
   p.copy();
-  EXPECT_EQ((std::vector<double>{d.mechLoad[6] - d.midplaneStrain[6], d.deltaT, d.moistureGain}), (std::vector<double>{6, -280, 0.005}));
+  EXPECT_EQ((std::vector<double>{d.mechLoad[6] - d.midplaneStrain[6], d.deltaT, d.moistureGain}),
+            (std::vector<double>{6, -280, 0.005}));
   l.forcesMoments.selected = false;
   l.strainsCurvatures.selected = true;
   p.copy();
@@ -102,24 +108,30 @@ TEST(PageTransfer, ShowDataOnPages) {
     auto d = std::make_unique<LaminateData>();
     d->numMaterials = 2, d->E1[2] = 5.6e6, d->Xc[2] = -88500;
     std::strcpy(d->description[2], "glass");
-    d->numLayers = 3, d->MatID[3] = 2, d->angle[2] = -45 * kRadiansPerDegree, d->thickness[3] = 0.0075;
+    d->numLayers = 3, d->MatID[3] = 2, d->angle[2] = -45 * kRadiansPerDegree,
+    d->thickness[3] = 0.0075;
     d->loadKind = c.kind, d->mechLoad[1] = 1000, d->midplaneStrain[1] = 0.002;
     d->deltaT = c.deltaT, d->moistureGain = c.moisture;
     InputPages p;
     p.layup.symmetric.checked = p.loads.mechanicalLoad.checked = true;
     p.loads.temperatureChange.text = p.loads.moistureContent.text = "0";
     showDataOnPages(*d, p);
-    EXPECT_EQ(p.materials.materialCount + "/" + row(p.materials.properties, 1) + "/" + row(p.strength.strengths, 1),
+    EXPECT_EQ(p.materials.materialCount + "/" + row(p.materials.properties, 1) + "/" +
+                  row(p.strength.strengths, 1),
               "2/2|5.6e+006|0|0|0|0|0|0|0|glass/2|0|-88500|0|0|0");
     EXPECT_FALSE(p.layup.symmetric.checked);
-    EXPECT_EQ(p.layup.layerCount.text + "/" + row(p.layup.layers, 1) + "/" + row(p.layup.layers, 2), "3/2|0|-45|0/3|2|0|0.0075");
+    EXPECT_EQ(p.layup.layerCount.text + "/" + row(p.layup.layers, 1) + "/" + row(p.layup.layers, 2),
+              "3/2|0|-45|0/3|2|0|0.0075");
     const LoadsPage& l = p.loads;
-    EXPECT_EQ(l.loadValues.heading(0) + "|" + l.loadValues.cell(0, 0) + "|" + l.temperatureChange.text + "|" +
-                  l.moistureContent.text, c.loads);
-    EXPECT_EQ(l.mechanicalLoad.checked && l.loadValues.enabled && l.forcesMoments.enabled, c.mechanical);
+    EXPECT_EQ(l.loadValues.heading(0) + "|" + l.loadValues.cell(0, 0) + "|" +
+                  l.temperatureChange.text + "|" + l.moistureContent.text,
+              c.loads);
+    EXPECT_EQ(l.mechanicalLoad.checked && l.loadValues.enabled && l.forcesMoments.enabled,
+              c.mechanical);
     EXPECT_EQ(l.strainsCurvatures.selected && !l.forcesMoments.selected, c.strains);
     EXPECT_EQ(l.temperatureLoad.checked && l.temperatureChange.enabled, c.temperature);
-    EXPECT_EQ(l.moistureLoad.checked && l.moistureContent.enabled && l.percentLabel.enabled, c.moistureOn);
+    EXPECT_EQ(l.moistureLoad.checked && l.moistureContent.enabled && l.percentLabel.enabled,
+              c.moistureOn);
   }
 }
 

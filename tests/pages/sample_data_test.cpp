@@ -29,7 +29,8 @@ TEST(SampleData, OnlyYesFillsThePages) {
     // Twenty lines; columns lined up with tabs; no line end after the last.
     const std::string& text = messages.messages[0].text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 19);
-    EXPECT_NE(text.find("\n\tE1   = 20.6E+06 psi      \t E2   = 1.50E+06 psi \n"), std::string::npos);
+    EXPECT_NE(text.find("\n\tE1   = 20.6E+06 psi      \t E2   = 1.50E+06 psi \n"),
+              std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 22), "with this sample data?");
   }
 }
@@ -41,20 +42,23 @@ TEST(SampleData, PagesShowTheEightPlyStack) {
   showSampleData(pages, data);
 
   const SettingsPage& s = pages.settings;
-  for (const CheckBox* box : {&s.showApparentProperties, &s.showAbdMatrices, &s.showLayerMatrices,
-                              &s.calculateDoubleDouble, &s.showLoadVectors, &s.showPlyStresses,
-                              &s.showPlyFailure})
+  for (const CheckBox* box :
+       {&s.showApparentProperties, &s.showAbdMatrices, &s.showLayerMatrices,
+        &s.calculateDoubleDouble, &s.showLoadVectors, &s.showPlyStresses, &s.showPlyFailure})
     EXPECT_TRUE(box->checked);
   EXPECT_TRUE(s.effectiveStrains.selected);
 
   const TextGrid& m = pages.materials.properties;
-  EXPECT_EQ(pages.materials.materialCount + "|" + m.cell(0, 9) + "|" + m.cell(1, 9) + "|" + m.cell(0, 1) + "|" + m.cell(0, 5),
+  EXPECT_EQ(pages.materials.materialCount + "|" + m.cell(0, 9) + "|" + m.cell(1, 9) + "|" +
+                m.cell(0, 1) + "|" + m.cell(0, 5),
             "1|AS4/3506-1 Carbon/Epoxy||2.06e+007|-5e-007");
   // Compressive strengths shown negative.
-  EXPECT_EQ(pages.strength.strengths.cell(0, 2) + "|" + pages.strength.strengths.cell(0, 4), "-2.09e+005|-33000");
+  EXPECT_EQ(pages.strength.strengths.cell(0, 2) + "|" + pages.strength.strengths.cell(0, 4),
+            "-2.09e+005|-33000");
 
   const LayupPage& l = pages.layup;
-  EXPECT_EQ(l.layerCount.text + (l.symmetric.checked ? "S" : ""), "8");  // though the question calls it symmetric
+  EXPECT_EQ(l.layerCount.text + (l.symmetric.checked ? "S" : ""),
+            "8");  // though the question calls it symmetric
   EXPECT_EQ(column(l.layers, 2, 9),
             std::vector<std::string>({"0", "45", "-45", "90", "90", "-45", "45", "0", ""}));
   EXPECT_EQ(column(l.layers, 3, 8), std::vector<std::string>(8, "0.005"));
@@ -64,8 +68,8 @@ TEST(SampleData, PagesShowTheEightPlyStack) {
   std::string row;
   for (int c = 0; c < 6; ++c) row += loads.loadValues.cell(0, c) + " ";
   EXPECT_EQ(row, "1000 0 0 10 0 0 ");
-  EXPECT_FALSE(loads.temperatureLoad.checked || loads.temperatureChange.enabled || loads.moistureLoad.checked ||
-               loads.moistureContent.enabled);
+  EXPECT_FALSE(loads.temperatureLoad.checked || loads.temperatureChange.enabled ||
+               loads.moistureLoad.checked || loads.moistureContent.enabled);
 
   // The shear strain limit that the record derives: 10,300 / 1.04E+06.
   EXPECT_NEAR(data.g12u[1], 0.0099038, 1e-7);

@@ -55,7 +55,8 @@ TEST(ReportWriter, NonFiniteFactorsAndCountsOutsideTheLimits) {
   d->failPlus[1][kTsaiWu] = -std::numeric_limits<double>::quiet_NaN();
   std::string text;
   writeReport(*d, text);
-  EXPECT_NE(text.find("\r\n   1       inf-100000.00-100000.00-100000.00     -nan\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\n   1       inf-100000.00-100000.00-100000.00     -nan\r\n"),
+            std::string::npos);
   EXPECT_NE(text.find(" Material 10: "), std::string::npos);
   EXPECT_EQ(text.find(" Material 11: "), std::string::npos);
   EXPECT_EQ(text.find("\r\n 101 "), std::string::npos);

@@ -20,7 +20,8 @@ using Rows = std::vector<std::vector<std::string>>;
 // every record must end in CR LF, and no other CR or quote may occur.
 Rows rowsOf(std::string text) {
   const std::string quoted = "\"Carbon, \"\"T300\"\"/epoxy\"";
-  for (size_t at; (at = text.find(quoted)) != std::string::npos;) text.replace(at, quoted.size(), "D");
+  for (size_t at; (at = text.find(quoted)) != std::string::npos;)
+    text.replace(at, quoted.size(), "D");
   EXPECT_EQ(text.find('"'), std::string::npos);
   Rows rows(1);
   std::istringstream records(text);
@@ -47,14 +48,18 @@ TEST(ResultsCsv, OneRowPerPlySurfaceReadingBackToTheRecordInEveryLocale) {
     const ThicknessPoint p = view.point(int(r) - 1);
     const SurfaceResults& s = *p.results;
     std::vector<double> written, record = {p.z};
-    for (const Vec3* v : {&s.strainXY, &s.effStrainXY, &s.stressXY, &s.strain12, &s.effStrain12, &s.stress12})
+    for (const Vec3* v :
+         {&s.strainXY, &s.effStrainXY, &s.stressXY, &s.strain12, &s.effStrain12, &s.stress12})
       record.insert(record.end(), *v + 1, *v + 4);
     for (int c = 0; c < kCriterionCount; ++c)
       record.insert(record.end(), {d.failPlus[p.layer][c], d.failMinus[p.layer][c]});
-    for (size_t i = 5; i < rows[r].size(); ++i) written.push_back(std::strtod(rows[r][i].c_str(), nullptr));
+    for (size_t i = 5; i < rows[r].size(); ++i)
+      written.push_back(std::strtod(rows[r][i].c_str(), nullptr));
     EXPECT_EQ(written, record) << "row " << r;
-    EXPECT_EQ(rows[r][0] + rows[r][2] + rows[r][4],
-              std::to_string(p.layer) + "D" + (r % 3 == 1 ? "lower" : r % 3 == 2 ? "middle" : "upper"));
+    EXPECT_EQ(rows[r][0] + rows[r][2] + rows[r][4], std::to_string(p.layer) + "D" +
+                                                        (r % 3 == 1   ? "lower"
+                                                         : r % 3 == 2 ? "middle"
+                                                                      : "upper"));
   }
   // Without failure factors their fields are empty; without a load only the header is written.
   const Rows noFactors = rowsOf(resultsCsv(test::completedRun(true, false)));
@@ -62,14 +67,21 @@ TEST(ResultsCsv, OneRowPerPlySurfaceReadingBackToTheRecordInEveryLocale) {
   EXPECT_EQ(rowsOf(resultsCsv(test::completedRun(false, true))).size(), 1u);
 
   // A comma as the decimal point in the program's locale changes nothing.
-  const std::locale saved = std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
+  const std::locale saved =
+      std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
   const std::string commas = resultsCsv(d);
-  for (const auto& [value, text] : {std::pair{0.1, "0.1"}, {0.1 + 0.2, "0.30000000000000004"}, {-2.5e-300, "-2.5e-300"},
-                                    {120.0, "120"}, {-9999.0, "-9999"}, {HUGE_VAL, "inf"}})
+  for (const auto& [value, text] : {std::pair{0.1, "0.1"},
+                                    {0.1 + 0.2, "0.30000000000000004"},
+                                    {-2.5e-300, "-2.5e-300"},
+                                    {120.0, "120"},
+                                    {-9999.0, "-9999"},
+                                    {HUGE_VAL, "inf"}})
     EXPECT_EQ(shortestNumberText(value), text);
   std::locale::global(saved);
   EXPECT_EQ(commas, resultsCsv(d));
-  for (const auto& [text, field] : {std::pair{"plain text", "plain text"}, {"a\nb", "\"a\nb\""}, {"a\rb", "\"a\rb\""},
+  for (const auto& [text, field] : {std::pair{"plain text", "plain text"},
+                                    {"a\nb", "\"a\nb\""},
+                                    {"a\rb", "\"a\rb\""},
                                     {"a,\"b\"", "\"a,\"\"b\"\"\""}})
     EXPECT_EQ(csvField(text), field);
 }

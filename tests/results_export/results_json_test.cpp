@@ -21,7 +21,8 @@ const json& schema() {
   return s;
 }
 
-std::vector<std::string> violations(const json& v, const json& s = schema(), const std::string& at = "");
+std::vector<std::string> violations(const json& v, const json& s = schema(),
+                                    const std::string& at = "");
 
 // The places where `v` breaks schema node `s`, for the rules that carry the
 // document's shape: $ref, type, anyOf, required, properties,
@@ -29,22 +30,28 @@ std::vector<std::string> violations(const json& v, const json& s = schema(), con
 // const, enum and range rules are left to the value checks below).
 void check(const json& s, const json& v, const std::string& at, std::vector<std::string>& out) {
   if (s.contains("$ref"))
-    return check(schema().at(json::json_pointer(s["$ref"].get<std::string>().substr(1))), v, at, out);
-  const std::string type = v.is_number_integer() ? "integer" : v.is_number() ? "number" : v.type_name();
+    return check(schema().at(json::json_pointer(s["$ref"].get<std::string>().substr(1))), v, at,
+                 out);
+  const std::string type = v.is_number_integer() ? "integer"
+                           : v.is_number()       ? "number"
+                                                 : v.type_name();
   const std::string allowed = s.value("type", json()).dump();  // "object", or ["number","null"]
   if (s.contains("type") && allowed.find('"' + type + '"') == std::string::npos &&
       !(type == "integer" && allowed.find("\"number\"") != std::string::npos))
     out.push_back(at + ": is " + type);
-  if (s.contains("anyOf") && std::none_of(s["anyOf"].begin(), s["anyOf"].end(),
-                                          [&](const json& alternative) { return violations(v, alternative).empty(); }))
+  if (s.contains("anyOf") &&
+      std::none_of(s["anyOf"].begin(), s["anyOf"].end(),
+                   [&](const json& alternative) { return violations(v, alternative).empty(); }))
     out.push_back(at + ": fits no alternative");
-  if (v.is_array() && (v.size() < s.value("minItems", 0u) || v.size() > s.value("maxItems", 1000000u)))
+  if (v.is_array() &&
+      (v.size() < s.value("minItems", 0u) || v.size() > s.value("maxItems", 1000000u)))
     out.push_back(at + ": has " + std::to_string(v.size()) + " items");
   for (size_t i = 0; v.is_array() && s.contains("items") && i < v.size(); ++i)
     check(s["items"], v[i], at + "/" + std::to_string(i), out);
   if (!v.is_object()) return;
   for (const json& key : s.value("required", json::array()))
-    if (!v.contains(key.get<std::string>())) out.push_back(at + ": lacks " + key.get<std::string>());
+    if (!v.contains(key.get<std::string>()))
+      out.push_back(at + ": lacks " + key.get<std::string>());
   for (const auto& [key, value] : v.items()) {
     if (s.contains("properties") && s["properties"].contains(key))
       check(s["properties"][key], value, at + "/" + key, out);
@@ -69,18 +76,26 @@ TEST(ResultsJson, ValidAgainstTheSchemaWithTheRecordsOwnDoublesAndNulls) {
   const json doc = json::parse(text);
   EXPECT_EQ(violations(doc), std::vector<std::string>{});
   auto envelope = std::make_unique<FailureEnvelope>();
-  ASSERT_TRUE(computeFailureEnvelope(d, LoadPair::NxNxy, HygrothermalTreatment::HeldFixed, *envelope));
-  const struct { const char* pointer; double expected; } values[] = {
-      {"/inputs/loads/given/0", 120.0},         {"/results/z/0", -0.5},
-      {"/results/ABD/3/4", d.ABD[4][5]},        {"/results/doubleDouble/flexural/phi", d.ddPhiFlex},
+  ASSERT_TRUE(
+      computeFailureEnvelope(d, LoadPair::NxNxy, HygrothermalTreatment::HeldFixed, *envelope));
+  const struct {
+    const char* pointer;
+    double expected;
+  } values[] = {
+      {"/inputs/loads/given/0", 120.0},
+      {"/results/z/0", -0.5},
+      {"/results/ABD/3/4", d.ABD[4][5]},
+      {"/results/doubleDouble/flexural/phi", d.ddPhiFlex},
       {"/results/layers/1/QBar/0/2", d.QBar[2][1][3]},
       {"/results/loadResponse/interfaceStrain/0/2", d.interfaceStrain[0][3]},
       {"/results/plies/6/surfaces/upper/stress12/1", d.ply[7][kUpper].stress12[2]},
       {"/results/failure/layers/7/reversed/tsaiWu", d.failMinus[8][kTsaiWu]},
       {"/results/firstPlyFailure/hoffman/yCompression", d.fpfStrength[kHoffman][kYCompression]},
       {"/results/stiffnessDirections/EYB/37", stiffnessTurnedBy(d, 37).EYB},
-      {"/results/failureEnvelopes/3/criteria/tsaiHill/second/123", envelope->point[kTsaiHill][123].second}};
-  for (const auto& v : values) EXPECT_EQ(doc.at(json::json_pointer(v.pointer)).get<double>(), v.expected) << v.pointer;
+      {"/results/failureEnvelopes/3/criteria/tsaiHill/second/123",
+       envelope->point[kTsaiHill][123].second}};
+  for (const auto& v : values)
+    EXPECT_EQ(doc.at(json::json_pointer(v.pointer)).get<double>(), v.expected) << v.pointer;
   EXPECT_EQ(doc["results"]["failureEnvelopes"][3]["pair"], "NX-NXY");
   EXPECT_EQ(doc["inputs"]["materials"][0]["description"], "Carbon, \"T300\"/epoxy");
   // Shortest round-trip text: 0.125 is written as such, not 0.12500000000000000.

@@ -30,7 +30,8 @@ inline void fillLargestProblem(LaminateData& d) {
   }
   d.numLayers = kMaxLayers;
   const double angles[] = {0.0, 45.0, -45.0, 90.0, 30.0};
-  for (int k = 1; k <= kMaxLayers; ++k) d.MatID[k] = 1 + (k % kMaxMaterials), d.angle[k] = angles[k % 5], d.thickness[k] = 0.125;
+  for (int k = 1; k <= kMaxLayers; ++k)
+    d.MatID[k] = 1 + (k % kMaxMaterials), d.angle[k] = angles[k % 5], d.thickness[k] = 0.125;
   d.showABD = d.showLayerMatrices = d.showPlyStresses = d.showFailure = true;
   d.showApparent = d.showLoadVectors = d.doubleDouble = d.showTotalStrains = true;
   d.mechanicalOn = d.thermalOn = d.moistureOn = d.forcesGiven = true;
