@@ -122,6 +122,19 @@ TEST(AnalysisRun, WhatRunsWithoutOptionsOrLoad) {
   EXPECT_NEAR(d.minMinus[kMaxStress], -12.0, 1e-9);
 }
 
+// The desktop program runs again on the same record: sums of a former run
+// must not leak into the next (the shear expansion of an unbalanced stack).
+TEST(AnalysisRun, ASecondRunGivesTheSameResults) {
+  LaminateData d = makeLaminate({kTestPly}, {{1, 0, 0.25}, {1, 30, 0.25}});
+  test::CapturingMessages m;
+  ASSERT_EQ(runChecksAndEngine(d, m).status, RunStatus::Completed);
+  const double cte = d.CTEXY, cme = d.CMEXY;
+  ASSERT_NE(cte, 0.0);
+  ASSERT_EQ(runChecksAndEngine(d, m).status, RunStatus::Completed);
+  EXPECT_EQ(d.CTEXY, cte);
+  EXPECT_EQ(d.CMEXY, cme);
+}
+
 // Stacks whose double-double form is known: [20/-50/-20/50] is itself the
 // unit (psi 20, phi 50); [0/90]s gives psi 0, phi 90 in the swapped order,
 // and its bending weights 7/16 and 1/16 per ply give W1 = 0.75, W3 = 1, so
