@@ -41,7 +41,7 @@ TEST(FailureEnvelope, AxisPointsAreTheFirstPlyFailureTable) {
               {LoadPair::NxNxy, 90, true, kXYShear}};
   for (const auto& a : axes)
     for (int c = 0; c < kCriterionCount; ++c) {
-      const EnvelopePoint& p = envelope(d, a.pair, Treatment::ScaledWithLoad)->point[c][a.degrees];
+      const EnvelopePoint p = envelope(d, a.pair, Treatment::ScaledWithLoad)->point[c][a.degrees];
       const double strength = d.fpfStrength[c][a.column];
       EXPECT_NEAR((a.second ? p.second : p.first) / d.totalThickness, strength,
                   1e-12 * std::fabs(strength))
@@ -122,7 +122,7 @@ TEST(FailureEnvelope, CuringStressesOfACrossPlyByHand) {
                {LoadPair::NxNxy, Treatment::HeldFixed, 90, kTsaiHill, 62.49435974550023, 0},
                {LoadPair::NxNxy, Treatment::HeldFixed, 90, kMaxStress, 70.0, 0}};
   for (const auto& c : cases) {
-    const EnvelopePoint& q = envelope(d, c.pair, c.t)->point[c.criterion][c.degrees];
+    const EnvelopePoint q = envelope(d, c.pair, c.t)->point[c.criterion][c.degrees];
     EXPECT_NEAR(c.degrees == 90 ? q.second : q.first, c.value, 1e-9)
         << c.degrees << " criterion " << c.criterion;
     EXPECT_EQ(c.layer ? q.layer : 0, c.layer) << c.degrees << " criterion " << c.criterion;
