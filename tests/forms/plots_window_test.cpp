@@ -224,29 +224,6 @@ class PlotsWindowTest : public QObject {
     QVERIFY(!window.exportResults());
     QCOMPARE(messages.captions(), std::vector<std::string>{"Export Error"});
   }
-
-  // The save dialog of several kinds: a name typed without an extension
-  // gets the extension of the filter selected in the dialog.
-  void dialogExtensionFollowsTheSelectedFilter() {
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    FileDialogs dialogs(nullptr);
-    test::ModalWatcher watcher([&](QWidget* modal) {
-      auto* dialog = qobject_cast<QFileDialog*>(modal);
-      if (dialog != nullptr && dialog->isVisible()) {
-        // The name first: the dialog may settle its filter while it takes
-        // the name in; the filter the user picks last is the one it keeps.
-        dialog->selectFile(file("r"));
-        QCoreApplication::processEvents();
-        dialog->selectNameFilter(dialog->nameFilters().at(1));
-        QMetaObject::invokeMethod(dialog, "accept");
-      }
-    });
-    int chosen = -1;
-    const QString path =
-        dialogs.saveFileNameOfType("Export", settings->path(), resultsFileFilters(), chosen);
-    QCOMPARE(chosen, 1);
-    QCOMPARE(chosenFileType(path, resultsFileFilters(), chosen).path, file("r.csv"));
-  }
 };
 
 QTEST_MAIN(PlotsWindowTest)
