@@ -7,8 +7,10 @@
 // spellings, and finally the field width is applied here, so that the wider
 // exponent is absorbed by the padding instead of widening the field.
 #include "format/number_text.h"
+#include "format/decimal_digits.h"
 #include "format/number_scan.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -20,6 +22,63 @@
 
 namespace vc {
 namespace {
+
+// Gathers the text of one appendf call and hands it to the string in a few
+// large appends rather than one per field and padding run.
+class TextSink {
+ public:
+  explicit TextSink(std::string& out) : out_(out) {}
+  TextSink(const TextSink&) = delete;
+  TextSink& operator=(const TextSink&) = delete;
+  ~TextSink() { flush(); }
+
+  void append(const char* text, std::size_t n) {
+    if (n > sizeof buffer_ - used_) {
+      flush();
+      if (n > sizeof buffer_) {
+        out_.append(text, n);
+        return;
+      }
+    }
+    std::memcpy(buffer_ + used_, text, n);
+    used_ += n;
+  }
+  void append(std::size_t n, char c) {
+    if (n <= sizeof buffer_ - used_) {  // padding runs are short
+      for (std::size_t i = 0; i < n; ++i) buffer_[used_ + i] = c;
+      used_ += n;
+      return;
+    }
+    while (n > 0) {
+      if (used_ == sizeof buffer_) flush();
+      const std::size_t room = std::min(n, sizeof buffer_ - used_);
+      std::memset(buffer_ + used_, c, room);
+      used_ += room;
+      n -= room;
+    }
+  }
+  // Room for `n` characters (at most the buffer's size), to be filled by the
+  // caller and then counted in with commit().
+  char* room(std::size_t n) {
+    if (n > sizeof buffer_ - used_) flush();
+    return buffer_ + used_;
+  }
+  void commit(std::size_t n) { used_ += n; }
+  void push_back(char c) {
+    if (used_ == sizeof buffer_) flush();
+    buffer_[used_++] = c;
+  }
+
+ private:
+  void flush() {
+    out_.append(buffer_, used_);
+    used_ = 0;
+  }
+
+  std::string& out_;
+  char buffer_[1024];
+  std::size_t used_ = 0;
+};
 
 struct Conversion {
   bool left = false;   // '-'
@@ -77,7 +136,7 @@ const char* runOne(const char* fmt, const Conversion& s, T value, char* buf, std
 
 // Appends `body` padded to the field width. With the '0' flag (and not '-')
 // the zeros go after a leading sign and any "0x" prefix.
-void appendPadded(std::string& out, const Conversion& s, const char* body, std::size_t len,
+void appendPadded(TextSink& out, const Conversion& s, const char* body, std::size_t len,
                   bool zeroPad) {
   std::size_t width = s.width > 0 ? static_cast<std::size_t>(s.width) : 0;
   if (len >= width) {
@@ -108,7 +167,44 @@ bool shortestRoundTripFree(const Conversion& s) {
   return !s.plus && !s.space && !s.alt && s.precision <= 60;
 }
 
-void appendReal(std::string& out, Conversion s, double value) {
+// The report's own conversions (e, E, f, F without sign flags), rounded and
+// written straight into their field, digit for digit as printf writes them.
+// Returns false, having written nothing, when the value needs the exact
+// fallback.
+bool appendRounded(TextSink& out, const Conversion& s, double value) {
+  const bool scientific = s.conv == 'e' || s.conv == 'E';
+  if ((!scientific && s.conv != 'f' && s.conv != 'F') || s.plus || s.space || s.alt ||
+      s.width > 256)
+    return false;
+  const int precision = s.precision < 0 ? 6 : s.precision;
+  const bool negative = value < 0.0;
+  const double magnitude = negative ? -value : value;
+  RoundedDecimal rounded;
+  if (!(scientific ? roundScientific(magnitude, precision, rounded)
+                   : roundFixed(magnitude, precision, rounded)))
+    return false;
+  const std::size_t len = static_cast<std::size_t>(rounded.length) + (negative ? 1 : 0);
+  const std::size_t width = static_cast<std::size_t>(s.width);
+  const std::size_t pad = width > len ? width - len : 0;
+  char* p = out.room(len + pad);
+  const char fill = s.zero && !s.left ? '0' : ' ';
+  if (!s.left && fill == ' ')
+    for (std::size_t i = 0; i < pad; ++i) *p++ = ' ';
+  if (negative) *p++ = '-';
+  if (!s.left && fill == '0')
+    for (std::size_t i = 0; i < pad; ++i) *p++ = '0';
+  if (scientific)
+    writeScientific(rounded, precision, s.conv, p);
+  else
+    writeFixed(rounded, precision, p);
+  p += rounded.length;
+  if (s.left)
+    for (std::size_t i = 0; i < pad; ++i) *p++ = ' ';
+  out.commit(len + pad);
+  return true;
+}
+
+void appendReal(TextSink& out, Conversion s, double value) {
   bool upper = s.conv == 'F' || s.conv == 'E' || s.conv == 'G';
   if (!std::isfinite(value)) {
     char text[8];
@@ -126,14 +222,16 @@ void appendReal(std::string& out, Conversion s, double value) {
   }
   if (value == 0.0) value = 0.0;  // drops the sign of a negative zero
 
+  if (appendRounded(out, s, value)) return;
+
   char local[400];
   std::string big;
   char* t = local;
   std::size_t len = 0;
+  const int precision = s.precision < 0 ? 6 : s.precision;
   if (shortestRoundTripFree(s)) {
     // Fast path: std::to_chars gives the same correctly rounded digits as
     // printf, without the locale and several times faster.
-    const int precision = s.precision < 0 ? 6 : s.precision;
     const std::chars_format form = (s.conv == 'e' || s.conv == 'E') ? std::chars_format::scientific
                                    : (s.conv == 'f' || s.conv == 'F') ? std::chars_format::fixed
                                                                       : std::chars_format::general;
@@ -180,7 +278,7 @@ void appendReal(std::string& out, Conversion s, double value) {
   }
 
   // Exponent with exactly three digits (more only if the value needs it).
-  if (s.conv == 'e' || s.conv == 'E' || s.conv == 'g' || s.conv == 'G') {
+  if ((s.conv == 'e' || s.conv == 'E' || s.conv == 'g' || s.conv == 'G')) {
     for (std::size_t i = 0; i < len; ++i) {
       if (t[i] == 'e' || t[i] == 'E') {
         std::size_t digits = i + 2;  // after 'e' and its sign
@@ -198,7 +296,13 @@ void appendReal(std::string& out, Conversion s, double value) {
   appendPadded(out, s, t, len, s.zero && !s.left);
 }
 
-void appendInteger(std::string& out, const Conversion& s, int value) {
+void appendInteger(TextSink& out, const Conversion& s, int value) {
+  if (!s.plus && !s.space && s.precision < 0) {
+    char text[16];
+    const std::to_chars_result r = std::to_chars(text, text + sizeof text, value);
+    appendPadded(out, s, text, static_cast<std::size_t>(r.ptr - text), s.zero && !s.left);
+    return;
+  }
   char fmt[16];
   buildFormat(s, fmt);
   char buf[128];
@@ -209,7 +313,8 @@ void appendInteger(std::string& out, const Conversion& s, int value) {
   appendPadded(out, s, text, len, s.zero && !s.left && s.precision < 0);
 }
 
-void vappendf(std::string& out, const char* format, va_list args) {
+void vappendf(std::string& text, const char* format, va_list args) {
+  TextSink out(text);
   const char* p = format;
   while (*p) {
     if (*p != '%') {

@@ -9,6 +9,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "format/number_text.h"
 
@@ -41,6 +42,31 @@ TEST(NumberText, AgreesWithTheCLibraryInEveryReportConversion) {
     if (i % 7 == 0) value = std::round(value * 1000.0) / 1000.0;  // halfway-prone values
     if (i < 18) value = (i % 2 ? -1 : 1) * halves[i / 2];
     if (value == 0.0) continue;
+    for (const char* format : formats)
+      ASSERT_EQ(vc::formatf(format, value), libcWithThreeDigitExponent(format, value))
+          << format << " " << value;
+  }
+}
+
+// Values next to a rounding halfway point, the decade boundaries and the ends
+// of the double range are where a fast digit generator goes wrong first.
+TEST(NumberText, AgreesWithTheCLibraryNextToHalfwayPointsAndAtTheExtremes) {
+  const char* formats[] = {"%12.3e", "%13.4e", "%10.3E", "%.0e", "%.9e", "%.15e",
+                           "%9.2f",  "%7.4f",  "%3.0f",  "%.9f", "%.15f"};
+  std::mt19937_64 random(7);
+  std::uniform_int_distribution<int> digits(1000, 99999), exponent(-320, 300);
+  std::vector<double> values = {5e-324, 2.2250738585072014e-308, 1.7976931348623157e308,
+                                9.9995, 9.9994999999999994, 0.00049999999999999999, 999.5,
+                                1e15, 1e17, 123456789012345678.0, 0.5, 1.5, 2.5};
+  for (int i = 0; i < 20000; ++i) {
+    // (n + 1/2) 10^e: an exact decimal tie, whose nearest double lies a hair
+    // to one side of it.
+    const double tie = (digits(random) + 0.5) * std::pow(10.0, exponent(random) % 20);
+    values.insert(values.end(), {tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e300),
+                                 (digits(random) + 0.5) * std::pow(10.0, exponent(random))});
+  }
+  for (double value : values) {
+    if (!std::isfinite(value) || value == 0.0) continue;
     for (const char* format : formats)
       ASSERT_EQ(vc::formatf(format, value), libcWithThreeDigitExponent(format, value))
           << format << " " << value;

@@ -1,0 +1,184 @@
+#include "format/decimal_digits.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace vc {
+namespace {
+
+// Above this precision the scaled value outgrows the extended mantissa's
+// headroom and nearly every case would be undecided anyway.
+constexpr int kMaxFastPrecision = 15;
+// The largest power needed: a subnormal magnitude (about 4.9e-324) scaled to
+// kMaxFastPrecision + 1 digits.
+constexpr int kHighestPower = 345;
+
+// Bound on the relative error of one scaling: the power's own error (powl is
+// within an ulp or two) plus the multiplication or division, with room to
+// spare. Where long double is only a double, the bound is that much wider.
+constexpr long double kRelativeError = LDBL_MANT_DIG >= 64 ? 0x1p-56L : 0x1p-46L;
+
+constexpr std::uint64_t kPow10[] = {1ULL,
+                                    10ULL,
+                                    100ULL,
+                                    1000ULL,
+                                    10000ULL,
+                                    100000ULL,
+                                    1000000ULL,
+                                    10000000ULL,
+                                    100000000ULL,
+                                    1000000000ULL,
+                                    10000000000ULL,
+                                    100000000000ULL,
+                                    1000000000000ULL,
+                                    10000000000000ULL,
+                                    100000000000000ULL,
+                                    1000000000000000ULL,
+                                    10000000000000000ULL,
+                                    100000000000000000ULL};
+
+// 10^k for k from -kHighestPower to kHighestPower, within a few ulps: the
+// product of an exact 10^(k mod 32) and one of 23 powers of 10^32 from powl,
+// so that building the table costs 23 powl calls, not 691.
+struct PowersOfTen {
+  long double value[2 * kHighestPower + 1];
+  PowersOfTen() {
+    long double small[32];
+    small[0] = 1.0L;
+    for (int b = 1; b < 32; ++b) small[b] = small[b - 1] * 10.0L;  // exact up to 10^27
+    long double block[23];  // 10^(32 j) for j from -11 to 11
+    for (int j = -11; j <= 11; ++j) block[j + 11] = std::pow(10.0L, static_cast<long double>(32 * j));
+    for (int k = -kHighestPower; k <= kHighestPower; ++k) {
+      const int b = ((k % 32) + 32) % 32;
+      value[k + kHighestPower] = block[(k - b) / 32 + 11] * small[b];
+    }
+  }
+};
+
+// magnitude * 10^k in extended precision.
+long double scaled(double magnitude, int k) {
+  static const PowersOfTen table;
+  return static_cast<long double>(magnitude) * table.value[k + kHighestPower];
+}
+
+// The integer nearest to `value` (below 2^63), or false when `value` is too
+// close to a halfway point for its error bound to tell which way it rounds.
+bool roundedWhole(long double value, std::uint64_t& whole) {
+  const std::uint64_t floor = static_cast<std::uint64_t>(value);
+  const long double fraction = value - static_cast<long double>(floor);  // exact
+  const long double margin = (value < 1.0L ? 1.0L : value) * kRelativeError;
+  if (fraction - 0.5L <= margin && 0.5L - fraction <= margin) return false;
+  whole = floor + (fraction > 0.5L ? 1 : 0);
+  return true;
+}
+
+// b with 2^b <= magnitude < 2^(b+1), for a positive finite magnitude.
+int binaryExponent(double magnitude) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &magnitude, sizeof bits);
+  const int biased = static_cast<int>(bits >> 52);
+  if (biased != 0) return biased - 1023;
+  int exponent2 = 0;  // subnormal
+  std::frexp(magnitude, &exponent2);
+  return exponent2 - 1;
+}
+
+constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the `count` lowest decimal digits of `digits`, leading zeros kept,
+// two at a time.
+template <typename Unsigned>
+inline char* putDigitsOf(Unsigned digits, int count, char* out) {
+  int i = count;
+  while (i >= 2) {
+    const unsigned pair = static_cast<unsigned>(digits % 100);
+    digits /= 100;
+    i -= 2;
+    std::memcpy(out + i, kPairs + 2 * pair, 2);
+  }
+  if (i > 0) out[0] = static_cast<char>('0' + digits % 10);
+  return out + count;
+}
+
+// The same, in 32-bit arithmetic when the digits fit (nearly always).
+char* putDigits(std::uint64_t digits, int count, char* out) {
+  return digits <= 0xFFFFFFFFu ? putDigitsOf(static_cast<std::uint32_t>(digits), count, out)
+                               : putDigitsOf(digits, count, out);
+}
+
+}  // namespace
+
+bool roundScientific(double magnitude, int precision, RoundedDecimal& rounded) {
+  if (precision < 0 || precision > kMaxFastPrecision || !(magnitude >= 0.0) ||
+      !std::isfinite(magnitude))
+    return false;
+  rounded.digits = 0;
+  rounded.exponent10 = 0;
+  if (magnitude > 0.0) {
+    // magnitude lies in [2^b, 2^(b+1)), so its decimal exponent is
+    // floor(b log10 2) or one more; 78913 / 2^18 is a hair under log10 2, so
+    // the estimate may be one lower still (the loop below catches up), and the
+    // shift floors negative values too.
+    int exponent10 = (binaryExponent(magnitude) * 78913) >> 18;
+    long double s = scaled(magnitude, precision - exponent10);
+    while (s >= static_cast<long double>(kPow10[precision + 1])) {
+      ++exponent10;
+      s = scaled(magnitude, precision - exponent10);
+    }
+    if (!roundedWhole(s, rounded.digits)) return false;
+    if (rounded.digits == kPow10[precision + 1]) {  // 9.9995 rounded up to 10.000
+      rounded.digits = kPow10[precision];
+      ++exponent10;
+    }
+    rounded.exponent10 = exponent10;
+  }
+  rounded.length = precision > 0 ? precision + 7 : 6;  // d[.ddd]e+ddd
+  return true;
+}
+
+void writeScientific(const RoundedDecimal& rounded, int precision, char e, char* out) {
+  const std::uint64_t lead = rounded.digits / kPow10[precision];
+  *out++ = static_cast<char>('0' + lead);
+  if (precision > 0) {
+    *out++ = '.';
+    const std::uint64_t rest = rounded.digits - lead * kPow10[precision];
+    out = precision <= 9 ? putDigitsOf(static_cast<std::uint32_t>(rest), precision, out)
+                         : putDigitsOf(rest, precision, out);
+  }
+  *out++ = e;
+  *out++ = rounded.exponent10 < 0 ? '-' : '+';
+  const unsigned exponent = static_cast<unsigned>(std::abs(rounded.exponent10));  // below 400
+  *out++ = static_cast<char>('0' + exponent / 100);
+  std::memcpy(out, kPairs + 2 * (exponent % 100), 2);
+}
+
+bool roundFixed(double magnitude, int precision, RoundedDecimal& rounded) {
+  if (precision < 0 || precision > kMaxFastPrecision || !(magnitude >= 0.0) ||
+      !std::isfinite(magnitude))
+    return false;
+  const long double s = scaled(magnitude, precision);
+  if (!(s < 1e17L) || !roundedWhole(s, rounded.digits)) return false;
+  int count = 1;
+  while (count < 18 && rounded.digits >= kPow10[count]) ++count;
+  if (count < precision + 1) count = precision + 1;  // "0.005" keeps its leading zero
+  rounded.length = precision > 0 ? count + 1 : count;
+  return true;
+}
+
+void writeFixed(const RoundedDecimal& rounded, int precision, char* out) {
+  const std::uint64_t whole = rounded.digits / kPow10[precision];
+  const int wholeCount = rounded.length - (precision > 0 ? precision + 1 : 0);
+  out = putDigits(whole, wholeCount, out);
+  if (precision > 0) {
+    *out++ = '.';
+    putDigits(rounded.digits - whole * kPow10[precision], precision, out);
+  }
+}
+
+}  // namespace vc
