@@ -49,8 +49,9 @@ struct PowersOfTen {
     long double small[32];
     small[0] = 1.0L;
     for (int b = 1; b < 32; ++b) small[b] = small[b - 1] * 10.0L;  // exact up to 10^27
-    long double block[23];  // 10^(32 j) for j from -11 to 11
-    for (int j = -11; j <= 11; ++j) block[j + 11] = std::pow(10.0L, static_cast<long double>(32 * j));
+    long double block[23];                                         // 10^(32 j) for j from -11 to 11
+    for (int j = -11; j <= 11; ++j)
+      block[j + 11] = std::pow(10.0L, static_cast<long double>(32 * j));
     for (int k = -kHighestPower; k <= kHighestPower; ++k) {
       const int b = ((k % 32) + 32) % 32;
       value[k + kHighestPower] = block[(k - b) / 32 + 11] * small[b];

@@ -55,9 +55,19 @@ TEST(NumberText, AgreesWithTheCLibraryNextToHalfwayPointsAndAtTheExtremes) {
                            "%9.2f",  "%7.4f",  "%3.0f",  "%.9f", "%.15f"};
   std::mt19937_64 random(7);
   std::uniform_int_distribution<int> digits(1000, 99999), exponent(-320, 300);
-  std::vector<double> values = {5e-324, 2.2250738585072014e-308, 1.7976931348623157e308,
-                                9.9995, 9.9994999999999994, 0.00049999999999999999, 999.5,
-                                1e15, 1e17, 123456789012345678.0, 0.5, 1.5, 2.5};
+  std::vector<double> values = {5e-324,
+                                2.2250738585072014e-308,
+                                1.7976931348623157e308,
+                                9.9995,
+                                9.9994999999999994,
+                                0.00049999999999999999,
+                                999.5,
+                                1e15,
+                                1e17,
+                                123456789012345678.0,
+                                0.5,
+                                1.5,
+                                2.5};
   for (int i = 0; i < 20000; ++i) {
     // (n + 1/2) 10^e: an exact decimal tie, whose nearest double lies a hair
     // to one side of it.
