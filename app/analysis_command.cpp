@@ -20,6 +20,12 @@ int pageForStop(RunStop stop) {
 
 RunOutcome runAnalysis(InputPages& pages, LaminateData& data, std::string& reportText,
                        MessageSink& messages) {
+  const RunOutcome outcome = runAnalysis(pages, data, messages);
+  if (outcome.status == RunStatus::Completed) writeReport(data, reportText);
+  return outcome;
+}
+
+RunOutcome runAnalysis(InputPages& pages, LaminateData& data, MessageSink& messages) {
   RunOutcome outcome;
   std::string where;
   if (findNonFiniteNumber(pages, outcome.pageToSelect, where)) {
@@ -30,7 +36,6 @@ RunOutcome runAnalysis(InputPages& pages, LaminateData& data, std::string& repor
   }
   copyPagesToData(pages, data);
   const EngineOutcome engine = runChecksAndEngine(data, messages);
-  if (engine.status == RunStatus::Completed) writeReport(data, reportText);
   outcome.status = engine.status;
   outcome.pageToSelect = pageForStop(engine.stop);
   return outcome;

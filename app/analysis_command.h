@@ -30,5 +30,7 @@ int pageForStop(RunStop stop);
 // select. Showing the results window is the caller's business.
 RunOutcome runAnalysis(InputPages& pages, LaminateData& data, std::string& reportText,
                        MessageSink& messages);
+// The same without building the report (for the JSON and CSV exports).
+RunOutcome runAnalysis(InputPages& pages, LaminateData& data, MessageSink& messages);
 
 }  // namespace vc

@@ -10,6 +10,7 @@ enum class BatchFormat { Text, Json, Csv };
 struct BatchOutput {
   BatchFormat format = BatchFormat::Text;
   bool toStandardOutput = false;  // OUTPUT "-" on a command line with options
+  bool curves = false;            // JSON: the stiffness and envelope curves too
 };
 
 }  // namespace vc

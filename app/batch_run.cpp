@@ -95,7 +95,9 @@ int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& m
   showDataOnPages(*data, *pages);
 
   std::string reportText;
-  const RunOutcome outcome = runAnalysis(*pages, *data, reportText, messages);
+  const RunOutcome outcome = output.format == BatchFormat::Text
+                                 ? runAnalysis(*pages, *data, reportText, messages)
+                                 : runAnalysis(*pages, *data, messages);
   const bool completed = outcome.status == RunStatus::Completed;
   std::string bytes;
   if (output.format == BatchFormat::Text) {
@@ -105,7 +107,9 @@ int runBatch(const QString& inputPath, const QString& outputPath, MessageSink& m
   } else if (!completed) {
     return kBatchAnalysisStopped;
   } else {
-    bytes = output.format == BatchFormat::Json ? resultsJson(*data) : resultsCsv(*data);
+    bytes = output.format == BatchFormat::Json
+                ? resultsJson(*data, output.curves ? JsonCurves::Included : JsonCurves::LeftOut)
+                : resultsCsv(*data);
   }
 
   std::string error;

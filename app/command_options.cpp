@@ -6,7 +6,7 @@
 namespace vc {
 
 const char* const kOptionsUsageText =
-    "Usage: vellacore [--format json|csv|text] input_file output_file\r\n"
+    "Usage: vellacore [--format json|csv|text] [--curves] input_file output_file\r\n"
     "(text is the report; an output_file \"-\" is standard output)";
 
 namespace {
@@ -52,6 +52,11 @@ QString applyOpen(CommandOptions& options, const QString& value) {
   return {};
 }
 
+QString applyCurves(CommandOptions& options, const QString&) {
+  options.output.curves = true;
+  return {};
+}
+
 QString applyOutputDir(CommandOptions& options, const QString& value) {
   if (value.isEmpty()) return QStringLiteral("--output-dir takes a folder name.");
   options.outputDir = value;
@@ -72,11 +77,15 @@ const OptionRow kOptionTable[] = {
     {"--format", true, applyFormat},        {"--help", false, applyHelp},
     {"--version", false, applyVersion},     {"--open", true, applyOpen},
     {"--output-dir", true, applyOutputDir}, {"--jobs", true, applyJobs},
+    {"--curves", false, applyCurves},
 };
 
 // Which start a parsed command line asks for, or the error that stops it.
 QString chooseMode(const CommandOptions& options, CommandLine& result) {
   if (!options.error.isEmpty()) return options.error;
+  if (options.output.curves && options.output.format != BatchFormat::Json && !options.help &&
+      !options.version)
+    return QStringLiteral("--curves works only with --format json.");
   if (options.help) {
     result.mode = StartMode::Help;
   } else if (options.version) {
@@ -179,10 +188,10 @@ std::string helpText(const QString& program) {
          " input_file output_file\n"
          "       " +
          p +
-         " [--format json|csv|text] input_file output_file\n"
+         " [--format json|csv|text] [--curves] input_file output_file\n"
          "       " +
          p +
-         " --output-dir DIR [--format json|csv|text] [--jobs N] input_file...\n"
+         " --output-dir DIR [--format json|csv|text] [--curves] [--jobs N] input_file...\n"
          "       " +
          p +
          " --open input_file\n"
@@ -198,6 +207,8 @@ std::string helpText(const QString& program) {
          "Options:\n"
          "  --format json|csv|text  the report (text, the default), or the inputs and\n"
          "                          results as JSON or CSV\n"
+         "  --curves                JSON: add the stiffness-direction and failure-envelope\n"
+         "                          curves behind the plots (ten times the size)\n"
          "  --output-dir DIR        analyse every input into DIR/NAME.txt (.json, .csv)\n"
          "  --jobs N                threads for --output-dir (default: one per core)\n"
          "  --open FILE             open the desktop window with FILE loaded\n"

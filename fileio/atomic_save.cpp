@@ -68,7 +68,9 @@ std::string writeInPlace(const std::string& path, const std::string& bytes, int 
 // Creates ".NAME.vellacore-XXXXXX" beside `target`, never reusing a name.
 std::FILE* createTemporary(const fs::path& target, std::string& temporary, int& error) {
   static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  std::random_device random;
+  // Seeded once per thread: opening the random device for every file costs
+  // more than writing a small report. "x" below makes a clash harmless.
+  thread_local std::mt19937 random(std::random_device{}());
   error = EEXIST;
   for (int attempt = 0; attempt < 32 && error == EEXIST; ++attempt) {
     std::string suffix;

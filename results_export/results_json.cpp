@@ -2,7 +2,7 @@
 
 #include <cstring>
 #include <memory>
-#include <nlohmann/json.hpp>
+#include <utility>
 
 #include "engine/angle_units.h"
 #include "engine/engine_bounds.h"
@@ -10,12 +10,11 @@
 #include "engine/first_ply_failure.h"
 #include "engine/stiffness_direction.h"
 #include "engine/through_thickness_view.h"
+#include "results_export/json_writer.h"
 
 namespace vc {
 
 namespace {
-
-using nlohmann::json;
 
 // Criterion and strength-case keys, in the record's order.
 const char* const kCriterionKeys[kCriterionCount] = {"maxStress", "maxStrain", "tsaiHill",
@@ -23,255 +22,312 @@ const char* const kCriterionKeys[kCriterionCount] = {"maxStress", "maxStrain", "
 const char* const kStrengthCaseKeys[kStrengthCaseCount] = {"xTension", "xCompression", "yTension",
                                                            "yCompression", "xyShear"};
 
-json vec3(const Vec3& v) { return json::array({v[1], v[2], v[3]}); }
-json vec6(const Vec6& v) { return json::array({v[1], v[2], v[3], v[4], v[5], v[6]}); }
+// The record counts vector and matrix components from 1.
+void vec3(JsonWriter& w, const Vec3& v) { w.numbers(&v[1], 3); }
+void vec6(JsonWriter& w, const Vec6& v) { w.numbers(&v[1], 6); }
 
-json mat3(const Mat3& m) {
-  json rows = json::array();
-  for (int i = 1; i <= 3; ++i) rows.push_back(json::array({m[i][1], m[i][2], m[i][3]}));
-  return rows;
+void mat3(JsonWriter& w, const Mat3& m) {
+  w.beginArray();
+  for (int i = 1; i <= 3; ++i) w.numbers(&m[i][1], 3);
+  w.endArray();
 }
 
-json mat6(const Mat6& m) {
-  json rows = json::array();
-  for (int i = 1; i <= 6; ++i)
-    rows.push_back(json::array({m[i][1], m[i][2], m[i][3], m[i][4], m[i][5], m[i][6]}));
-  return rows;
+void mat6(JsonWriter& w, const Mat6& m) {
+  w.beginArray();
+  for (int i = 1; i <= 6; ++i) w.numbers(&m[i][1], 6);
+  w.endArray();
 }
 
-json perCriterion(const double* values) {
-  json o = json::object();
-  for (int c = 0; c < kCriterionCount; ++c) o[kCriterionKeys[c]] = values[c];
-  return o;
+void perCriterion(JsonWriter& w, const double* values) {
+  w.beginObject();
+  for (int c = 0; c < kCriterionCount; ++c) w.key(kCriterionKeys[c]).number(values[c]);
+  w.endObject();
 }
 
-std::string description(const LaminateData& d, int m) {
-  return std::string(d.description[m], strnlen(d.description[m], kDescriptionSize));
+void namedNumbers(JsonWriter& w, std::initializer_list<std::pair<const char*, double>> members) {
+  w.beginObject();
+  for (const auto& [name, value] : members) w.key(name).number(value);
+  w.endObject();
 }
 
-json inputs(const LaminateData& d) {
-  json materials = json::array();
+void inputs(JsonWriter& w, const LaminateData& d) {
+  w.beginObject();
+  w.key("materials").beginArray();
   for (int m = 1; m <= materialLoopCount(d); ++m) {
-    materials.push_back({{"number", m},
-                         {"description", description(d, m)},
-                         {"E1", d.E1[m]},
-                         {"E2", d.E2[m]},
-                         {"G12", d.G12[m]},
-                         {"v12", d.v12[m]},
-                         {"CTE1", d.CTE1[m]},
-                         {"CTE2", d.CTE2[m]},
-                         {"CME1", d.CME1[m]},
-                         {"CME2", d.CME2[m]},
-                         {"Xt", d.Xt[m]},
-                         {"Xc", d.Xc[m]},
-                         {"Yt", d.Yt[m]},
-                         {"Yc", d.Yc[m]},
-                         {"S", d.S[m]}});
+    w.beginObject();
+    w.key("number").integer(m);
+    w.key("description")
+        .string(std::string(d.description[m], strnlen(d.description[m], kDescriptionSize)));
+    const std::pair<const char*, double> properties[] = {
+        {"E1", d.E1[m]},     {"E2", d.E2[m]},     {"G12", d.G12[m]},   {"v12", d.v12[m]},
+        {"CTE1", d.CTE1[m]}, {"CTE2", d.CTE2[m]}, {"CME1", d.CME1[m]}, {"CME2", d.CME2[m]},
+        {"Xt", d.Xt[m]},     {"Xc", d.Xc[m]},     {"Yt", d.Yt[m]},     {"Yc", d.Yc[m]},
+        {"S", d.S[m]}};
+    for (const auto& [name, value] : properties) w.key(name).number(value);
+    w.endObject();
   }
-  json layers = json::array();
+  w.endArray();
+  w.key("layers").beginArray();
   for (int k = 1; k <= layerLoopCount(d); ++k) {
-    layers.push_back({{"number", k},
-                      {"material", d.MatID[k]},
-                      {"angle", degreesFromRadians(d.angle[k])},
-                      {"thickness", d.thickness[k]}});
+    w.beginObject();
+    w.key("number").integer(k);
+    w.key("material").integer(d.MatID[k]);
+    w.key("angle").number(degreesFromRadians(d.angle[k]));
+    w.key("thickness").number(d.thickness[k]);
+    w.endObject();
   }
+  w.endArray();
+  w.key("symmetric").boolean(d.symmetric);
   // With strains given, the strain step keeps them and derives mechLoad;
   // otherwise mechLoad is what was given (zero without a mechanical load).
   const bool strains = d.mechanicalOn && d.strainsGiven;
-  const json loads = {{"mechanical", d.mechanicalOn},
-                      {"thermal", d.thermalOn},
-                      {"moisture", d.moistureOn},
-                      {"kind", d.forcesGiven ? "forces" : "strains"},
-                      {"given", strains ? vec6(d.midplaneStrain) : vec6(d.mechLoad)},
-                      {"deltaT", d.deltaT},
-                      {"moistureGain", d.moistureGain}};
-  const json options = {{"showABD", d.showABD},
-                        {"showLayerMatrices", d.showLayerMatrices},
-                        {"showPlyStresses", d.showPlyStresses},
-                        {"showFailure", d.showFailure},
-                        {"showApparent", d.showApparent},
-                        {"showLoadVectors", d.showLoadVectors},
-                        {"doubleDouble", d.doubleDouble},
-                        {"showTotalStrains", d.showTotalStrains}};
-  return {{"materials", materials},
-          {"layers", layers},
-          {"symmetric", d.symmetric},
-          {"loads", loads},
-          {"options", options}};
+  w.key("loads").beginObject();
+  w.key("mechanical").boolean(d.mechanicalOn);
+  w.key("thermal").boolean(d.thermalOn);
+  w.key("moisture").boolean(d.moistureOn);
+  w.key("kind").string(d.forcesGiven ? "forces" : "strains");
+  vec6(w.key("given"), strains ? d.midplaneStrain : d.mechLoad);
+  w.key("deltaT").number(d.deltaT);
+  w.key("moistureGain").number(d.moistureGain);
+  w.endObject();
+  w.key("options").beginObject();
+  const std::pair<const char*, bool> options[] = {{"showABD", d.showABD},
+                                                  {"showLayerMatrices", d.showLayerMatrices},
+                                                  {"showPlyStresses", d.showPlyStresses},
+                                                  {"showFailure", d.showFailure},
+                                                  {"showApparent", d.showApparent},
+                                                  {"showLoadVectors", d.showLoadVectors},
+                                                  {"doubleDouble", d.doubleDouble},
+                                                  {"showTotalStrains", d.showTotalStrains}};
+  for (const auto& [name, value] : options) w.key(name).boolean(value);
+  w.endObject();
+  w.endObject();
 }
 
-json stiffness(const LaminateData& d) {
-  json theta = json::array(), EX = json::array(), EY = json::array(), GXY = json::array(),
-       vXY = json::array(), EXB = json::array(), EYB = json::array();
-  for (const StiffnessDirection& s : stiffnessDirections(d)) {
-    theta.push_back(s.thetaDeg);
-    EX.push_back(s.EX);
-    EY.push_back(s.EY);
-    GXY.push_back(s.GXY);
-    vXY.push_back(s.vXY);
-    EXB.push_back(s.EXB);
-    EYB.push_back(s.EYB);
+void stiffness(JsonWriter& w, const LaminateData& d) {
+  const StiffnessDirections all = stiffnessDirections(d);
+  const std::pair<const char*, double StiffnessDirection::*> columns[] = {
+      {"theta", &StiffnessDirection::thetaDeg}, {"EX", &StiffnessDirection::EX},
+      {"EY", &StiffnessDirection::EY},          {"GXY", &StiffnessDirection::GXY},
+      {"vXY", &StiffnessDirection::vXY},        {"EXB", &StiffnessDirection::EXB},
+      {"EYB", &StiffnessDirection::EYB}};
+  w.beginObject();
+  for (const auto& [name, member] : columns) {
+    w.key(name).beginArray();
+    for (const StiffnessDirection& s : all) w.number(s.*member);
+    w.endArray();
   }
-  return {{"theta", theta}, {"EX", EX},   {"EY", EY},  {"GXY", GXY},
-          {"vXY", vXY},     {"EXB", EXB}, {"EYB", EYB}};
+  w.endObject();
 }
 
-json envelopes(const LaminateData& d) {
-  if (!allStrengthsNonZero(d)) return nullptr;
+void envelopes(JsonWriter& w, const LaminateData& d) {
+  if (!allStrengthsNonZero(d)) return w.null();
   const char* const pairNames[kLoadPairCount] = {"NX-NY", "NX-NXY", "NY-NXY"};
   const char* const treatmentNames[kHygrothermalTreatmentCount] = {"scaledWithLoad", "heldFixed"};
   auto e = std::make_unique<FailureEnvelope>();
-  json all = json::array();
+  w.beginArray();
   for (int p = 0; p < kLoadPairCount; ++p)
     for (int t = 0; t < kHygrothermalTreatmentCount; ++t) {
       computeFailureEnvelope(d, LoadPair(p), HygrothermalTreatment(t), *e);
-      json criteria = json::object();
+      w.beginObject();
+      w.key("pair").string(pairNames[p]);
+      w.key("treatment").string(treatmentNames[t]);
+      w.key("criteria").beginObject();
       for (int c = 0; c < kCriterionCount; ++c) {
-        json first = json::array(), second = json::array(), layer = json::array();
-        for (const EnvelopePoint& q : e->point[c]) {
-          first.push_back(q.first);
-          second.push_back(q.second);
-          layer.push_back(q.layer);
-        }
-        criteria[kCriterionKeys[c]] = {{"first", first}, {"second", second}, {"layer", layer}};
+        w.key(kCriterionKeys[c]).beginObject();
+        w.key("first").beginArray();
+        for (const EnvelopePoint& q : e->point[c]) w.number(q.first);
+        w.endArray();
+        w.key("second").beginArray();
+        for (const EnvelopePoint& q : e->point[c]) w.number(q.second);
+        w.endArray();
+        w.key("layer").beginArray();
+        for (const EnvelopePoint& q : e->point[c]) w.integer(q.layer);
+        w.endArray();
+        w.endObject();
       }
-      all.push_back(
-          {{"pair", pairNames[p]}, {"treatment", treatmentNames[t]}, {"criteria", criteria}});
+      w.endObject();
+      w.endObject();
     }
-  return all;
+  w.endArray();
 }
 
-json plyResults(const LaminateData& d) {
+void plyResults(JsonWriter& w, const LaminateData& d) {
   const ThroughThicknessView view(d);
-  if (view.pointCount() == 0) return nullptr;
+  if (view.pointCount() == 0) return w.null();
   const char* const surfaceKeys[kSurfaceCount] = {"lower", "upper", "middle"};
-  json plies = json::array();
+  w.beginArray();
   for (int i = 0; i < view.pointCount(); ++i) {
     const ThicknessPoint p = view.point(i);
-    if (p.surface == kLower) plies.push_back({{"layer", p.layer}, {"surfaces", json::object()}});
+    if (p.surface == kLower) {
+      if (i > 0) {
+        w.endObject();
+        w.endObject();
+      }
+      w.beginObject();
+      w.key("layer").integer(p.layer);
+      w.key("surfaces").beginObject();
+    }
     const SurfaceResults& r = *p.results;
-    plies.back()["surfaces"][surfaceKeys[p.surface]] = {{"z", p.z},
-                                                        {"strainXY", vec3(r.strainXY)},
-                                                        {"effectiveStrainXY", vec3(r.effStrainXY)},
-                                                        {"stressXY", vec3(r.stressXY)},
-                                                        {"strain12", vec3(r.strain12)},
-                                                        {"effectiveStrain12", vec3(r.effStrain12)},
-                                                        {"stress12", vec3(r.stress12)}};
+    w.key(surfaceKeys[p.surface]).beginObject();
+    w.key("z").number(p.z);
+    vec3(w.key("strainXY"), r.strainXY);
+    vec3(w.key("effectiveStrainXY"), r.effStrainXY);
+    vec3(w.key("stressXY"), r.stressXY);
+    vec3(w.key("strain12"), r.strain12);
+    vec3(w.key("effectiveStrain12"), r.effStrain12);
+    vec3(w.key("stress12"), r.stress12);
+    w.endObject();
   }
-  return plies;
+  w.endObject();
+  w.endObject();
+  w.endArray();
 }
 
-json loadResponse(const LaminateData& d) {
-  if (!plyResultsComputed(d)) return nullptr;
-  json interfaces = json::array();
-  for (int j = 0; j <= layerLoopCount(d); ++j) interfaces.push_back(vec3(d.interfaceStrain[j]));
-  return {{"mechLoad", vec6(d.mechLoad)},
-          {"midplaneStrain", vec6(d.midplaneStrain)},
-          {"thermalStrain", vec6(d.thermalStrain)},
-          {"moistureStrain", vec6(d.moistureStrain)},
-          {"interfaceStrain", interfaces}};
+void loadResponse(JsonWriter& w, const LaminateData& d) {
+  if (!plyResultsComputed(d)) return w.null();
+  w.beginObject();
+  vec6(w.key("mechLoad"), d.mechLoad);
+  vec6(w.key("midplaneStrain"), d.midplaneStrain);
+  vec6(w.key("thermalStrain"), d.thermalStrain);
+  vec6(w.key("moistureStrain"), d.moistureStrain);
+  w.key("interfaceStrain").beginArray();
+  for (int j = 0; j <= layerLoopCount(d); ++j) vec3(w, d.interfaceStrain[j]);
+  w.endArray();
+  w.endObject();
 }
 
-json failure(const LaminateData& d) {
-  if (!failureFactorsComputed(d)) return nullptr;
-  json layers = json::array();
-  for (int k = 1; k <= layerLoopCount(d); ++k)
-    layers.push_back({{"layer", k},
-                      {"applied", perCriterion(d.failPlus[k])},
-                      {"reversed", perCriterion(d.failMinus[k])}});
-  return {{"layers", layers},
-          {"minimumApplied", perCriterion(d.minPlus)},
-          {"minimumReversed", perCriterion(d.minMinus)}};
-}
-
-json firstPlyFailure(const LaminateData& d) {
-  if (!allStrengthsNonZero(d)) return nullptr;
-  json table = json::object();
-  for (int c = 0; c < kCriterionCount; ++c) {
-    json row = json::object();
-    for (int s = 0; s < kStrengthCaseCount; ++s) row[kStrengthCaseKeys[s]] = d.fpfStrength[c][s];
-    table[kCriterionKeys[c]] = row;
-  }
-  return table;
-}
-
-json doubleDouble(const LaminateData& d) {
-  if (!(d.doubleDouble && d.ddSingleMaterial)) return nullptr;
-  return {{"inPlane",
-           {{"psi", d.ddPsi},
-            {"phi", d.ddPhi},
-            {"approximate", d.ddApprox},
-            {"normalOrder", d.ddNormalOrder}}},
-          {"flexural",
-           {{"psi", d.ddPsiFlex},
-            {"phi", d.ddPhiFlex},
-            {"approximate", d.ddApproxFlex},
-            {"normalOrder", d.ddNormalOrderFlex}}},
-          {"repeat", d.ddRepeat}};
-}
-
-json results(const LaminateData& d) {
-  json materials = json::array();
-  for (int m = 1; m <= materialLoopCount(d); ++m)
-    materials.push_back({{"number", m},
-                         {"Q", mat3(d.Q[m])},
-                         {"S", mat3(d.SMatrix[m])},
-                         {"traceQ", d.traceQ[m]},
-                         {"e1t", d.e1t[m]},
-                         {"e1c", d.e1c[m]},
-                         {"e2t", d.e2t[m]},
-                         {"e2c", d.e2c[m]},
-                         {"g12u", d.g12u[m]}});
-  json layers = json::array();
-  json z = json::array({d.z[0]});
+void failure(JsonWriter& w, const LaminateData& d) {
+  if (!failureFactorsComputed(d)) return w.null();
+  w.beginObject();
+  w.key("layers").beginArray();
   for (int k = 1; k <= layerLoopCount(d); ++k) {
-    layers.push_back({{"number", k},
-                      {"QBar", mat3(d.QBar[k])},
-                      {"SBar", mat3(d.SBar[k])},
-                      {"alphaX", d.alphaX[k]},
-                      {"alphaY", d.alphaY[k]},
-                      {"alphaXY", d.alphaXY[k]},
-                      {"betaX", d.betaX[k]},
-                      {"betaY", d.betaY[k]},
-                      {"betaXY", d.betaXY[k]}});
-    z.push_back(d.z[k]);
+    w.beginObject();
+    w.key("layer").integer(k);
+    perCriterion(w.key("applied"), d.failPlus[k]);
+    perCriterion(w.key("reversed"), d.failMinus[k]);
+    w.endObject();
   }
-  const json apparent = {{"EX", d.EX},       {"EY", d.EY},       {"GXY", d.GXY},
-                         {"EXB", d.EXB},     {"EYB", d.EYB},     {"vXY", d.vXY},
-                         {"vYX", d.vYX},     {"nXY_X", d.nXY_X}, {"nXY_Y", d.nXY_Y},
-                         {"nX_XY", d.nX_XY}, {"nY_XY", d.nY_XY}, {"CTEX", d.CTEX},
-                         {"CTEY", d.CTEY},   {"CTEXY", d.CTEXY}, {"CMEX", d.CMEX},
-                         {"CMEY", d.CMEY},   {"CMEXY", d.CMEXY}};
-  return {{"materials", materials},
-          {"layers", layers},
-          {"totalThickness", d.totalThickness},
-          {"z", z},
-          {"ABD", mat6(d.ABD)},
-          {"ABDInverse", mat6(d.ABDInverse)},
-          {"apparent", apparent},
-          {"hygrothermalSums",
-           {{"TN", vec3(d.TN)}, {"TM", vec3(d.TM)}, {"MN", vec3(d.MN)}, {"MM", vec3(d.MM)}}},
-          {"thermalLoad", vec6(d.thermalLoad)},
-          {"moistureLoad", vec6(d.moistureLoad)},
-          {"loadResponse", loadResponse(d)},
-          {"plies", plyResults(d)},
-          {"failure", failure(d)},
-          {"firstPlyFailure", firstPlyFailure(d)},
-          {"doubleDouble", doubleDouble(d)},
-          {"stiffnessDirections", stiffness(d)},
-          {"failureEnvelopes", envelopes(d)}};
+  w.endArray();
+  perCriterion(w.key("minimumApplied"), d.minPlus);
+  perCriterion(w.key("minimumReversed"), d.minMinus);
+  w.endObject();
+}
+
+void firstPlyFailure(JsonWriter& w, const LaminateData& d) {
+  if (!allStrengthsNonZero(d)) return w.null();
+  w.beginObject();
+  for (int c = 0; c < kCriterionCount; ++c) {
+    w.key(kCriterionKeys[c]).beginObject();
+    for (int s = 0; s < kStrengthCaseCount; ++s)
+      w.key(kStrengthCaseKeys[s]).number(d.fpfStrength[c][s]);
+    w.endObject();
+  }
+  w.endObject();
+}
+
+void doubleDoubleSet(JsonWriter& w, double psi, double phi, bool approximate, bool normalOrder) {
+  w.beginObject();
+  w.key("psi").number(psi);
+  w.key("phi").number(phi);
+  w.key("approximate").boolean(approximate);
+  w.key("normalOrder").boolean(normalOrder);
+  w.endObject();
+}
+
+void doubleDouble(JsonWriter& w, const LaminateData& d) {
+  if (!(d.doubleDouble && d.ddSingleMaterial)) return w.null();
+  w.beginObject();
+  doubleDoubleSet(w.key("inPlane"), d.ddPsi, d.ddPhi, d.ddApprox, d.ddNormalOrder);
+  doubleDoubleSet(w.key("flexural"), d.ddPsiFlex, d.ddPhiFlex, d.ddApproxFlex, d.ddNormalOrderFlex);
+  w.key("repeat").integer(d.ddRepeat);
+  w.endObject();
+}
+
+void results(JsonWriter& w, const LaminateData& d, JsonCurves curves) {
+  w.beginObject();
+  w.key("materials").beginArray();
+  for (int m = 1; m <= materialLoopCount(d); ++m) {
+    w.beginObject();
+    w.key("number").integer(m);
+    mat3(w.key("Q"), d.Q[m]);
+    mat3(w.key("S"), d.SMatrix[m]);
+    const std::pair<const char*, double> values[] = {{"traceQ", d.traceQ[m]}, {"e1t", d.e1t[m]},
+                                                     {"e1c", d.e1c[m]},       {"e2t", d.e2t[m]},
+                                                     {"e2c", d.e2c[m]},       {"g12u", d.g12u[m]}};
+    for (const auto& [name, value] : values) w.key(name).number(value);
+    w.endObject();
+  }
+  w.endArray();
+  w.key("layers").beginArray();
+  for (int k = 1; k <= layerLoopCount(d); ++k) {
+    w.beginObject();
+    w.key("number").integer(k);
+    mat3(w.key("QBar"), d.QBar[k]);
+    mat3(w.key("SBar"), d.SBar[k]);
+    const std::pair<const char*, double> values[] = {
+        {"alphaX", d.alphaX[k]}, {"alphaY", d.alphaY[k]}, {"alphaXY", d.alphaXY[k]},
+        {"betaX", d.betaX[k]},   {"betaY", d.betaY[k]},   {"betaXY", d.betaXY[k]}};
+    for (const auto& [name, value] : values) w.key(name).number(value);
+    w.endObject();
+  }
+  w.endArray();
+  w.key("totalThickness").number(d.totalThickness);
+  w.key("z").numbers(&d.z[0], layerLoopCount(d) + 1);
+  mat6(w.key("ABD"), d.ABD);
+  mat6(w.key("ABDInverse"), d.ABDInverse);
+  namedNumbers(w.key("apparent"), {{"EX", d.EX},
+                                   {"EY", d.EY},
+                                   {"GXY", d.GXY},
+                                   {"EXB", d.EXB},
+                                   {"EYB", d.EYB},
+                                   {"vXY", d.vXY},
+                                   {"vYX", d.vYX},
+                                   {"nXY_X", d.nXY_X},
+                                   {"nXY_Y", d.nXY_Y},
+                                   {"nX_XY", d.nX_XY},
+                                   {"nY_XY", d.nY_XY},
+                                   {"CTEX", d.CTEX},
+                                   {"CTEY", d.CTEY},
+                                   {"CTEXY", d.CTEXY},
+                                   {"CMEX", d.CMEX},
+                                   {"CMEY", d.CMEY},
+                                   {"CMEXY", d.CMEXY}});
+  w.key("hygrothermalSums").beginObject();
+  vec3(w.key("TN"), d.TN);
+  vec3(w.key("TM"), d.TM);
+  vec3(w.key("MN"), d.MN);
+  vec3(w.key("MM"), d.MM);
+  w.endObject();
+  vec6(w.key("thermalLoad"), d.thermalLoad);
+  vec6(w.key("moistureLoad"), d.moistureLoad);
+  loadResponse(w.key("loadResponse"), d);
+  plyResults(w.key("plies"), d);
+  failure(w.key("failure"), d);
+  firstPlyFailure(w.key("firstPlyFailure"), d);
+  doubleDouble(w.key("doubleDouble"), d);
+  if (curves == JsonCurves::Included) {
+    stiffness(w.key("stiffnessDirections"), d);
+    envelopes(w.key("failureEnvelopes"), d);
+  }
+  w.endObject();
 }
 
 }  // namespace
 
-std::string resultsJson(const LaminateData& d) {
-  const json document = {{"format", "vellacore-results"},
-                         {"version", 1},
-                         {"inputs", inputs(d)},
-                         {"results", results(d)}};
-  // Descriptions come from data files as bytes; any that are not UTF-8 are
-  // replaced by U+FFFD rather than making the document invalid.
-  return document.dump(-1, ' ', false, json::error_handler_t::replace) + "\r\n";
+std::string resultsJson(const LaminateData& d, JsonCurves curves) {
+  std::string text;
+  {
+    JsonWriter w(text);
+    w.beginObject();
+    w.key("format").string("vellacore-results");
+    w.key("version").integer(1);
+    inputs(w.key("inputs"), d);
+    results(w.key("results"), d, curves);
+    w.endObject();
+  }
+  text.append("\r\n", 2);
+  return text;
 }
 
 }  // namespace vc

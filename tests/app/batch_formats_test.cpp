@@ -52,6 +52,13 @@ TEST(CommandOptions, ParsingTable) {
        "",
        "",
        false},
+      {{"--curves", "a", "b"}, StartMode::OptionError, BatchFormat::Text, "", "", false},
+      {{"--format", "csv", "--curves", "a", "b"},
+       StartMode::OptionError,
+       BatchFormat::Text,
+       "",
+       "",
+       false},
       {{"--output-dir=d", "--jobs=3", "--format", "csv", "a", "b", "c"},
        StartMode::ManyInputs,
        BatchFormat::Csv,
@@ -77,6 +84,8 @@ TEST(CommandOptions, ParsingTable) {
   EXPECT_EQ(open.mode, StartMode::Open);
   EXPECT_EQ(open.openPath, QString("p q.vcl"));
   EXPECT_EQ(commandLineFromOptions({"--version"}).mode, StartMode::Version);
+  EXPECT_FALSE(commandLineFromOptions({"--format", "json", "a", "b"}).output.curves);
+  EXPECT_TRUE(commandLineFromOptions({"--curves", "--format", "json", "a", "b"}).output.curves);
   // Without "--" the count alone decides, as before: "-" is a file name.
   EXPECT_EQ(parseCommandLine("--format json in out").output.format, BatchFormat::Json);
   const CommandLine plain = parseCommandLine("in.vcl -");
@@ -108,6 +117,12 @@ TEST_F(BatchProcessTest, JsonValidatesAndReadsBack) {
   EXPECT_TRUE(toStdout.out == bytes);
   EXPECT_TRUE(toStdout.err.isEmpty()) << toStdout.err.toStdString();
   EXPECT_FALSE(QFileInfo::exists(path("work/-")));
+  // The plot curves only when asked for.
+  EXPECT_FALSE(doc["results"].contains("failureEnvelopes"));
+  const auto curves = run({"--format", "json", "--curves", "plate.vcl", "-"});
+  EXPECT_EQ(curves.exitCode, 0);
+  EXPECT_EQ(nlohmann::json::parse(curves.out.toStdString())["results"]["failureEnvelopes"].size(),
+            6u);
 }
 
 // Text to standard output is the report file's bytes; CSV starts with its

@@ -204,9 +204,10 @@ class PlotsWindowTest : public QObject {
       const char* typed;
       const char* written;
       QByteArray bytes;
-    } cases[] = {{2, "r.json", "r.json", QByteArray::fromStdString(resultsJson(*d))},
-                 {1, "r", "r.csv", QByteArray::fromStdString(resultsCsv(*d))},
-                 {0, "r.PDF", "r.PDF", "%PDF-"}};
+    } cases[] = {
+        {2, "r.json", "r.json", QByteArray::fromStdString(resultsJson(*d, JsonCurves::Included))},
+        {1, "r", "r.csv", QByteArray::fromStdString(resultsCsv(*d))},
+        {0, "r.PDF", "r.PDF", "%PDF-"}};
     for (const auto& c : cases) {
       chooser.filter = c.filter;
       chooser.saveAnswer = file(c.typed);

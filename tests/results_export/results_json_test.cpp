@@ -71,7 +71,7 @@ std::vector<std::string> violations(const json& v, const json& s, const std::str
 // that are not UTF-8 still give a valid document.
 TEST(ResultsJson, ValidAgainstTheSchemaWithTheRecordsOwnDoublesAndNulls) {
   const LaminateData d = test::completedRun(true, true);
-  const std::string text = resultsJson(d);
+  const std::string text = resultsJson(d, JsonCurves::Included);
   ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
   const json doc = json::parse(text);
   EXPECT_EQ(violations(doc), std::vector<std::string>{});
@@ -98,14 +98,25 @@ TEST(ResultsJson, ValidAgainstTheSchemaWithTheRecordsOwnDoublesAndNulls) {
     EXPECT_EQ(doc.at(json::json_pointer(v.pointer)).get<double>(), v.expected) << v.pointer;
   EXPECT_EQ(doc["results"]["failureEnvelopes"][3]["pair"], "NX-NXY");
   EXPECT_EQ(doc["inputs"]["materials"][0]["description"], "Carbon, \"T300\"/epoxy");
-  // Shortest round-trip text: 0.125 is written as such, not 0.12500000000000000.
+  // Shortest round-trip text: 0.125 is written as such, not 0.12500000000000000,
+  // and a whole number stays a real number.
   EXPECT_NE(text.find("\"thickness\":0.125}"), std::string::npos);
+  EXPECT_NE(text.find("\"angle\":0.0,"), std::string::npos);
+  EXPECT_TRUE(doc["inputs"]["layers"][0]["number"].is_number_integer());
+
+  // Without the curves: the same document less its two curve members.
+  json lean = json::parse(resultsJson(d, JsonCurves::LeftOut));
+  EXPECT_EQ(violations(lean), std::vector<std::string>{});
+  json full = doc;
+  full["results"].erase("stiffnessDirections");
+  full["results"].erase("failureEnvelopes");
+  EXPECT_EQ(lean, full);
 
   LaminateData u = test::completedRun(false, true);
   u.EX = std::nan("");
   u.description[1][0] = char(0xB0);
   u.doubleDouble = false;
-  json bad = json::parse(resultsJson(u));
+  json bad = json::parse(resultsJson(u, JsonCurves::Included));
   EXPECT_EQ(violations(bad), std::vector<std::string>{});
   for (const char* key : {"/plies", "/failure", "/loadResponse", "/doubleDouble", "/apparent/EX"})
     EXPECT_TRUE(bad["results"].at(json::json_pointer(key)).is_null()) << key;

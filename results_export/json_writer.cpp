@@ -1,0 +1,115 @@
+#include "results_export/json_writer.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <nlohmann/json.hpp>
+
+namespace vc {
+
+JsonWriter::JsonWriter(std::string& out) : out_(out), used_(out.size()) {}
+
+JsonWriter::~JsonWriter() { out_.resize(used_); }
+
+// The text grows inside out_'s own buffer: out_ is kept longer than the text
+// and cut to it at the end, so that each piece is one copy, not one append.
+char* JsonWriter::room(std::size_t n) {
+  if (out_.size() - used_ < n) out_.resize(std::max(2 * out_.size(), used_ + n + 4096));
+  return &out_[used_];
+}
+
+void JsonWriter::put(const char* text, std::size_t n) {
+  std::memcpy(room(n), text, n);
+  used_ += n;
+}
+
+void JsonWriter::beforeValue() {
+  if (afterKey_) {
+    afterKey_ = false;
+    return;
+  }
+  if (depth_ > 0) {
+    if (!first_[depth_ - 1]) put(",", 1);
+    first_[depth_ - 1] = false;
+  }
+}
+
+void JsonWriter::open(char bracket) {
+  beforeValue();
+  put(&bracket, 1);
+  if (depth_ < kMaxDepth) first_[depth_] = true;
+  ++depth_;
+}
+
+void JsonWriter::close(char bracket) {
+  --depth_;
+  put(&bracket, 1);
+}
+
+void JsonWriter::beginObject() { open('{'); }
+void JsonWriter::endObject() { close('}'); }
+void JsonWriter::beginArray() { open('['); }
+void JsonWriter::endArray() { close(']'); }
+
+JsonWriter& JsonWriter::key(const char* name) {
+  beforeValue();
+  const std::size_t n = std::strlen(name);
+  char* p = room(n + 3);
+  *p++ = '"';
+  std::memcpy(p, name, n);
+  p[n] = '"';
+  p[n + 1] = ':';
+  used_ += n + 3;
+  afterKey_ = true;
+  return *this;
+}
+
+void JsonWriter::number(double value) {
+  if (!std::isfinite(value)) return null();
+  beforeValue();
+  char* start = room(32);
+  char* end = std::to_chars(start, start + 30, value).ptr;
+  bool integral = true;
+  for (const char* p = start; p < end && integral; ++p)
+    integral = (*p >= '0' && *p <= '9') || *p == '-';
+  if (integral) {
+    *end++ = '.';
+    *end++ = '0';
+  }
+  used_ += static_cast<std::size_t>(end - start);
+}
+
+void JsonWriter::integer(long long value) {
+  beforeValue();
+  char* start = room(24);
+  used_ += static_cast<std::size_t>(std::to_chars(start, start + 24, value).ptr - start);
+}
+
+void JsonWriter::boolean(bool value) {
+  beforeValue();
+  if (value)
+    put("true", 4);
+  else
+    put("false", 5);
+}
+
+void JsonWriter::null() {
+  beforeValue();
+  put("null", 4);
+}
+
+void JsonWriter::string(const std::string& value) {
+  beforeValue();
+  const std::string quoted =
+      nlohmann::json(value).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  put(quoted.data(), quoted.size());
+}
+
+void JsonWriter::numbers(const double* values, int count) {
+  beginArray();
+  for (int i = 0; i < count; ++i) number(values[i]);
+  endArray();
+}
+
+}  // namespace vc

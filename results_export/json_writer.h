@@ -1,0 +1,54 @@
+// A JSON document written as it goes, for the large results documents: the
+// numbers go straight into the text in their shortest round-trip form,
+// without first building a tree of values. String escaping is left to
+// nlohmann-json, which also reads the documents back in the tests.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace vc {
+
+class JsonWriter {
+ public:
+  // Appends to `out`; the text is complete when the writer is destroyed.
+  explicit JsonWriter(std::string& out);
+  ~JsonWriter();
+  JsonWriter(const JsonWriter&) = delete;
+  JsonWriter& operator=(const JsonWriter&) = delete;
+
+  void beginObject();
+  void endObject();
+  void beginArray();
+  void endArray();
+  // The next member's name: plain ASCII that needs no escaping.
+  JsonWriter& key(const char* name);
+
+  // The shortest text that reads back to the same double; an integral value
+  // keeps a ".0" so that readers see a real number; inf and nan are null.
+  void number(double value);
+  void integer(long long value);
+  void boolean(bool value);
+  void null();
+  // Any bytes: what is not UTF-8 becomes U+FFFD, so the document stays valid.
+  void string(const std::string& value);
+
+  // An array of `count` numbers.
+  void numbers(const double* values, int count);
+
+ private:
+  char* room(std::size_t n);
+  void put(const char* text, std::size_t n);
+  void beforeValue();
+  void open(char bracket);
+  void close(char bracket);
+
+  std::string& out_;
+  std::size_t used_;  // the length of the text in out_
+  static constexpr int kMaxDepth = 32;
+  bool first_[kMaxDepth] = {};
+  int depth_ = 0;
+  bool afterKey_ = false;
+};
+
+}  // namespace vc
