@@ -24,7 +24,7 @@ QByteArray resultsFileBytes(const ExportedRun& run, ResultsFileType type) {
   if (run.data == nullptr) return {};
   switch (type) {
     case ResultsFileType::Json:
-      return QByteArray::fromStdString(resultsJson(*run.data));
+      return QByteArray::fromStdString(resultsJson(*run.data, JsonCurves::Included));
     case ResultsFileType::Csv:
       return QByteArray::fromStdString(resultsCsv(*run.data));
     case ResultsFileType::Pdf:
