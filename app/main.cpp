@@ -72,6 +72,7 @@ int manyInputsMain(int& argc, char** argv, const vc::CommandLine& commandLine) {
   request.outputDir = commandLine.outputDir;
   request.inputs = commandLine.inputs;
   request.format = commandLine.output.format;
+  request.curves = commandLine.output.curves;
   request.jobs = commandLine.jobs;
   vc::StartupState state;
   vc::runStartupSteps(state);  // the settings store, read once for all inputs

@@ -134,6 +134,7 @@ int runManyInputs(const ManyInputsRequest& request, std::FILE* messagesStream, b
   const int threads = std::min(count, request.jobs > 0 ? request.jobs : cores);
   BatchOutput format;
   format.format = request.format;
+  format.curves = request.curves;
   SharedStderr shared(messagesStream, showProgress, count);
   std::atomic<int> next{0};
   std::atomic<int> highest{0};

@@ -17,7 +17,8 @@ struct ManyInputsRequest {
   QString outputDir;    // as typed
   QStringList inputs;   // as typed
   BatchFormat format = BatchFormat::Text;
-  int jobs = 0;  // threads; 0: one per core
+  bool curves = false;  // JSON: with the plot curves
+  int jobs = 0;         // threads; 0: one per core
 };
 
 // The output file of each input: DIR/NAME.txt (.json, .csv), NAME being the

@@ -49,19 +49,24 @@ class ManyInputsProcess : public BatchProcessTest {
 
 TEST_F(ManyInputsProcess, SameBytesAsSingleRunsWhateverTheThreads) {
   writeInputs();
-  for (const char* format : {"text", "json"}) {
-    SCOPED_TRACE(format);
-    const QString extension = QString(format) == "text" ? ".txt" : ".json";
+  const struct {
+    QStringList options;
+    const char* extension;
+  } forms[] = {{{"--format", "text"}, ".txt"},
+               {{"--format", "json"}, ".json"},
+               {{"--format", "json", "--curves"}, ".json"}};
+  for (int f = 0; f < 3; ++f) {
+    const auto& [options, extension] = forms[f];
+    SCOPED_TRACE(options.join(' ').toStdString());
     int highest = 0;
     for (const QString& input : inputs_) {
-      const auto single =
-          run({"--format", format, input, QFileInfo(input).completeBaseName() + extension});
-      highest = std::max(highest, single.exitCode);
+      const QString single = QStringLiteral("%1-%2%3").arg(QFileInfo(input).completeBaseName(),
+                                                           QString::number(f), extension);
+      highest = std::max(highest, run(options + QStringList{input, single}).exitCode);
     }
     for (const char* jobs : {"1", "4"}) {
-      const QString dir = QStringLiteral("out%1%2").arg(format, jobs);
-      const auto many =
-          run(QStringList{"--output-dir", dir, "--format", format, "--jobs", jobs} + inputs_);
+      const QString dir = QStringLiteral("out%1-%2").arg(f).arg(jobs);
+      const auto many = run(QStringList{"--output-dir", dir, "--jobs", jobs} + options + inputs_);
       EXPECT_EQ(many.exitCode, highest);
       EXPECT_EQ(highest, 2);
       // One line for the stopped input and one for the refused one.
@@ -69,16 +74,16 @@ TEST_F(ManyInputsProcess, SameBytesAsSingleRunsWhateverTheThreads) {
       EXPECT_TRUE(many.err.contains("zero.vcl: ") && many.err.contains("junk.vcl: "));
       for (const QString& input : inputs_) {
         const QString name = QFileInfo(input).completeBaseName();
-        const QString single = "work/" + name + extension;
-        EXPECT_EQ(QFileInfo::exists(path(single)),
-                  QFileInfo::exists(path("work/" + dir + "/" + name + extension)))
+        const QString single = QStringLiteral("work/%1-%2%3").arg(name).arg(f).arg(extension);
+        const QString inDir = "work/" + dir + "/" + name + extension;
+        EXPECT_EQ(QFileInfo::exists(path(single)), QFileInfo::exists(path(inDir)))
             << name.toStdString();
-        EXPECT_EQ(readFile(single), readFile("work/" + dir + "/" + name + extension))
-            << name.toStdString();
+        EXPECT_EQ(readFile(single), readFile(inDir)) << name.toStdString();
       }
     }
   }
-  EXPECT_EQ(readFile("work/zero.txt"), QByteArray("\r\n"));
+  EXPECT_EQ(readFile("work/zero-0.txt"), QByteArray("\r\n"));
+  EXPECT_GT(readFile("work/plate-2.json").size(), 5 * readFile("work/plate-1.json").size());
 }
 
 TEST_F(ManyInputsProcess, SharedNameRefusedBeforeWriting) {
