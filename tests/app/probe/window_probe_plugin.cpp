@@ -3,12 +3,13 @@
 // desktop window from outside: whenever it changes, one line on stderr
 //   probe: layers=<Layup page's layer count box> message=<caption of the open message box>
 // The program itself is not changed for this.
+#include <cstdio>
+
 #include <QApplication>
 #include <QGenericPlugin>
 #include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
-#include <cstdio>
 
 namespace {
 
@@ -25,7 +26,8 @@ class WindowProbe : public QObject {
     QString layers;
     for (QWidget* top : QApplication::topLevelWidgets()) {
       QWidget* page = top->findChild<QWidget*>(QStringLiteral("TabForm3"));
-      auto* box = page != nullptr ? page->findChild<QLineEdit*>(QStringLiteral("textb_1")) : nullptr;
+      auto* box =
+          page != nullptr ? page->findChild<QLineEdit*>(QStringLiteral("textb_1")) : nullptr;
       if (box != nullptr) layers = box->text();
     }
     QWidget* modal = QApplication::activeModalWidget();
