@@ -87,3 +87,7 @@ endif()
 add_executable(vellacore_screenshots EXCLUDE_FROM_ALL scripts/screenshots/take_screenshots.cpp)
 target_link_libraries(vellacore_screenshots PRIVATE vc_forms)
 set_target_properties(vellacore_screenshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# The desktop entry's icon as a launcher finds it in an installed tree.
+add_executable(vellacore_launcher_tiles EXCLUDE_FROM_ALL scripts/screenshots/launcher_tiles.cpp)
+target_link_libraries(vellacore_launcher_tiles PRIVATE Qt6::Gui)
+set_target_properties(vellacore_launcher_tiles PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -75,6 +75,10 @@ check_tree() {  # check_tree ROOT WHAT
   local types t mime="$WORK/mime-$what"
   types="$(sed -n 's/^MimeType=//p' "$root/usr/share/applications/vellacore.desktop" | tr ';' ' ')"
   [ -n "$types" ] || fail "$what: the desktop entry names no MIME type"
+  # --open reads laminate data files only; a user material library is
+  # imported from the File menu, so the entry must not claim it.
+  ! grep -q 'x-vellacore-materials' <<<"$types" ||
+    fail "$what: the desktop entry offers to open user material libraries"
   mkdir -p "$mime/packages"
   cp "$root/usr/share/mime/packages/vellacore.xml" "$mime/packages/"
   update-mime-database "$mime" > "$mime.log" 2>&1 ||
