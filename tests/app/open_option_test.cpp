@@ -15,9 +15,20 @@ QString lastPath(const QString& home) {
   return store.value("3.0/LastPath").toString();
 }
 
+// The probe's variables, for the programs this test starts and no others.
+struct ProbeEnvironment {
+  ProbeEnvironment() {
+    qputenv("QT_PLUGIN_PATH", VC_PROBE_PLUGIN_DIR);
+    qputenv("QT_QPA_GENERIC_PLUGINS", "vellacorewindowprobe");
+  }
+  ~ProbeEnvironment() {
+    qunsetenv("QT_QPA_GENERIC_PLUGINS");
+    qunsetenv("QT_PLUGIN_PATH");
+  }
+};
+
 TEST_F(BatchProcessTest, OpenOptionLoadsAsFileOpenOrShowsTheRefusal) {
-  qputenv("QT_PLUGIN_PATH", VC_PROBE_PLUGIN_DIR);
-  qputenv("QT_QPA_GENERIC_PLUGINS", "vellacorewindowprobe");
+  const ProbeEnvironment probe;
   const QByteArray sample = test::sampleDataFile();
   const struct {
     const char* name;
@@ -40,8 +51,6 @@ TEST_F(BatchProcessTest, OpenOptionLoadsAsFileOpenOrShowsTheRefusal) {
     EXPECT_EQ(lastPath(path("home")), path(c.lastFolder)) << c.name;
     QFile::remove(path("home/config/Orlenvik/Vellacore.conf"));
   }
-  qunsetenv("QT_QPA_GENERIC_PLUGINS");
-  qunsetenv("QT_PLUGIN_PATH");
 }
 
 }  // namespace
