@@ -143,14 +143,16 @@ bool roundScientific(double magnitude, int precision, RoundedDecimal& rounded) {
   return true;
 }
 
+// The writers divide only by the constant 100 (a multiplication); a division
+// by a power of ten chosen at run time would cost more than the rest.
 void writeScientific(const RoundedDecimal& rounded, int precision, char e, char* out) {
-  const std::uint64_t lead = rounded.digits / kPow10[precision];
-  *out++ = static_cast<char>('0' + lead);
   if (precision > 0) {
-    *out++ = '.';
-    const std::uint64_t rest = rounded.digits - lead * kPow10[precision];
-    out = precision <= 9 ? putDigitsOf(static_cast<std::uint32_t>(rest), precision, out)
-                         : putDigitsOf(rest, precision, out);
+    putDigits(rounded.digits, precision + 1, out + 1);  // then "d.ddd" from "dddd"
+    out[0] = out[1];
+    out[1] = '.';
+    out += precision + 2;
+  } else {
+    *out++ = static_cast<char>('0' + rounded.digits);
   }
   *out++ = e;
   *out++ = rounded.exponent10 < 0 ? '-' : '+';
@@ -173,12 +175,11 @@ bool roundFixed(double magnitude, int precision, RoundedDecimal& rounded) {
 }
 
 void writeFixed(const RoundedDecimal& rounded, int precision, char* out) {
-  const std::uint64_t whole = rounded.digits / kPow10[precision];
   const int wholeCount = rounded.length - (precision > 0 ? precision + 1 : 0);
-  out = putDigits(whole, wholeCount, out);
+  putDigits(rounded.digits, wholeCount + precision, out);
   if (precision > 0) {
-    *out++ = '.';
-    putDigits(rounded.digits - whole * kPow10[precision], precision, out);
+    std::memmove(out + wholeCount + 1, out + wholeCount, static_cast<std::size_t>(precision));
+    out[wholeCount] = '.';
   }
 }
 

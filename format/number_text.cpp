@@ -204,7 +204,7 @@ bool appendRounded(TextSink& out, const Conversion& s, double value) {
   return true;
 }
 
-void appendReal(TextSink& out, Conversion s, double value) {
+void appendReal(TextSink& out, const Conversion& s, double value) {
   bool upper = s.conv == 'F' || s.conv == 'E' || s.conv == 'G';
   if (!std::isfinite(value)) {
     char text[8];
