@@ -1,6 +1,6 @@
 // The in-process part of a batch run on the largest problem: parse the data
 // file text, show it on the page models, copy the pages back into the record,
-// run the checks and the engine, and build the report.
+// run the checks and the engine, and build the report; and the report alone.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -60,5 +60,29 @@ void BM_BatchPipelineLargestProblem(benchmark::State& state) {
   state.counters["report_chars"] = static_cast<double>(report.size());
 }
 BENCHMARK(BM_BatchPipelineLargestProblem)->Unit(benchmark::kMicrosecond);
+
+// The report alone, formatted from the completed run of the largest problem.
+void BM_ReportOfLargestProblem(benchmark::State& state) {
+  auto data = std::make_unique<vc::LaminateData>();
+  auto pages = std::make_unique<vc::InputPages>();
+  SilentMessages messages;
+  std::string error;
+  vc::DataFileOptions options = vc::optionsFromSettingsPage(pages->settings);
+  const bool read = vc::parseDataFile(readLargestProblem(), *data, options, error);
+  vc::showOptionsOnSettingsPage(options, pages->settings);
+  vc::showDataOnPages(*data, *pages);
+  vc::copyPagesToData(*pages, *data);  // the report options come from the pages
+  if (!read || vc::runChecksAndEngine(*data, messages).status != vc::RunStatus::Completed) {
+    state.SkipWithError("the largest problem did not run");
+    return;
+  }
+  std::string report;
+  for (auto _ : state) {
+    vc::writeReport(*data, report);
+    benchmark::DoNotOptimize(report.data());
+  }
+  state.counters["report_chars"] = static_cast<double>(report.size());
+}
+BENCHMARK(BM_ReportOfLargestProblem)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

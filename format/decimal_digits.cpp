@@ -16,6 +16,15 @@ constexpr int kMaxFastPrecision = 15;
 // kMaxFastPrecision + 1 digits.
 constexpr int kHighestPower = 345;
 
+// The short precisions of the report are rounded in plain doubles: scaled
+// to at most 10 digits, a double still resolves the fraction to 1e-6 and
+// better, and the scaling errs by a few ulps (the power within one and a
+// half, the product and the decade step one each) against a margin of 16.
+constexpr int kMaxDoublePrecision = 9;
+constexpr int kDoublePowers = 300;
+constexpr double kDoubleError = 0x1p-49;
+constexpr double kPow10Double[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+
 // Bound on the relative error of one scaling: the power's own error (powl is
 // within an ulp or two) plus the multiplication or division, with room to
 // spare. Where long double is only a double, the bound is that much wider.
@@ -45,6 +54,7 @@ constexpr std::uint64_t kPow10[] = {1ULL,
 // so that building the table costs 23 powl calls, not 691.
 struct PowersOfTen {
   long double value[2 * kHighestPower + 1];
+  double nearest[2 * kDoublePowers + 1];  // the same as doubles, for |k| <= kDoublePowers
   PowersOfTen() {
     long double small[32];
     small[0] = 1.0L;
@@ -56,13 +66,19 @@ struct PowersOfTen {
       const int b = ((k % 32) + 32) % 32;
       value[k + kHighestPower] = block[(k - b) / 32 + 11] * small[b];
     }
+    for (int k = -kDoublePowers; k <= kDoublePowers; ++k)
+      nearest[k + kDoublePowers] = static_cast<double>(value[k + kHighestPower]);
   }
 };
 
+const PowersOfTen& powersOfTen() {
+  static const PowersOfTen table;
+  return table;
+}
+
 // magnitude * 10^k in extended precision.
 long double scaled(double magnitude, int k) {
-  static const PowersOfTen table;
-  return static_cast<long double>(magnitude) * table.value[k + kHighestPower];
+  return static_cast<long double>(magnitude) * powersOfTen().value[k + kHighestPower];
 }
 
 // The integer nearest to `value` (below 2^63), or false when `value` is too
@@ -73,6 +89,16 @@ bool roundedWhole(long double value, std::uint64_t& whole) {
   const long double margin = (value < 1.0L ? 1.0L : value) * kRelativeError;
   if (fraction - 0.5L <= margin && 0.5L - fraction <= margin) return false;
   whole = floor + (fraction > 0.5L ? 1 : 0);
+  return true;
+}
+
+// The nearest integer to `value` (positive, below 2^53), or false when
+// `value` lies within its error bound of a halfway point.
+bool roundedWholeOfDouble(double value, std::uint64_t& whole) {
+  const std::uint64_t floor = static_cast<std::uint64_t>(value);
+  const double fraction = value - static_cast<double>(floor);  // exact
+  if (std::fabs(fraction - 0.5) <= value * kDoubleError) return false;
+  whole = floor + (fraction > 0.5 ? 1 : 0);
   return true;
 }
 
@@ -115,10 +141,38 @@ char* putDigits(std::uint64_t digits, int count, char* out) {
 
 }  // namespace
 
+namespace {
+
+// roundScientific in plain doubles, for a positive magnitude and a precision
+// of at most kMaxDoublePrecision; false when it cannot decide.
+bool roundScientificInDoubles(double magnitude, int precision, RoundedDecimal& rounded) {
+  int exponent10 = (binaryExponent(magnitude) * 78913) >> 18;  // the true one or one less
+  const int k = precision - exponent10;
+  if (k < -kDoublePowers || k > kDoublePowers) return false;
+  double s = magnitude * powersOfTen().nearest[k + kDoublePowers];
+  // One decade too many digits half of the time: a step without a branch.
+  const bool over = s >= kPow10Double[precision + 1];
+  s = over ? s * 0.1 : s;
+  exponent10 += over ? 1 : 0;
+  if (s >= kPow10Double[precision + 1] || !roundedWholeOfDouble(s, rounded.digits)) return false;
+  if (rounded.digits == kPow10[precision + 1]) {  // 9.9995 rounded up to 10.000
+    rounded.digits = kPow10[precision];
+    ++exponent10;
+  }
+  rounded.exponent10 = exponent10;
+  rounded.length = precision > 0 ? precision + 7 : 6;
+  return true;
+}
+
+}  // namespace
+
 bool roundScientific(double magnitude, int precision, RoundedDecimal& rounded) {
   if (precision < 0 || precision > kMaxFastPrecision || !(magnitude >= 0.0) ||
       !std::isfinite(magnitude))
     return false;
+  if (magnitude > 0.0 && precision <= kMaxDoublePrecision &&
+      roundScientificInDoubles(magnitude, precision, rounded))
+    return true;
   rounded.digits = 0;
   rounded.exponent10 = 0;
   if (magnitude > 0.0) {
@@ -165,8 +219,12 @@ bool roundFixed(double magnitude, int precision, RoundedDecimal& rounded) {
   if (precision < 0 || precision > kMaxFastPrecision || !(magnitude >= 0.0) ||
       !std::isfinite(magnitude))
     return false;
-  const long double s = scaled(magnitude, precision);
-  if (!(s < 1e17L) || !roundedWhole(s, rounded.digits)) return false;
+  if (precision <= kMaxDoublePrecision && magnitude * kPow10Double[precision] < 0x1p52) {
+    if (!roundedWholeOfDouble(magnitude * kPow10Double[precision], rounded.digits)) return false;
+  } else {
+    const long double s = scaled(magnitude, precision);
+    if (!(s < 1e17L) || !roundedWhole(s, rounded.digits)) return false;
+  }
   int count = 1;
   while (count < 18 && rounded.digits >= kPow10[count]) ++count;
   if (count < precision + 1) count = precision + 1;  // "0.005" keeps its leading zero

@@ -177,8 +177,10 @@ bool appendRounded(TextSink& out, const Conversion& s, double value) {
       s.width > 256)
     return false;
   const int precision = s.precision < 0 ? 6 : s.precision;
-  const bool negative = value < 0.0;
-  const double magnitude = negative ? -value : value;
+  // Signs come in no pattern; fabs and signbit keep them off the branches.
+  // (The caller has already turned a negative zero into zero.)
+  const bool negative = std::signbit(value);
+  const double magnitude = std::fabs(value);
   RoundedDecimal rounded;
   if (!(scientific ? roundScientific(magnitude, precision, rounded)
                    : roundFixed(magnitude, precision, rounded)))
@@ -220,7 +222,7 @@ void appendReal(TextSink& out, const Conversion& s, double value) {
     appendPadded(out, s, text, n, false);
     return;
   }
-  if (value == 0.0) value = 0.0;  // drops the sign of a negative zero
+  value += 0.0;  // drops the sign of a negative zero (-0 + 0 is +0), without a branch
 
   if (appendRounded(out, s, value)) return;
 
