@@ -404,6 +404,16 @@ void appendf(std::string& out, const char* format, ...) {
   va_end(args);
 }
 
+void appendScientificFields(std::string& out, int width, int precision,
+                            std::initializer_list<double> values) {
+  TextSink sink(out);
+  Conversion s;
+  s.width = width;
+  s.precision = precision;
+  s.conv = 'e';
+  for (double value : values) appendReal(sink, s, value);
+}
+
 std::string formatf(const char* format, ...) {
   std::string out;
   va_list args;

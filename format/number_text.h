@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 
 namespace vc {
@@ -25,6 +26,11 @@ void appendf(std::string& out, const char* format, ...)
     __attribute__((format(printf, 2, 3)))
 #endif
     ;
+
+// The text of "%W.Pe" for each value in turn, exactly as appendf writes it,
+// without reading a format: for the report's long rows of numbers.
+void appendScientificFields(std::string& out, int width, int precision,
+                            std::initializer_list<double> values);
 
 // The formatted text as a new string.
 std::string formatf(const char* format, ...)

@@ -57,8 +57,10 @@ void appendPlyStresses(const LaminateData& d, std::string& out) {
       const double* strain = materialAxes ? (total ? r.strain12 : r.effStrain12)
                                           : (total ? r.strainXY : r.effStrainXY);
       const double* stress = materialAxes ? r.stress12 : r.stressXY;
-      appendf(out, "%4d  %12.3e%12.3e%12.3e%12.3e%12.3e%12.3e\r\n", k, strain[1], strain[2],
-              strain[3], stress[1], stress[2], stress[3]);
+      appendf(out, "%4d  ", k);
+      appendScientificFields(out, 12, 3,
+                             {strain[1], strain[2], strain[3], stress[1], stress[2], stress[3]});
+      out += "\r\n";
     }
   }
 }
