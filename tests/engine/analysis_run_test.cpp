@@ -122,44 +122,10 @@ TEST(AnalysisRun, ASecondRunGivesTheSameResults) {
   EXPECT_EQ(d.CMEXY, cme);
 }
 
-// Stacks whose double-double form is known: [20/-50/-20/50] is itself the
-// unit (psi 20, phi 50); [0/90]s gives psi 0, phi 90 in the swapped order,
-// and its bending weights 7/16 and 1/16 per ply give W1 = 0.75, W3 = 1, so
-// x = 0.75 + sqrt(0.4375) > 1 (psi 0, approximate) and y = 0.5 (phi 30).
-TEST(AnalysisRun, DoubleDoubleOfKnownStacks) {
-  struct Case {
-    std::vector<double> angles;
-    double psi, phi, psiFlex, phiFlex;
-    bool normalOrder, approxFlex;
-    int repeat;
-  };
-  const Case cases[] = {
-      {{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0, 0, 0, 0, true, false, 3},
-      {{20, -50, -20, 50}, 20, 50, -1, -1, true, false, 1},
-      {{0, 90, 90, 0}, 0, 90, 0, 30, false, true, 1},
-      {{45, -45, -45, 45, 45}, 45, 45, -1, -1, true, false, 2},
-  };
-  for (const Case& c : cases) {
-    LaminateData d;
-    d.numMaterials = 1;
-    d.numLayers = static_cast<int>(c.angles.size());
-    for (int k = 1; k <= d.numLayers; ++k)
-      d.MatID[k] = 1, d.angle[k] = c.angles[k - 1], d.thickness[k] = 0.25;
-    prepareCopiedInputs(d);
-    computeABD(d);
-    computeDoubleDouble(d);
-    EXPECT_NEAR(d.ddPsi, c.psi, 1e-6) << c.angles.size();
-    EXPECT_NEAR(d.ddPhi, c.phi, 1e-6);
-    EXPECT_EQ(d.ddNormalOrder, c.normalOrder);
-    EXPECT_EQ(d.ddRepeat, c.repeat);
-    if (c.psiFlex >= 0) {
-      EXPECT_NEAR(d.ddPsiFlex, c.psiFlex, 1e-9);
-      EXPECT_NEAR(d.ddPhiFlex, c.phiFlex, 1e-9);
-      EXPECT_EQ(d.ddApproxFlex, c.approxFlex);
-    }
-  }
-  // The order rule's thresholds: phi >= 70 with psi under one degree, or
-  // phi of 90 with psi up to 20 degrees, swaps the order.
+// The double-double laminate itself is pinned by the reference reports;
+// here the order rule's thresholds: phi >= 70 with psi under one degree, or
+// phi of 90 with psi up to 20 degrees, swaps the order.
+TEST(AnalysisRun, DoubleDoubleOrderThresholds) {
   auto normalOrder = [](double psi, double phi) {
     const double a = std::cos(2.0 * psi * kPi / 180.0), b = std::cos(2.0 * phi * kPi / 180.0);
     return doubleDoubleAngles((a + b) / 2.0, a * a + b * b - 1.0).normalOrder;

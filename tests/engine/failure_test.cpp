@@ -94,22 +94,6 @@ TEST(FailureCriteria, ZeroOrNonFiniteInputsNeverGiveNaN) {
       }
 }
 
-// Minima start at 10000; equal magnitudes keep the lower layer and its sign.
-TEST(FailureCriteria, MinimaOverTheLayers) {
-  LaminateData d;
-  d.numLayers = 3;
-  const double plus[] = {-5, 5, 7}, minus[] = {-9999, 3, -3};
-  for (int k = 1; k <= 3; ++k)
-    for (int c = 0; c < kCriterionCount; ++c)
-      d.failPlus[k][c] = plus[k - 1], d.failMinus[k][c] = minus[k - 1];
-  computeFailureMinima(d);
-  EXPECT_EQ(d.minPlus[kHoffman], -5.0);
-  EXPECT_EQ(d.minMinus[kTsaiWu], 3.0);
-  d.numLayers = 0;
-  computeFailureMinima(d);
-  EXPECT_EQ(d.minPlus[kMaxStrain], 10000.0);
-}
-
 // A single 0 degree ply fails at the ply strengths under every criterion;
 // [0/90]s in X tension fails its 90 degree plies at Yt (by hand: the
 // in-plane system of A11 = A22 = (Q11 + Q22) / 2, A12 = Q12 per unit stress).

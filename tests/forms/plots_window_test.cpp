@@ -37,17 +37,6 @@ using vc::test::FakeChooser;
 
 namespace {
 
-// The chooser answering with a filter of the user's choice too.
-class TypedChooser : public FakeChooser {
- public:
-  QString saveFileNameOfType(const QString& t, const QString& s, const QList<FileFilter>& f,
-                             int& chosen) override {
-    chosen = filter;
-    return saveFileName(t, s, f);
-  }
-  int filter = 0;
-};
-
 // Two materials in an unsymmetric stack under in-plane loads and a
 // temperature change; ply results and failure when `plyResults`.
 std::unique_ptr<LaminateData> completedRun(bool plyResults) {
@@ -150,7 +139,7 @@ class PlotsWindowTest : public QObject {
   // without an extension the chosen filter's is added.
   void plotExportsByKind() {
     const auto d = completedRun(true);
-    TypedChooser chooser;
+    FakeChooser chooser;
     test::CapturingMessages messages;
     QString folder;
     PlotsWindow window(*d, &chooser, &messages, &folder);
@@ -182,7 +171,7 @@ class PlotsWindowTest : public QObject {
   // that cannot be written is reported.
   void resultsExport() {
     const auto d = completedRun(true);
-    TypedChooser chooser;
+    FakeChooser chooser;
     test::CapturingMessages messages;
     ResultsWindow window(std::string(300, '\n'), nullptr, &chooser, nullptr, &messages);
     QVERIFY(!window.findChild<QPushButton*>("cb_Export")->isEnabled());
