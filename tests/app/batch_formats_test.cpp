@@ -69,24 +69,17 @@ TEST(CommandOptions, ParsingTable) {
   EXPECT_EQ(parseCommandLine("-x").mode, StartMode::Usage);
 }
 
-// The JSON of the sample laminate (the writer is checked against the schema
-// beside it) reads back, and its apparent
-// constants are those of the independent reference report (8.220e+006,
-// 8.220e+006, 3.195e+006, 1.352e+007, 3.426e+006); "-" gives the same
-// bytes on standard output and writes no file.
-TEST_F(BatchProcessTest, JsonValidatesAndReadsBack) {
+// The JSON of the sample laminate holds its run (EX 8.220e+006 as in the
+// reference report; the other values are tested on the writer); "-" gives
+// the same bytes on standard output and writes no file.
+TEST_F(BatchProcessTest, JsonToAFileAndToStandardOutput) {
   ASSERT_TRUE(writeFile("work/plate.vcl", sourceFile("examples/sample.vcl")));
   const auto toFile = run({"--format", "json", "plate.vcl", "r.json"});
   ASSERT_EQ(toFile.exitCode, 0) << toFile.err.toStdString();
   const QByteArray bytes = readFile("work/r.json");
   ASSERT_TRUE(bytes.endsWith("}\r\n"));
-  const nlohmann::json doc = nlohmann::json::parse(bytes.toStdString());
-  const nlohmann::json& apparent = doc.at("results").at("apparent");
-  const std::pair<const char*, double> reference[] = {
-      {"EX", 8.220e6}, {"EY", 8.220e6}, {"GXY", 3.195e6}, {"EXB", 1.352e7}, {"EYB", 3.426e6}};
-  for (const auto& [name, value] : reference)
-    EXPECT_NEAR(apparent.at(name).get<double>(), value, 0.0005 * value) << name;
-
+  const double EX = nlohmann::json::parse(bytes.toStdString())["results"]["apparent"]["EX"];
+  EXPECT_NEAR(EX, 8.220e6, 0.0005 * 8.220e6);
   const auto toStdout = run({"--format=json", "plate.vcl", "-"});
   EXPECT_EQ(toStdout.exitCode, 0);
   EXPECT_TRUE(toStdout.out == bytes);

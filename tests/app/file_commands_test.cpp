@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include "app/analysis_command.h"
 #include "app/chosen_file_type.h"

@@ -2,7 +2,6 @@
 // ply strengths solved by hand.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "engine/failure_criteria.h"

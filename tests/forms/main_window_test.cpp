@@ -218,16 +218,40 @@ class MainWindowTest : public FormFixture {
     QVERIFY(messages_.messages.empty());
   }
 
-  void messageBoxShowsCaptionTextAndOneButton() {
+  // The one sink for boxes: a message shows its caption and plain text with
+  // one button; a question is answered by the button pressed, and a box
+  // closed without one answers Cancel, or No when it offers no Cancel.
+  void messageBoxesShowTheTextAndAnswerWithTheButtonPressed() {
+    using B = QMessageBox::StandardButton;
     QWidget owner;
+    B press = B::NoButton;
+    QString shown;
     ModalWatcher watcher([&](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       QVERIFY(box && box->parentWidget() == &owner && box->textFormat() == Qt::PlainText);
-      QCOMPARE(box->windowTitle() + "|" + box->text(), QString("Caption|Line one\n\n<two>"));
-      QVERIFY(box->icon() == QMessageBox::Information && box->buttons().size() == 1);
+      shown = QString("%1|%2|%3|%4")
+                  .arg(box->windowTitle(), box->text())
+                  .arg(box->buttons().size())
+                  .arg(box->icon() == QMessageBox::Question ? "?" : "i");
+      if (press != B::NoButton) box->button(press)->click();
     });
-    vc::forms::MessageBoxes(&owner).inform("Caption", "Line one\r\n\r\n<two>");
-    QCOMPARE(watcher.seen, 1);
+    vc::forms::MessageBoxes boxes(&owner);
+    boxes.inform("Caption", "Line one\r\n\r\n<two>");
+    QCOMPARE(shown, QString("Caption|Line one\n\n<two>|1|i"));
+    const struct {
+      vc::QuestionButtons buttons;
+      B press;  // NoButton: the box is closed
+      vc::Answer answer;
+    } cases[] = {{vc::QuestionButtons::YesNoCancel, B::No, vc::Answer::No},
+                 {vc::QuestionButtons::YesNoCancel, B::NoButton, vc::Answer::Cancel},
+                 {vc::QuestionButtons::YesNo, B::Yes, vc::Answer::Yes},
+                 {vc::QuestionButtons::YesNo, B::NoButton, vc::Answer::No}};
+    for (const auto& c : cases) {
+      press = c.press;
+      QCOMPARE(boxes.ask("Q", "Overwrite?", c.buttons), c.answer);
+      QCOMPARE(shown,
+               QString("Q|Overwrite?|%1|?").arg(c.buttons == vc::QuestionButtons::YesNo ? 2 : 3));
+    }
   }
 };
 

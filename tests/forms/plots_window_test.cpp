@@ -7,7 +7,6 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
