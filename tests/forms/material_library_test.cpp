@@ -140,8 +140,7 @@ class MaterialLibraryTest : public FormFixture {
   }
 
   // The editor, opened through "&Add/Edit User Library": each row types
-  // into one slot and says what the editor then shows (the refusals are
-  // tested on the model).
+  // into one slot and says what the editor then shows.
   void userLibraryEditor_data() {
     QTest::addColumn<int>("slot");
     QTest::addColumn<QStringList>("typed");  // name, E1 .. S
@@ -159,6 +158,11 @@ class MaterialLibraryTest : public FormFixture {
     QTest::newRow("accept moves on") << 5 << (QStringList{"  Carbon A "} + numbers) << "cb_Accept"
                                      << "User Material 6"
                                      << "E1 (psi): " << kRecordA;
+    QTest::newRow("accept refuses")
+        << 5 << (QStringList{"Carbon A"} + numbers).replaceInStrings("2e7", "2e7x") << "cb_Accept"
+        << "User Material 5"
+        << "E1 (psi): 2e7x"
+        << "(empty)";
   }
   void userLibraryEditor() {
     QFETCH(int, slot);
@@ -188,7 +192,10 @@ class MaterialLibraryTest : public FormFixture {
     QCOMPARE(after, shownSlot + "|" + shownE1);
     QCOMPARE(storedRecord(slot), stored);
     QCOMPARE(outside_.requests, QStringList{"::html/vcla5rsp.htm"});
-    QVERIFY(messages_.messages.empty());
+    // A refused entry keeps the slot and shows the model's message.
+    const bool refused = stored == "(empty)" && button == "cb_Accept";
+    QCOMPARE(messages_.captions(),
+             refused ? std::vector<std::string>{"Invalid Entry"} : std::vector<std::string>{});
   }
 
   // Micromechanics: E2f 10, Em 1, Vf 0.5 give E2 = 1 x 1.75 / 0.625 = 2.8

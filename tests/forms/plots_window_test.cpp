@@ -87,11 +87,14 @@ class PlotsWindowTest : public QObject {
     QCOMPARE(series->count(), view.pointCount());
     for (int i = 0; i < view.pointCount(); ++i)
       QCOMPARE(series->at(i), QPointF(view.point(i).results->stress12[2], view.point(i).z));
-    // Stiffness, polar view: EX measured along +phi is the laminate turned
-    // by -phi, and direction 0 lies at the right (angle 90).
+    // Stiffness: EX measured along +phi is the laminate turned by -phi; on
+    // the polar chart direction 0 lies at the right (angle 90).
     auto* stiffness = static_cast<StiffnessPlot*>(window.plot(1));
-    stiffness->findChild<QComboBox*>("combo_View")->setCurrentIndex(1);
     QLineSeries* ex = seriesNamed(stiffness->chart(), "EX");
+    QVERIFY(ex != nullptr);
+    QCOMPARE(ex->at(135).y(), stiffnessTurnedBy(*d, -135).EX);  // the Cartesian view
+    stiffness->findChild<QComboBox*>("combo_View")->setCurrentIndex(1);
+    ex = seriesNamed(stiffness->chart(), "EX");
     QVERIFY(ex != nullptr);
     for (const int phi : {30, 135})
       QCOMPARE(ex->at(int(StiffnessPlot::polarAngle(phi))).y(), stiffnessTurnedBy(*d, -phi).EX);

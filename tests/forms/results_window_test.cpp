@@ -71,9 +71,17 @@ class ResultsWindowTest : public QObject {
     }
   }
 
-  // The folder of a save is remembered, and the next window's save dialog
-  // starts there (the stored key is tested on the settings store).
+  // The folder of a save is stored as LastPath and the next window's save
+  // dialog starts there; a first window creates the key with an empty
+  // LastPath, and a cancelled save changes nothing.
   void rememberedFolder() {
+    {
+      ResultsWindow first("x\r\n", nullptr, &chooser);
+      QVERIFY(!first.saveResults());
+      QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Orlenvik", "Vellacore");
+      QCOMPARE(s.value("3.0/Default").toString() + "|" + s.value("3.0/LastPath", "none").toString(),
+               QString("(value not set)|"));
+    }
     QVERIFY(QDir(settings->path()).mkdir("reports"));
     chooser.saveAnswer = file("reports/run1");
     QVERIFY(ResultsWindow("x\r\n", nullptr, &chooser).saveResults());
