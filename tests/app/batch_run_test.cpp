@@ -50,42 +50,35 @@ TEST_F(BatchProcessTest, StatusTable) {
   QDir(path("work")).mkpath("folder.txt");
   ASSERT_EQ(::mkfifo(QFile::encodeName(path("work/fifo.vcl")).constData(), 0600), 0);
   ASSERT_TRUE(writeFile("work/big.vcl", test::sampleDataFile() + QByteArray(2 << 20, ' ')));
-  const QByteArray notRegular = "Data File Error: Cannot read the data file \"";
+  // Inputs that are no data file are refused before they are read: a FIFO
+  // without a writer, a device, a folder, a file over 1 MiB.
+  const QByteArray cannotRead = "Data File Error: Cannot read the data file \"";
+  const QByteArray notRegular = "\": it is not a regular file.\n";
+  const QByteArray outputError = "Output File Error: The report could not be written to ";
   struct Case {
     QStringList arguments;
     int status;
     QByteArray errStart;
     bool output;  // r.txt then holds exactly "\r\n"; else there is none
   };
-  const QByteArray outputError = "Output File Error: The report could not be written to ";
   const Case cases[] = {
       {{"no such file.vcl", "r.txt"},
        2,
        "Command Line Error: Specified input file does not exist or could not be found: no such "
-       "file.vcl\n",
-       false},
-      {{"bad.vcl", "r.txt"}, 2, "Data File Error: Cannot read the data file \"", false},
-      // Inputs that are no data file are refused before they are read: a
-      // FIFO without a writer, a device, a folder, a file over 1 MiB.
-      {{"fifo.vcl", "r.txt"},
-       2,
-       notRegular + path("work/fifo.vcl").toUtf8() + "\": it is not a regular file.\n",
-       false},
-      {{"/dev/zero", "r.txt"}, 2, notRegular + "/dev/zero\": it is not a regular file.\n", false},
-      {{"folder.txt", "r.txt"},
-       2,
-       notRegular + path("work/folder.txt").toUtf8() + "\": it is not a regular file.\n",
-       false},
+       "file.vcl\n"},
+      {{"bad.vcl", "r.txt"}, 2, cannotRead},
+      {{"fifo.vcl", "r.txt"}, 2, cannotRead + path("work/fifo.vcl").toUtf8() + notRegular},
+      {{"/dev/zero", "r.txt"}, 2, cannotRead + "/dev/zero" + notRegular},
+      {{"folder.txt", "r.txt"}, 2, cannotRead + path("work/folder.txt").toUtf8() + notRegular},
       {{"big.vcl", "r.txt"},
        2,
-       notRegular + path("work/big.vcl").toUtf8() + "\": the file is larger than 1 MiB.\n",
-       false},
+       cannotRead + path("work/big.vcl").toUtf8() + "\": the file is larger than 1 MiB.\n"},
       {{"zero.vcl", "r.txt"},
        1,
        "Material Error: A material modulus is zero.  Review material property data.\n",
        true},
-      {{"plate.vcl", "missing folder/x.txt"}, 3, outputError, false},
-      {{"plate.vcl", "folder.txt"}, 3, outputError, false},
+      {{"plate.vcl", "missing folder/x.txt"}, 3, outputError},
+      {{"plate.vcl", "folder.txt"}, 3, outputError},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());

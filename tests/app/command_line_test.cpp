@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/stderr_messages.h"
@@ -34,20 +35,12 @@ TEST(CommandLine, ProgramNameRemovedFromAWindowsCommandLine) {
 }
 
 TEST(CommandLine, ModeByArgumentCountAndTheSetcmSpellings) {
-  const std::pair<const char*, StartMode> cases[] = {
-      {"", StartMode::Interactive},
-      {"   ", StartMode::Interactive},
-      {"one", StartMode::Usage},
-      {"one two three", StartMode::Usage},
-      {"-SetCm", StartMode::Usage},
-      {"-setc", StartMode::Usage},
-      {"x -setcm y", StartMode::Usage},
-      {"\"-setcm\"", StartMode::Usage},
-      {" -SETCM ", StartMode::SetCompatibility},
-      {"-setcm", StartMode::SetCompatibility},
-      {"-setcmx and more", StartMode::SetCompatibility},
-  };
-  for (const auto& [text, mode] : cases) EXPECT_EQ(parseCommandLine(text).mode, mode) << text;
+  const std::pair<StartMode, std::vector<const char*>> groups[] = {
+      {StartMode::Interactive, {"", "   "}},
+      {StartMode::Usage, {"one", "one two three", "-SetCm", "-setc", "x -setcm y", "\"-setcm\""}},
+      {StartMode::SetCompatibility, {" -SETCM ", "-setcm", "-setcmx and more"}}};
+  for (const auto& [mode, texts] : groups)
+    for (const char* text : texts) EXPECT_EQ(parseCommandLine(text).mode, mode) << text;
   const CommandLine batch = parseCommandLine("  \"a b.vcl\"   'c d.txt' ");
   EXPECT_EQ(batch.mode, StartMode::Batch);
   EXPECT_EQ(batch.inputPath, QStringLiteral("a b.vcl"));

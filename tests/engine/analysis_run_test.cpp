@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,57 +21,43 @@ using test::kTestPly;
 using test::makeLaminate;
 using test::TestMaterial;
 
-// One input fault per row: the outcome, the stop and the messages in order.
+// One input fault per row: the outcome, the stop and the messages in order
+// (M modulus, E expansion, I material ID, S strength, A singular ABD).
 TEST(AnalysisRun, EachCheckStopsOrInformsWithItsOwnMessage) {
-  const std::string modulus =
-      "Material Error|A material modulus is zero.  Review material property data.";
-  const std::string expansion =
-      "Material Information: Zero CTE/CME|Some thermal and/or moisture expansion data is zero.  "
-      "This is OK, "
-      "but review material property data if this was not intended.";
-  const std::string id =
-      "Material ID Error|A material ID (MatID) was used in the layup that is greater than the "
-      "number of "
-      "materials selected on the materials form.  Review material and layup data.";
-  const std::string strength =
-      "Material Strength Error|Some material strength data is zero.  Load failure factors will be "
-      "incorrect "
-      "if this was not intended.";
-  const std::string singular =
-      "Data Error|ABD matrix is singular.  Review material and layup data.";
-  struct Case {
+  const std::map<char, std::string> texts = {
+      {'M', "Material Error|A material modulus is zero.  Review material property data."},
+      {'E',
+       "Material Information: Zero CTE/CME|Some thermal and/or moisture expansion data is "
+       "zero.  This is OK, but review material property data if this was not intended."},
+      {'I',
+       "Material ID Error|A material ID (MatID) was used in the layup that is greater than "
+       "the number of materials selected on the materials form.  Review material and layup "
+       "data."},
+      {'S',
+       "Material Strength Error|Some material strength data is zero.  Load failure factors "
+       "will be incorrect if this was not intended."},
+      {'A', "Data Error|ABD matrix is singular.  Review material and layup data."}};
+  const struct {
     const char* name;
     double TestMaterial::*field;
     double value;
     int secondId;
     double thickness;
     RunStop stop;
-    std::vector<std::string> messages;
+    std::string messages;
+  } cases[] = {
+      {"zero E2 and CTE1", &TestMaterial::E2, 0.0, 1, 0.1, RunStop::ModulusZero, "M"},
+      {"negative zero G12", &TestMaterial::G12, -0.0, 1, 0.1, RunStop::ModulusZero, "M"},
+      {"zero CME2", &TestMaterial::CME2, 0.0, 1, 0.1, RunStop::None, "E"},
+      {"zero CME1 alone", &TestMaterial::CME1, 0.0, 1, 0.1, RunStop::None, ""},
+      {"zero CTE2, MatID 3", &TestMaterial::CTE2, 0.0, 3, 0.1, RunStop::MaterialIdInvalid, "EI"},
+      {"MatID 0", &TestMaterial::S, 70.0, 0, 0.1, RunStop::MaterialIdInvalid, "I"},
+      {"MatID most negative", &TestMaterial::S, 70.0, -2147483647, 0.1, RunStop::MaterialIdInvalid,
+       "I"},
+      {"zero Yc", &TestMaterial::Yc, 0.0, 1, 0.1, RunStop::None, "S"},
+      {"no thickness", &TestMaterial::S, 70.0, 1, 0.0, RunStop::SingularAbd, "A"},
   };
-  const Case cases[] = {
-      {"zero E2 and CTE1", &TestMaterial::E2, 0.0, 1, 0.1, RunStop::ModulusZero, {modulus}},
-      {"negative zero G12", &TestMaterial::G12, -0.0, 1, 0.1, RunStop::ModulusZero, {modulus}},
-      {"zero CME2", &TestMaterial::CME2, 0.0, 1, 0.1, RunStop::None, {expansion}},
-      {"zero CME1 alone", &TestMaterial::CME1, 0.0, 1, 0.1, RunStop::None, {}},
-      {"zero CTE2, MatID 3",
-       &TestMaterial::CTE2,
-       0.0,
-       3,
-       0.1,
-       RunStop::MaterialIdInvalid,
-       {expansion, id}},
-      {"MatID 0", &TestMaterial::S, 70.0, 0, 0.1, RunStop::MaterialIdInvalid, {id}},
-      {"MatID most negative",
-       &TestMaterial::S,
-       70.0,
-       -2147483647,
-       0.1,
-       RunStop::MaterialIdInvalid,
-       {id}},
-      {"zero Yc", &TestMaterial::Yc, 0.0, 1, 0.1, RunStop::None, {strength}},
-      {"no thickness", &TestMaterial::S, 70.0, 1, 0.0, RunStop::SingularAbd, {singular}},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     TestMaterial s = kTestPly;
     s.*c.field = c.value;
     if (c.field == &TestMaterial::E2) s.CTE1 = 0.0;  // the modulus check comes first
@@ -82,12 +69,12 @@ TEST(AnalysisRun, EachCheckStopsOrInformsWithItsOwnMessage) {
       EXPECT_EQ(o.status, c.stop == RunStop::None ? RunStatus::Completed : RunStatus::Stopped)
           << c.name;
       EXPECT_EQ(o.stop, c.stop) << c.name;
-      std::vector<std::string> shown;
+      std::vector<std::string> shown, expected;
       for (const auto& message : m.messages) shown.push_back(message.caption + "|" + message.text);
       // Zero strengths are reported only with the failure analysis shown.
-      EXPECT_EQ(shown, showFailure || c.field != &TestMaterial::Yc ? c.messages
-                                                                   : std::vector<std::string>{})
-          << c.name;
+      for (char code : c.messages)
+        if (showFailure || code != 'S') expected.push_back(texts.at(code));
+      EXPECT_EQ(shown, expected) << c.name;
     }
   }
 }
@@ -135,44 +122,10 @@ TEST(AnalysisRun, ASecondRunGivesTheSameResults) {
   EXPECT_EQ(d.CMEXY, cme);
 }
 
-// Stacks whose double-double form is known: [20/-50/-20/50] is itself the
-// unit (psi 20, phi 50); [0/90]s gives psi 0, phi 90 in the swapped order,
-// and its bending weights 7/16 and 1/16 per ply give W1 = 0.75, W3 = 1, so
-// x = 0.75 + sqrt(0.4375) > 1 (psi 0, approximate) and y = 0.5 (phi 30).
-TEST(AnalysisRun, DoubleDoubleOfKnownStacks) {
-  struct Case {
-    std::vector<double> angles;
-    double psi, phi, psiFlex, phiFlex;
-    bool normalOrder, approxFlex;
-    int repeat;
-  };
-  const Case cases[] = {
-      {{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0, 0, 0, 0, true, false, 3},
-      {{20, -50, -20, 50}, 20, 50, -1, -1, true, false, 1},
-      {{0, 90, 90, 0}, 0, 90, 0, 30, false, true, 1},
-      {{45, -45, -45, 45, 45}, 45, 45, -1, -1, true, false, 2},
-  };
-  for (const Case& c : cases) {
-    LaminateData d;
-    d.numMaterials = 1;
-    d.numLayers = static_cast<int>(c.angles.size());
-    for (int k = 1; k <= d.numLayers; ++k)
-      d.MatID[k] = 1, d.angle[k] = c.angles[k - 1], d.thickness[k] = 0.25;
-    prepareCopiedInputs(d);
-    computeABD(d);
-    computeDoubleDouble(d);
-    EXPECT_NEAR(d.ddPsi, c.psi, 1e-6) << c.angles.size();
-    EXPECT_NEAR(d.ddPhi, c.phi, 1e-6);
-    EXPECT_EQ(d.ddNormalOrder, c.normalOrder);
-    EXPECT_EQ(d.ddRepeat, c.repeat);
-    if (c.psiFlex >= 0) {
-      EXPECT_NEAR(d.ddPsiFlex, c.psiFlex, 1e-9);
-      EXPECT_NEAR(d.ddPhiFlex, c.phiFlex, 1e-9);
-      EXPECT_EQ(d.ddApproxFlex, c.approxFlex);
-    }
-  }
-  // The order rule's thresholds: phi >= 70 with psi under one degree, or
-  // phi of 90 with psi up to 20 degrees, swaps the order.
+// The double-double laminate itself is pinned by the reference reports;
+// here the order rule's thresholds: phi >= 70 with psi under one degree, or
+// phi of 90 with psi up to 20 degrees, swaps the order.
+TEST(AnalysisRun, DoubleDoubleOrderThresholds) {
   auto normalOrder = [](double psi, double phi) {
     const double a = std::cos(2.0 * psi * kPi / 180.0), b = std::cos(2.0 * phi * kPi / 180.0);
     return doubleDoubleAngles((a + b) / 2.0, a * a + b * b - 1.0).normalOrder;

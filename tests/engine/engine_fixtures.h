@@ -2,7 +2,6 @@
 // prepared as a run would prepare it (angles in degrees on the way in).
 #pragma once
 
-#include <initializer_list>
 #include <vector>
 
 #include "engine/abd_matrix.h"
@@ -29,22 +28,21 @@ struct TestLayer {
 };
 
 // Materials 1..n and the given stack, bottom layer first; prepared.
-inline LaminateData makeLaminate(std::initializer_list<TestMaterial> materials,
-                                 std::initializer_list<TestLayer> layers) {
+inline LaminateData makeLaminate(const std::vector<TestMaterial>& materials,
+                                 const std::vector<TestLayer>& layers) {
   LaminateData d;
   d.numMaterials = static_cast<int>(materials.size());
   d.numLayers = static_cast<int>(layers.size());
-  int m = 0, k = 0;
-  for (const TestMaterial& s : materials) {
+  for (int m = 1; m <= d.numMaterials; ++m) {
+    const TestMaterial& s = materials[m - 1];
     double* const fields[] = {d.E1,   d.E2, d.G12, d.v12, d.CTE1, d.CTE2, d.CME1,
                               d.CME2, d.Xt, d.Xc,  d.Yt,  d.Yc,   d.S};
     const double values[] = {s.E1,   s.E2, s.G12, s.v12, s.CTE1, s.CTE2, s.CME1,
                              s.CME2, s.Xt, s.Xc,  s.Yt,  s.Yc,   s.S};
-    ++m;
     for (int i = 0; i < 13; ++i) fields[i][m] = values[i];
   }
-  for (const TestLayer& l : layers) {
-    ++k;
+  for (int k = 1; k <= d.numLayers; ++k) {
+    const TestLayer& l = layers[k - 1];
     d.MatID[k] = l.mat, d.angle[k] = l.angleDeg, d.thickness[k] = l.thickness;
   }
   prepareCopiedInputs(d);
@@ -54,20 +52,9 @@ inline LaminateData makeLaminate(std::initializer_list<TestMaterial> materials,
 // A stack of one material with equal plies at the given angles.
 inline LaminateData makeStack(const TestMaterial& s, const std::vector<double>& anglesDeg,
                               double thickness) {
-  LaminateData d;
-  d.numMaterials = 1;
-  d.numLayers = 0;
-  for (double a : anglesDeg) {
-    ++d.numLayers;
-    d.MatID[d.numLayers] = 1, d.angle[d.numLayers] = a, d.thickness[d.numLayers] = thickness;
-  }
-  double* const fields[] = {d.E1,   d.E2, d.G12, d.v12, d.CTE1, d.CTE2, d.CME1,
-                            d.CME2, d.Xt, d.Xc,  d.Yt,  d.Yc,   d.S};
-  const double values[] = {s.E1,   s.E2, s.G12, s.v12, s.CTE1, s.CTE2, s.CME1,
-                           s.CME2, s.Xt, s.Xc,  s.Yt,  s.Yc,   s.S};
-  for (int i = 0; i < 13; ++i) fields[i][1] = values[i];
-  prepareCopiedInputs(d);
-  return d;
+  std::vector<TestLayer> layers;
+  for (double a : anglesDeg) layers.push_back({1, a, thickness});
+  return makeLaminate({s}, layers);
 }
 
 // Lamina matrices, ABD, inversion and apparent properties in run order,

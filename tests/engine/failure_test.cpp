@@ -1,19 +1,15 @@
-// Ply failure factors and first-ply-failure strengths against quadratics and
-// ply strengths solved by hand.
+// Ply failure factors against quadratics solved by hand, at the limits the
+// reports rarely reach (the first-ply-failure table is pinned by the
+// reference reports).
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "engine/failure_criteria.h"
-#include "engine/failure_step.h"
-#include "engine/first_ply_failure.h"
-#include "engine_fixtures.h"
 
 namespace vc {
 namespace {
 
-using test::makeLaminate;
 using Criterion = FactorPair (*)(const PlyStrengths&, double, double, double);
 
 // One stress state per row and the factors of each criterion, solved by
@@ -92,48 +88,6 @@ TEST(FailureCriteria, ZeroOrNonFiniteInputsNeverGiveNaN) {
         const FactorPair f = criterion(s, st[0], st[1], st[2]);
         EXPECT_TRUE(f.plus <= 9999.0 && f.minus >= -9999.0);
       }
-}
-
-// Minima start at 10000; equal magnitudes keep the lower layer and its sign.
-TEST(FailureCriteria, MinimaOverTheLayers) {
-  LaminateData d;
-  d.numLayers = 3;
-  const double plus[] = {-5, 5, 7}, minus[] = {-9999, 3, -3};
-  for (int k = 1; k <= 3; ++k)
-    for (int c = 0; c < kCriterionCount; ++c)
-      d.failPlus[k][c] = plus[k - 1], d.failMinus[k][c] = minus[k - 1];
-  computeFailureMinima(d);
-  EXPECT_EQ(d.minPlus[kHoffman], -5.0);
-  EXPECT_EQ(d.minMinus[kTsaiWu], 3.0);
-  d.numLayers = 0;
-  computeFailureMinima(d);
-  EXPECT_EQ(d.minPlus[kMaxStrain], 10000.0);
-}
-
-// A single 0 degree ply fails at the ply strengths under every criterion;
-// [0/90]s in X tension fails its 90 degree plies at Yt (by hand: the
-// in-plane system of A11 = A22 = (Q11 + Q22) / 2, A12 = Q12 per unit stress).
-TEST(FirstPlyFailure, StrengthsOfASinglePlyAndACrossPly) {
-  LaminateData d = makeLaminate({test::kTestPly}, {{1, 0, 0.5}});
-  ASSERT_TRUE(test::throughApparentProperties(d));
-  computeFirstPlyFailure(d);
-  const double expected[] = {1500.0, -1200.0, 40.0, -200.0, 70.0};
-  for (int c : {kMaxStress, kMaxStrain, kTsaiWu, kHoffman, kTsaiHill})
-    for (int load = kXTension; load <= kXYShear; ++load) {
-      if (c == kTsaiHill && load > kXCompression) continue;
-      EXPECT_NEAR(d.fpfStrength[c][load], expected[load - kXTension], 1e-9) << c << " " << load;
-    }
-  LaminateData x =
-      makeLaminate({test::kTestPly}, {{1, 0, 0.25}, {1, 90, 0.25}, {1, 90, 0.25}, {1, 0, 0.25}});
-  ASSERT_TRUE(test::throughApparentProperties(x));
-  computeFirstPlyFailure(x);
-  const double Q11 = x.Q[1][1][1], Q22 = x.Q[1][2][2], Q12 = x.Q[1][1][2];
-  const double A = (Q11 + Q22) / 2.0, det = A * A - Q12 * Q12;
-  EXPECT_NEAR(x.fpfStrength[kMaxStress][kXTension], 40.0 / (Q22 * A / det - Q12 * Q12 / det), 1e-6);
-  d.S[1] = 0.0;  // one zero strength: the table is left alone
-  d.fpfStrength[kTsaiWu][kXTension] = 123.0;
-  computeFirstPlyFailure(d);
-  EXPECT_EQ(d.fpfStrength[kTsaiWu][kXTension], 123.0);
 }
 
 }  // namespace

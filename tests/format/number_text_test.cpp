@@ -112,41 +112,29 @@ TEST(NumberText, TheProgramsOwnConventions) {
 // The longest leading decimal number, never hex, inf or nan; overflow and
 // underflow as strtod; whole numbers saturate at the int32 range.
 TEST(NumberText, ReadingPageText) {
-  const std::pair<const char*, double> reals[] = {{"1.5e6psi", 1.5e6},
-                                                  {"  -2.5", -2.5},
-                                                  {"\t+.25x", 0.25},
-                                                  {"7.", 7.0},
-                                                  {"1e+", 1.0},
-                                                  {"1E-3", 0.001},
-                                                  {"2.5,7", 2.5},
-                                                  {"0.1", 0.1},
-                                                  {"", 0.0},
-                                                  {"e5", 0.0},
-                                                  {".", 0.0},
-                                                  {"-", 0.0},
-                                                  {"0x1A", 0.0},
-                                                  {"inf", 0.0},
-                                                  {"-infinity", -0.0},
-                                                  {"nan", 0.0},
-                                                  {"1e-999", 0.0},
-                                                  {"0.0001e-400", 0.0},
-                                                  {"1e999", INFINITY},
-                                                  {"-1e999", -INFINITY},
-                                                  {"12345.6e308", INFINITY},
-                                                  {"  1.800e+007", 1.8e7}};
-  for (const auto& [text, value] : reals) EXPECT_EQ(vc::readPageReal(text), value) << text;
-  const std::pair<const char*, int> wholes[] = {{"2.9", 2},
-                                                {"  -17abc", -17},
-                                                {"+8", 8},
-                                                {"1e3", 1},
-                                                {"", 0},
-                                                {"x5", 0},
-                                                {"-", 0},
-                                                {"2147483648", INT_MAX},
-                                                {"99999999999999999999999", INT_MAX},
-                                                {"-2147483648", INT_MIN},
-                                                {"-99999999999999999999", INT_MIN}};
-  for (const auto& [text, value] : wholes) EXPECT_EQ(vc::readPageInt(text), value) << text;
+  const char* const realTexts[] = {
+      "1.5e6psi",    "  -2.5", "\t+.25x", "7.",          "1e+",   "1E-3",   "2.5,7",
+      "0.1",         "",       "e5",      ".",           "-",     "0x1A",   "inf",
+      "-infinity",   "nan",    "1e-999",  "0.0001e-400", "1e999", "-1e999", "12345.6e308",
+      "  1.800e+007"};
+  const double reals[] = {1.5e6, -2.5, 0.25,     7.0,       1.0,      0.001, 2.5,  0.1,
+                          0.0,   0.0,  0.0,      0.0,       0.0,      0.0,   -0.0, 0.0,
+                          0.0,   0.0,  INFINITY, -INFINITY, INFINITY, 1.8e7};
+  for (int i = 0; i < 22; ++i) EXPECT_EQ(vc::readPageReal(realTexts[i]), reals[i]) << realTexts[i];
+  const std::string wholeTexts[] = {"2.9",
+                                    "  -17abc",
+                                    "+8",
+                                    "1e3",
+                                    "",
+                                    "x5",
+                                    "-",
+                                    "2147483648",
+                                    std::string(23, '9'),
+                                    "-2147483648",
+                                    "-" + std::string(20, '9')};
+  const int wholes[] = {2, -17, 8, 1, 0, 0, 0, INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  for (int i = 0; i < 11; ++i)
+    EXPECT_EQ(vc::readPageInt(wholeTexts[i]), wholes[i]) << wholeTexts[i];
   EXPECT_EQ(vc::readPageReal(static_cast<const char*>(nullptr)), 0.0);
   EXPECT_EQ(vc::readPageInt(static_cast<const char*>(nullptr)), 0);
 }

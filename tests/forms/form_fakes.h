@@ -1,6 +1,6 @@
-// Stand-ins for the file dialogs, the shell and the help viewer, a fixture
-// that keeps the settings store and the data folder in a temporary folder,
-// and helpers that drive the windows as a user does.
+// A fixture that keeps the settings store and the data folder in a
+// temporary folder, with the stand-ins for the dialogs, the shell and the
+// help viewer, and helpers that drive the windows as a user does.
 #pragma once
 
 #include <QApplication>
@@ -12,42 +12,13 @@
 #include <functional>
 #include <memory>
 
-#include "app/file_chooser.h"
-#include "app/help_requests.h"
-#include "app/shell_open.h"
 #include "forms/main_window.h"
 #include "support/capturing_messages.h"
+#include "support/stand_in_dialogs.h"
 
 namespace vc::test {
 
 using forms::MainWindow;
-
-class FakeChooser : public FileChooser {
- public:
-  QString openFileName(const QString&, const QString&, const QList<FileFilter>&) override {
-    return openAnswer;
-  }
-  QString saveFileName(const QString& title, const QString& start,
-                       const QList<FileFilter>& offered) override {
-    titles << title;
-    startFolders << start;
-    filters = offered;
-    return saveAnswer;
-  }
-  QString openAnswer, saveAnswer;
-  QStringList titles, startFolders;
-  QList<FileFilter> filters;  // of the last save dialog
-};
-
-// Records help requests and the folders and links handed to the shell.
-class FakeHelpAndShell : public HelpRequests, public ShellOpener {
- public:
-  void showTopic(const QString& topic) override { requests << topic; }
-  void showIndex(const QString& keyword) override { requests << "index:" + keyword; }
-  void openFolder(const QString& folder) override { requests << "open:" + folder; }
-  void openLink(const QString& url) override { requests << "open:" + url; }
-  QStringList requests;
-};
 
 // Points the per-user settings and the default data folder ($APPDATA) at a
 // fresh temporary folder for the life of the object.

@@ -45,6 +45,10 @@ TEST(LibraryEntryText, CopiesAndEditorBoxes) {
   EXPECT_EQ(vc::libraryStrengthRowTexts(builtIn(4), MaterialUnits::Metric),
             (std::array<std::string, 5>{"2.2759e+009", "-1.4414e+009", "5.7241e+007",
                                         "-2.2759e+008", "7.1034e+007"}));
+  // In English units a copy is the table's value as page text.
+  EXPECT_EQ(vc::libraryMaterialsRowTexts(builtIn(4), MaterialUnits::English)[0] + "|" +
+                vc::libraryStrengthRowTexts(builtIn(4), MaterialUnits::English)[1],
+            "2.06e+007|-2.09e+005");
   // 1450072.7 / 0.000145 = 10000501379 rounds up; x 6896.55 (10000498879) would not.
   vc::MaterialValues values{1450072.7};  // E1
   EXPECT_EQ(vc::libraryMaterialsRowTexts(values, MaterialUnits::Metric)[0], "1.0001e+010");

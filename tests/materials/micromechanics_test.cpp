@@ -28,25 +28,16 @@ L expectFigures(const vc::FiberProperties& f, const vc::MatrixProperties& m,
 }
 
 TEST(CalculateLamina, HandCalculatedFiguresAndMissingInputs) {
-  // All fibre; all matrix, carrying 5e5 x (4e5 / 30e6) at the fibre's failure strain. F = 1 when
-  // sqrt(Vf) = Vf.
-  expectFigures(fibre(1), matrix(2e4),
-                {{&L::E1, 30e6},
-                 {&L::E2, 2e6},
-                 {&L::G12, 1.5e6},
-                 {&L::v12, 0.2},
-                 {&L::Xt, 4e5},
-                 {&L::Yt, 1e4},
-                 {&L::Yc, -2e4},
-                 {&L::S, 8000}});
-  expectFigures(fibre(0), matrix(2e4),
-                {{&L::E1, 5e5},
-                 {&L::E2, 5e5},
-                 {&L::G12, 1.8e5},
-                 {&L::v12, 0.35},
-                 {&L::Xt, 6666.666666666667},
-                 {&L::Yt, 1e4},
-                 {&L::S, 8000}});
+  // All fibre; all matrix, carrying 5e5 x (4e5 / 30e6) at the fibre's failure
+  // strain. F = 1 when sqrt(Vf) = Vf.
+  double L::*const ends[] = {&L::E1, &L::E2, &L::G12, &L::v12, &L::Xt, &L::Yt, &L::S};
+  const double allFibre[] = {30e6, 2e6, 1.5e6, 0.2, 4e5, 1e4, 8000};
+  const double allMatrix[] = {5e5, 5e5, 1.8e5, 0.35, 6666.666666666667, 1e4, 8000};
+  for (int i = 0; i < 7; ++i) {
+    expectFigures(fibre(1), matrix(2e4), {{ends[i], allFibre[i]}});
+    expectFigures(fibre(0), matrix(2e4), {{ends[i], allMatrix[i]}});
+  }
+  expectFigures(fibre(1), matrix(2e4), {{&L::Yc, -2e4}});
   // Halpin-Tsai, eta = 0.75: 1.75 / 0.625; shear, eta = 9/11: (1 + 9/22) / (1 - 9/22).
   expectFigures({0, 10, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0.5, 0, 0, 10}, {1, 1, 0, 0, 0, 0, 0, 0, 0, 1},
                 {{&L::E2, 2.8}, {&L::K2, 2.8}, {&L::G12, 31.0 / 13}});
@@ -58,15 +49,10 @@ TEST(CalculateLamina, HandCalculatedFiguresAndMissingInputs) {
   // = 5: 1.04 x 5 x 0.5 + 2.1 - 0.6; however small: 0.1 + 2.1 - 0.6. CME2 = 1.4 x 0.4 x 0.5 - 0.2 x
   // 0.3.
   for (const auto& [CTE2f, CTE2] : {std::pair{0.0, 2.1}, {5.0, 4.1}, {1e-300, 1.6}}) {
-    const L r = expectFigures({1, 10, 0, 0.2, 1, CTE2f, 0, 0, 0, 0, 0, 0.5, 1.8, 10, 0},
-                              {1, 0, 0.4, 3, 0.4, 0, 0, 0, 1.2, 1},
-                              {{&L::CTE1, 2},
-                               {&L::CTE2, CTE2},
-                               {&L::CME1, 0.2},
-                               {&L::CME2, 0.22},
-                               {&L::v21, 0.84},
-                               {&L::D, 1.5},
-                               {&L::K1, 5.5}});
+    const vc::FiberProperties f{1, 10, 0, 0.2, 1, CTE2f, 0, 0, 0, 0, 0, 0.5, 1.8, 10, 0};
+    const vc::MatrixProperties m{1, 0, 0.4, 3, 0.4, 0, 0, 0, 1.2, 1};
+    expectFigures(f, m, {{&L::CTE1, 2}, {&L::CTE2, CTE2}, {&L::CME1, 0.2}, {&L::CME2, 0.22}});
+    const L r = expectFigures(f, m, {{&L::v21, 0.84}, {&L::D, 1.5}, {&L::K1, 5.5}});
     EXPECT_EQ(vc::laminaMaterialsRowTexts(r)[3] + vc::laminaMaterialsRowTexts(r)[7],
               " 0.3000 0.2200");
   }

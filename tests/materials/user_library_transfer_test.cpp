@@ -91,29 +91,14 @@ TEST_F(UserLibraryFiles, ImportFillsEmptySlotsOnly) {
     std::string file;
     Answer answer;
     Slots added;
-    const char* dropped;
+    const char* dropped = "";
   } cases[] = {
       {kept, five, Answer::No, {{29, "Mat1"}, {30, "Mat2"}}, "\n2 imported, 3 dropped"},
-      {kept,
-       five,
-       Answer::Yes,
-       {{1, "Mat1"}, {2, "Mat2"}, {3, "Mat3"}, {4, "Mat4"}, {5, "Mat5"}},
-       ""},
-      {{{1, "A"}, {2, "B"}, {4, "D"}},
-       "Mat1\r\nMat2\r\n",
-       Answer::No,
-       {{3, "Mat1"}, {5, "Mat2"}},
-       ""},
-      {{},
-       longName + ",1\r\n\r\nabcde\r\n",
-       Answer::No,
-       {{1, longName + ",1"}},
-       ""},  // up to the empty line
-      {{},
-       "abcd\nabcde\nabcd",
-       Answer::No,
-       {{1, "abcd"}, {2, "abcde"}},
-       ""},  // the last, without line end, needs 5
+      {kept, five, Answer::Yes, {{1, "Mat1"}, {2, "Mat2"}, {3, "Mat3"}, {4, "Mat4"}, {5, "Mat5"}}},
+      {{{1, "A"}, {2, "B"}, {4, "D"}}, "Mat1\r\nMat2\r\n", Answer::No, {{3, "Mat1"}, {5, "Mat2"}}},
+      // Up to the empty line; the last line, without its line end, needs 5.
+      {{}, longName + ",1\r\n\r\nabcde\r\n", Answer::No, {{1, longName + ",1"}}},
+      {{}, "abcd\nabcde\nabcd", Answer::No, {{1, "abcd"}, {2, "abcde"}}},
   };
   store.open = false;  // a store that cannot be opened: nothing stored, nothing said
   vc::saveFileAtomically(path("in.usr"), five);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,127 +22,70 @@ TextGrid namedGrid(int rows, int columns) {
   return g;
 }
 
-struct Step {
-  int command;  // 0: the user types `text` into (row, column)
-  int row, column, anchorRow;
-  const char* text;
-};
-struct Cell {
-  int row, column;
-  const char* text;
-};
-struct Case {
-  const char* name;
-  GridEditRules rules;
-  int rows, columns;
-  std::vector<Step> steps;
-  std::vector<Cell> expected;
-};
-
+// Each row runs its steps on a grid of the page named (M Materials 10 x 10,
+// S Strength 10 x 6, L Layup 100 x 4) and then expects cells "row,column=text".
+// A step is a command (CC/PC copy/paste cell, CR/PR/DR copy/paste/delete row,
+// CL/PL copy/paste column) or T, typing, at "row column anchorRow".
 TEST(GridEditing, CommandsReadTheirSourceAtPasteTime) {
-  const GridEditRules mats = kMaterialsGridRules, str = kStrengthGridRules, lay = kLayupGridRules;
-  const Case cases[] = {
-      {"row 2 onto row 5 keeps Mat_ID and description",
-       mats,
-       10,
-       10,
-       {{kCopyRow, 1, 4, 1, ""}, {kPasteRow, 4, 0, 4, ""}},
-       {{4, 0, "r4c0"}, {4, 1, "r1c1"}, {4, 8, "r1c8"}, {4, 9, "r4c9"}}},
-      {"delete row keeps Mat_ID and description",
-       mats,
-       10,
-       10,
-       {{kDeleteRow, 2, 5, 2, ""}},
-       {{2, 0, "r2c0"}, {2, 1, ""}, {2, 8, ""}, {2, 9, "r2c9"}}},
-      {"delete strength row keeps Mat_ID",
-       str,
-       10,
-       6,
-       {{kDeleteRow, 3, 2, 3, ""}},
-       {{3, 0, "r3c0"}, {3, 1, ""}, {3, 5, ""}, {4, 1, "r4c1"}}},
-      {"paste row after copy cell pastes the cell's row",
-       str,
-       10,
-       6,
-       {{kCopyCell, 2, 4, 2, ""}, {kPasteRow, 6, 0, 6, ""}},
-       {{6, 0, "r6c0"}, {6, 1, "r2c1"}, {6, 5, "r2c5"}}},
-      {"paste row after delete row empties the target",
-       mats,
-       10,
-       10,
-       {{kDeleteRow, 0, 1, 0, ""}, {kPasteRow, 3, 1, 3, ""}},
-       {{3, 0, "r3c0"}, {3, 4, ""}, {3, 9, "r3c9"}}},
-      {"an edit after copy row is pasted",
-       mats,
-       10,
-       10,
-       {{kCopyRow, 1, 1, 1, ""}, {0, 1, 2, 1, "edited"}, {kPasteRow, 5, 1, 5, ""}},
-       {{5, 2, "edited"}, {5, 3, "r1c3"}}},
-      {"paste cell into another column, even the number column",
-       mats,
-       10,
-       10,
-       {{kCopyCell, 2, 9, 2, ""}, {kPasteCell, 7, 0, 7, ""}, {kPasteCell, 8, 3, 8, ""}},
-       {{7, 0, "r2c9"}, {8, 3, "r2c9"}, {7, 1, "r7c1"}}},
-      {"paste cell after copy column reads the copied column",
-       lay,
-       100,
-       4,
-       {{kCopyCell, 5, 1, 5, ""}, {kCopyColumn, 8, 3, 9, ""}, {kPasteCell, 0, 2, 0, ""}},
-       {{0, 2, "r5c3"}}},
-      {"angles 2-4 pasted at row 10",
-       lay,
-       100,
-       4,
-       {{kCopyColumn, 1, 2, 3, ""}, {kPasteColumn, 9, 2, 9, ""}},
-       {{8, 2, "r8c2"}, {9, 2, "r1c2"}, {10, 2, "r2c2"}, {11, 2, "r3c2"}, {12, 2, "r12c2"}}},
-      {"overlapping paste repeats the first value",
-       lay,
-       100,
-       4,
-       {{kCopyColumn, 1, 2, 3, ""}, {kPasteColumn, 2, 2, 2, ""}},
-       {{1, 2, "r1c2"}, {2, 2, "r1c2"}, {3, 2, "r1c2"}, {4, 2, "r1c2"}, {5, 2, "r5c2"}}},
-      {"angles pasted into the thickness column",
-       lay,
-       100,
-       4,
-       {{kCopyColumn, 0, 2, 1, ""}, {kPasteColumn, 0, 3, 0, ""}},
-       {{0, 3, "r0c2"}, {1, 3, "r1c2"}, {0, 2, "r0c2"}}},
-      {"anchor above the current row copies nothing",
-       lay,
-       100,
-       4,
-       {{kCopyColumn, 3, 2, 1, ""}, {kPasteColumn, 6, 2, 6, ""}},
-       {{6, 2, "r6c2"}, {7, 2, "r7c2"}}},
-      {"rows past the last row are not written",
-       lay,
-       100,
-       4,
-       {{kCopyColumn, 0, 1, 4, ""}, {kPasteColumn, 98, 1, 98, ""}},
-       {{98, 1, "r0c1"}, {99, 1, "r1c1"}}},
-      {"no column commands on the Materials grid",
-       mats,
-       10,
-       10,
-       {{kCopyColumn, 0, 1, 4, ""}, {kPasteColumn, 5, 1, 5, ""}},
-       {{5, 1, "r5c1"}}},
+  const struct {
+    const char* name;
+    char page;
+    const char* steps;
+    const char* expected;
+  } cases[] = {
+      {"row 2 onto row 5 keeps Mat_ID and description", 'M', "CR 1 4 1; PR 4 0 4",
+       "4,0=r4c0 4,1=r1c1 4,8=r1c8 4,9=r4c9"},
+      {"delete row keeps Mat_ID and description", 'M', "DR 2 5 2", "2,0=r2c0 2,1= 2,8= 2,9=r2c9"},
+      {"delete strength row keeps Mat_ID", 'S', "DR 3 2 3", "3,0=r3c0 3,1= 3,5= 4,1=r4c1"},
+      {"paste row after copy cell pastes the cell's row", 'S', "CC 2 4 2; PR 6 0 6",
+       "6,0=r6c0 6,1=r2c1 6,5=r2c5"},
+      {"paste row after delete row empties the target", 'M', "DR 0 1 0; PR 3 1 3",
+       "3,0=r3c0 3,4= 3,9=r3c9"},
+      {"an edit after copy row is pasted", 'M', "CR 1 1 1; T 1 2 1 edited; PR 5 1 5",
+       "5,2=edited 5,3=r1c3"},
+      {"paste cell into another column, even the number column", 'M',
+       "CC 2 9 2; PC 7 0 7; PC 8 3 8", "7,0=r2c9 8,3=r2c9 7,1=r7c1"},
+      {"paste cell after copy column reads the copied column", 'L', "CC 5 1 5; CL 8 3 9; PC 0 2 0",
+       "0,2=r5c3"},
+      {"angles 2-4 pasted at row 10", 'L', "CL 1 2 3; PL 9 2 9",
+       "8,2=r8c2 9,2=r1c2 10,2=r2c2 11,2=r3c2 12,2=r12c2"},
+      {"overlapping paste repeats the first value", 'L', "CL 1 2 3; PL 2 2 2",
+       "1,2=r1c2 2,2=r1c2 3,2=r1c2 4,2=r1c2 5,2=r5c2"},
+      {"angles pasted into the thickness column", 'L', "CL 0 2 1; PL 0 3 0",
+       "0,3=r0c2 1,3=r1c2 0,2=r0c2"},
+      {"anchor above the current row copies nothing", 'L', "CL 3 2 1; PL 6 2 6",
+       "6,2=r6c2 7,2=r7c2"},
+      {"rows past the last row are not written", 'L', "CL 0 1 4; PL 98 1 98",
+       "98,1=r0c1 99,1=r1c1"},
+      {"no column commands on the Materials grid", 'M', "CL 0 1 4; PL 5 1 5", "5,1=r5c1"},
   };
-  for (const Case& c : cases) {
+  const std::map<std::string, int> commands = {
+      {"CC", kCopyCell},  {"PC", kPasteCell},  {"CR", kCopyRow},    {"PR", kPasteRow},
+      {"DR", kDeleteRow}, {"CL", kCopyColumn}, {"PL", kPasteColumn}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    TextGrid grid = namedGrid(c.rows, c.columns);
+    const GridEditRules rules = c.page == 'M'   ? kMaterialsGridRules
+                                : c.page == 'S' ? kStrengthGridRules
+                                                : kLayupGridRules;
+    TextGrid grid = c.page == 'L' ? namedGrid(100, 4) : namedGrid(10, c.page == 'M' ? 10 : 6);
     GridClipboard clipboard;
-    for (const Step& s : c.steps) {
-      grid.currentRow = s.row;
-      grid.currentColumn = s.column;
-      grid.anchorRow = s.anchorRow;
-      grid.anchorColumn = s.column;
-      if (s.command == 0)
-        grid.setCell(s.row, s.column, s.text);
+    std::istringstream steps(c.steps);
+    std::string step;
+    while (std::getline(steps, step, ';')) {
+      std::istringstream in(step);
+      std::string command, text;
+      in >> command >> grid.currentRow >> grid.currentColumn >> grid.anchorRow >> text;
+      grid.anchorColumn = grid.currentColumn;
+      if (command == "T")
+        grid.setCell(grid.currentRow, grid.currentColumn, text);
       else
-        runGridCommand(s.command, c.rules, grid, clipboard);
+        runGridCommand(commands.at(command), rules, grid, clipboard);
     }
-    for (const Cell& e : c.expected)
-      EXPECT_EQ(grid.cell(e.row, e.column), e.text) << e.row << "," << e.column;
+    std::istringstream expected(c.expected);
+    for (std::string cell; expected >> cell;) {
+      const int row = std::stoi(cell), column = std::stoi(cell.substr(cell.find(',') + 1));
+      EXPECT_EQ(grid.cell(row, column), cell.substr(cell.find('=') + 1)) << cell;
+    }
   }
 }
 

@@ -13,12 +13,6 @@
 namespace vc {
 namespace {
 
-std::vector<std::string> column(const TextGrid& g, int c, int rows) {
-  std::vector<std::string> out;
-  for (int r = 0; r < rows; ++r) out.push_back(g.cell(r, c));
-  return out;
-}
-
 TEST(SampleData, OnlyYesFillsThePages) {
   for (Answer answer : {Answer::Yes, Answer::No}) {
     test::CapturingMessages messages;
@@ -35,19 +29,13 @@ TEST(SampleData, OnlyYesFillsThePages) {
   }
 }
 
+// The numbers reach the report as the example file's do (the batch tests
+// compare the two reports); here, the text the pages show.
 TEST(SampleData, PagesShowTheEightPlyStack) {
   InputPages pages;
   LaminateData data;
   clearAllInputPages(pages);
   showSampleData(pages, data);
-
-  const SettingsPage& s = pages.settings;
-  for (const CheckBox* box :
-       {&s.showApparentProperties, &s.showAbdMatrices, &s.showLayerMatrices,
-        &s.calculateDoubleDouble, &s.showLoadVectors, &s.showPlyStresses, &s.showPlyFailure})
-    EXPECT_TRUE(box->checked);
-  EXPECT_TRUE(s.effectiveStrains.selected);
-
   const TextGrid& m = pages.materials.properties;
   EXPECT_EQ(pages.materials.materialCount + "|" + m.cell(0, 9) + "|" + m.cell(1, 9) + "|" +
                 m.cell(0, 1) + "|" + m.cell(0, 5),
@@ -55,14 +43,11 @@ TEST(SampleData, PagesShowTheEightPlyStack) {
   // Compressive strengths shown negative.
   EXPECT_EQ(pages.strength.strengths.cell(0, 2) + "|" + pages.strength.strengths.cell(0, 4),
             "-2.09e+005|-33000");
-
   const LayupPage& l = pages.layup;
-  EXPECT_EQ(l.layerCount.text + (l.symmetric.checked ? "S" : ""),
-            "8");  // though the question calls it symmetric
-  EXPECT_EQ(column(l.layers, 2, 9),
-            std::vector<std::string>({"0", "45", "-45", "90", "90", "-45", "45", "0", ""}));
-  EXPECT_EQ(column(l.layers, 3, 8), std::vector<std::string>(8, "0.005"));
-
+  // Not symmetric, though the question calls it so.
+  EXPECT_EQ(l.layerCount.text + (l.symmetric.checked ? "S" : "") + "|" + l.layers.cell(2, 2) + "|" +
+                l.layers.cell(8, 2),
+            "8|-45|");
   const LoadsPage& loads = pages.loads;
   EXPECT_TRUE(loads.mechanicalLoad.checked && loads.forcesMoments.selected);
   std::string row;
@@ -70,9 +55,6 @@ TEST(SampleData, PagesShowTheEightPlyStack) {
   EXPECT_EQ(row, "1000 0 0 10 0 0 ");
   EXPECT_FALSE(loads.temperatureLoad.checked || loads.temperatureChange.enabled ||
                loads.moistureLoad.checked || loads.moistureContent.enabled);
-
-  // The shear strain limit that the record derives: 10,300 / 1.04E+06.
-  EXPECT_NEAR(data.g12u[1], 0.0099038, 1e-7);
 }
 
 }  // namespace

@@ -71,21 +71,16 @@ TEST(ThroughThicknessCurves, NoPointsWhenTheRunComputedNoPlyResults) {
 }
 
 // A ply at +30 degrees is stiffest along +30 (its fibres) and softest
-// across them at 120; at 0 the textbook off-axis modulus of a ply turned
-// by 30 degrees: 1/Ex = m^4/E1 + (1/G12 - 2 v12/E1) m^2 n^2 + n^4/E2.
+// across them at 120 (the off-axis values between are tested on the engine).
 TEST(StiffnessCurves, AlongThePhysicalDirection) {
   const StiffnessCurves s = stiffnessCurves(pulledPly(30.0), 360);
   ASSERT_EQ(s.EX.points.size(), 361u);
-  const double E1 = kTestPly.E1, E2 = kTestPly.E2, G12 = kTestPly.G12, v12 = kTestPly.v12;
-  const double m2 = 0.75, n2 = 0.25;
-  const double offAxis =
-      1.0 / (m2 * m2 / E1 + (1.0 / G12 - 2.0 * v12 / E1) * m2 * n2 + n2 * n2 / E2);
   const struct {
     const PlotCurve& curve;
     int phi;
     double expected;
-  } cases[] = {{s.EX, 30, E1},   {s.EX, 210, E1},  {s.EX, 120, E2},    {s.EY, 30, E2},
-               {s.GXY, 30, G12}, {s.vXY, 30, v12}, {s.EX, 0, offAxis}, {s.EX, 60, offAxis}};
+  } cases[] = {{s.EX, 30, kTestPly.E1}, {s.EX, 210, kTestPly.E1},  {s.EX, 120, kTestPly.E2},
+               {s.EY, 30, kTestPly.E2}, {s.GXY, 30, kTestPly.G12}, {s.vXY, 30, kTestPly.v12}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.curve.name + " at " + std::to_string(c.phi));
     EXPECT_EQ(c.curve.points[c.phi].x, c.phi);
