@@ -46,10 +46,10 @@ TEST(CommandOptions, ParsingTable) {
     EXPECT_EQ(line.outputPath, QString(c.output));
     EXPECT_EQ(line.output.toStandardOutput, c.toStandardOutput);
   }
-  for (const char* refused : {"--formats json a b", "--format JSON a b", "a b --format",
-                              "--format json a", "--version --bogus", "--open p.vcl x",
-                              "--output-dir d", "--jobs 2 a b", "--output-dir d --jobs 0 a",
-                              "--curves a b", "--format csv --curves a b"}) {
+  for (const char* refused :
+       {"--formats json a b", "--format JSON a b", "a b --format", "--format json a",
+        "--version --bogus", "--open p.vcl x", "--output-dir d", "--jobs 2 a b",
+        "--output-dir d --jobs 0 a", "--curves a b", "--format csv --curves a b"}) {
     const CommandLine line = fromOptions(refused);
     EXPECT_EQ(line.mode, StartMode::OptionError) << refused;
     EXPECT_FALSE(line.error.isEmpty()) << refused;
