@@ -12,6 +12,7 @@ count=${2:-1000}
 # the figures measure the program rather than the disk; BENCH_SCRATCH picks
 # another folder.
 scratch=${BENCH_SCRATCH:-$( [ -d /dev/shm ] && [ -w /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")}
+[ -x "$program" ] || { echo "no program at $program" >&2; exit 2; }
 work=$(mktemp -d "$scratch/vellacore-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 # The program's settings and data folder stay inside the scratch folder.
@@ -38,6 +39,7 @@ for format in text json "json --curves"; do
   # shellcheck disable=SC2086 # "json --curves" is meant to split
   "$program" --output-dir "$out" --format $format "$work"/in/*.vcl 2>/dev/null || true
   rate "$count" "$(python3 -c "print($(now) - $start)")" "--output-dir, $format, $(nproc) threads"
+  [ -d "$out" ] || { echo "the program wrote nothing: $program" >&2; exit 2; }
   echo "    $(du -sh "$out" | cut -f1) written"
 done
 

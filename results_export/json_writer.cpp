@@ -8,7 +8,9 @@
 
 namespace vc {
 
-JsonWriter::JsonWriter(std::string& out) : out_(out), used_(out.size()) {}
+JsonWriter::JsonWriter(std::string& out, std::size_t expected) : out_(out), used_(out.size()) {
+  out_.resize(used_ + expected);
+}
 
 JsonWriter::~JsonWriter() { out_.resize(used_); }
 
@@ -70,10 +72,10 @@ void JsonWriter::number(double value) {
   beforeValue();
   char* start = room(32);
   char* end = std::to_chars(start, start + 30, value).ptr;
-  bool integral = true;
-  for (const char* p = start; p < end && integral; ++p)
-    integral = (*p >= '0' && *p <= '9') || *p == '-';
-  if (integral) {
+  // Only a whole value can come out as bare digits ("3", but also "1e+05").
+  bool bare = value == std::floor(value);
+  for (const char* p = start; p < end && bare; ++p) bare = (*p >= '0' && *p <= '9') || *p == '-';
+  if (bare) {
     *end++ = '.';
     *end++ = '0';
   }
@@ -105,6 +107,8 @@ void JsonWriter::string(const std::string& value) {
       nlohmann::json(value).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
   put(quoted.data(), quoted.size());
 }
+
+void JsonWriter::lineEnd() { put("\r\n", 2); }
 
 void JsonWriter::numbers(const double* values, int count) {
   beginArray();

@@ -11,8 +11,9 @@ namespace vc {
 
 class JsonWriter {
  public:
-  // Appends to `out`; the text is complete when the writer is destroyed.
-  explicit JsonWriter(std::string& out);
+  // Appends to `out`, with room made for about `expected` characters; the
+  // text is complete when the writer is destroyed.
+  explicit JsonWriter(std::string& out, std::size_t expected = 4096);
   ~JsonWriter();
   JsonWriter(const JsonWriter&) = delete;
   JsonWriter& operator=(const JsonWriter&) = delete;
@@ -32,6 +33,9 @@ class JsonWriter {
   void null();
   // Any bytes: what is not UTF-8 becomes U+FFFD, so the document stays valid.
   void string(const std::string& value);
+
+  // CR LF after the document.
+  void lineEnd();
 
   // An array of `count` numbers.
   void numbers(const double* values, int count);

@@ -10,6 +10,7 @@
 #include "engine/failure_envelope.h"
 #include "engine/stiffness_direction.h"
 #include "export_fixture.h"
+#include "results_export/json_writer.h"
 
 namespace vc {
 namespace {
@@ -126,6 +127,31 @@ TEST(ResultsJson, ValidAgainstTheSchemaWithTheRecordsOwnDoublesAndNulls) {
   bad["inputs"]["layers"][0]["temperature"] = 1.0;
   bad["results"]["ABD"][2].erase(5);
   EXPECT_EQ(violations(bad).size(), 3u);
+}
+
+// The writer's numbers read back as the same doubles and stay real numbers;
+// commas and nesting make a document a JSON parser takes.
+TEST(JsonWriter, NumbersAndNesting) {
+  std::string text;
+  {
+    JsonWriter w(text, 8);  // made to grow
+    w.beginObject();
+    w.key("n").beginArray();
+    for (double v : std::initializer_list<double>{3.0, 1e5, -0.0, 0.125, 0.1, -2.5e-300,
+                                                  1.7976931348623157e308, std::nan(""), -INFINITY})
+      w.number(v);
+    w.endArray();
+    w.key("i").integer(-7);
+    w.key("s").string("a\"b\xB0");
+    w.key("e").beginObject();
+    w.endObject();
+    w.key("z").null();
+    w.endObject();
+  }
+  EXPECT_EQ(text,
+            "{\"n\":[3.0,1e+05,-0.0,0.125,0.1,-2.5e-300,1.7976931348623157e+308,null,null],"
+            "\"i\":-7,\"s\":\"a\\\"b\xEF\xBF\xBD\",\"e\":{},\"z\":null}");
+  EXPECT_EQ(json::parse(text)["n"][1].get<double>(), 1e5);
 }
 
 }  // namespace
