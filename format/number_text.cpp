@@ -161,6 +161,9 @@ void appendPadded(TextSink& out, const Conversion& s, const char* body, std::siz
   }
 }
 
+// printf's precision of a real conversion: 6 when none is given.
+int precisionOf(const Conversion& s) { return s.precision < 0 ? 6 : s.precision; }
+
 // Conversions whose text std::to_chars produces exactly: no sign or '#'
 // flags and a precision that keeps the text short.
 bool shortestRoundTripFree(const Conversion& s) {
@@ -176,7 +179,7 @@ bool appendRounded(TextSink& out, const Conversion& s, double value) {
   if ((!scientific && s.conv != 'f' && s.conv != 'F') || s.plus || s.space || s.alt ||
       s.width > 256)
     return false;
-  const int precision = s.precision < 0 ? 6 : s.precision;
+  const int precision = precisionOf(s);
   // Signs come in no pattern; fabs and signbit keep them off the branches.
   // (The caller has already turned a negative zero into zero.)
   const bool negative = std::signbit(value);
@@ -230,7 +233,7 @@ void appendReal(TextSink& out, const Conversion& s, double value) {
   std::string big;
   char* t = local;
   std::size_t len = 0;
-  const int precision = s.precision < 0 ? 6 : s.precision;
+  const int precision = precisionOf(s);
   if (shortestRoundTripFree(s)) {
     // Fast path: std::to_chars gives the same correctly rounded digits as
     // printf, without the locale and several times faster.
