@@ -193,9 +193,17 @@ bool appendRounded(TextSink& out, const Conversion& s, double value) {
   const std::size_t pad = width > len ? width - len : 0;
   char* p = out.room(len + pad);
   const char fill = s.zero && !s.left ? '0' : ' ';
-  if (!s.left && fill == ' ')
-    for (std::size_t i = 0; i < pad; ++i) *p++ = ' ';
-  if (negative) *p++ = '-';
+  if (!s.left && fill == ' ') {
+    // The report's right-aligned fields: blanks across the whole field, then
+    // the sign and the digits in place, so that the sign and the padding's
+    // length (which follow the data) cost no branch.
+    for (std::size_t i = 0; i < width; ++i) p[i] = ' ';
+    p += pad;
+    p[0] = negative ? '-' : ' ';  // a blank is overwritten by the first digit
+    p += negative ? 1 : 0;
+  } else if (negative) {
+    *p++ = '-';
+  }
   if (!s.left && fill == '0')
     for (std::size_t i = 0; i < pad; ++i) *p++ = '0';
   if (scientific)
@@ -407,13 +415,13 @@ void appendf(std::string& out, const char* format, ...) {
   va_end(args);
 }
 
-void appendScientificFields(std::string& out, int width, int precision,
-                            std::initializer_list<double> values) {
+void appendFields(std::string& out, char conversion, int width, int precision,
+                  std::initializer_list<double> values) {
   TextSink sink(out);
   Conversion s;
   s.width = width;
   s.precision = precision;
-  s.conv = 'e';
+  s.conv = conversion;
   for (double value : values) appendReal(sink, s, value);
 }
 

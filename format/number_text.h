@@ -27,10 +27,11 @@ void appendf(std::string& out, const char* format, ...)
 #endif
     ;
 
-// The text of "%W.Pe" for each value in turn, exactly as appendf writes it,
-// without reading a format: for the report's long rows of numbers.
-void appendScientificFields(std::string& out, int width, int precision,
-                            std::initializer_list<double> values);
+// The text of "%W.Pe" (conversion 'e') or "%W.Pf" ('f') for each value in
+// turn, exactly as appendf writes it, without reading a format: for the
+// report's long rows of numbers.
+void appendFields(std::string& out, char conversion, int width, int precision,
+                  std::initializer_list<double> values);
 
 // The formatted text as a new string.
 std::string formatf(const char* format, ...)

@@ -11,9 +11,9 @@ namespace {
 // Two 3 by 3 matrices side by side, one blank between them.
 void appendMatrixPair(const Mat3& left, const Mat3& right, std::string& out) {
   for (int i = 1; i <= 3; ++i) {
-    appendScientificFields(out, 13, 3, {left[i][1], left[i][2], left[i][3]});
+    appendFields(out, 'e', 13, 3, {left[i][1], left[i][2], left[i][3]});
     out += ' ';
-    appendScientificFields(out, 13, 3, {right[i][1], right[i][2], right[i][3]});
+    appendFields(out, 'e', 13, 3, {right[i][1], right[i][2], right[i][3]});
     out += "\r\n";
   }
 }

@@ -22,8 +22,10 @@ void appendFactorRows(const LaminateData& d, const double (*factors)[kCriterionC
                       const double* minima, std::string& out) {
   for (int k = 1; k <= layerLoopCount(d); ++k) {
     const double* f = factors[k];
-    appendf(out, "%4d %9.2f%9.2f%9.2f%9.2f%9.2f\r\n", k, f[kMaxStress], f[kMaxStrain], f[kTsaiHill],
-            f[kHoffman], f[kTsaiWu]);
+    appendf(out, "%4d ", k);
+    appendFields(out, 'f', 9, 2,
+                 {f[kMaxStress], f[kMaxStrain], f[kTsaiHill], f[kHoffman], f[kTsaiWu]});
+    out += "\r\n";
   }
   out += " ---    ------   ------   ------   ------   ------\r\n";
   appendf(out, " Min %9.2f%9.2f%9.2f%9.2f%9.2f\r\n", minima[kMaxStress], minima[kMaxStrain],
@@ -58,8 +60,8 @@ void appendPlyStresses(const LaminateData& d, std::string& out) {
                                           : (total ? r.strainXY : r.effStrainXY);
       const double* stress = materialAxes ? r.stress12 : r.stressXY;
       appendf(out, "%4d  ", k);
-      appendScientificFields(out, 12, 3,
-                             {strain[1], strain[2], strain[3], stress[1], stress[2], stress[3]});
+      appendFields(out, 'e', 12, 3,
+                   {strain[1], strain[2], strain[3], stress[1], stress[2], stress[3]});
       out += "\r\n";
     }
   }
