@@ -8,7 +8,7 @@
 // exponent is absorbed by the padding instead of widening the field.
 #include "format/number_text.h"
 #include "format/decimal_digits.h"
-#include "format/number_scan.h"
+#include "format/text_sink.h"
 
 #include <algorithm>
 #include <charconv>
@@ -22,63 +22,6 @@
 
 namespace vc {
 namespace {
-
-// Gathers the text of one appendf call and hands it to the string in a few
-// large appends rather than one per field and padding run.
-class TextSink {
- public:
-  explicit TextSink(std::string& out) : out_(out) {}
-  TextSink(const TextSink&) = delete;
-  TextSink& operator=(const TextSink&) = delete;
-  ~TextSink() { flush(); }
-
-  void append(const char* text, std::size_t n) {
-    if (n > sizeof buffer_ - used_) {
-      flush();
-      if (n > sizeof buffer_) {
-        out_.append(text, n);
-        return;
-      }
-    }
-    std::memcpy(buffer_ + used_, text, n);
-    used_ += n;
-  }
-  void append(std::size_t n, char c) {
-    if (n <= sizeof buffer_ - used_) {  // padding runs are short
-      for (std::size_t i = 0; i < n; ++i) buffer_[used_ + i] = c;
-      used_ += n;
-      return;
-    }
-    while (n > 0) {
-      if (used_ == sizeof buffer_) flush();
-      const std::size_t room = std::min(n, sizeof buffer_ - used_);
-      std::memset(buffer_ + used_, c, room);
-      used_ += room;
-      n -= room;
-    }
-  }
-  // Room for `n` characters (at most the buffer's size), to be filled by the
-  // caller and then counted in with commit().
-  char* room(std::size_t n) {
-    if (n > sizeof buffer_ - used_) flush();
-    return buffer_ + used_;
-  }
-  void commit(std::size_t n) { used_ += n; }
-  void push_back(char c) {
-    if (used_ == sizeof buffer_) flush();
-    buffer_[used_++] = c;
-  }
-
- private:
-  void flush() {
-    out_.append(buffer_, used_);
-    used_ = 0;
-  }
-
-  std::string& out_;
-  char buffer_[1024];
-  std::size_t used_ = 0;
-};
 
 struct Conversion {
   bool left = false;   // '-'
@@ -433,31 +376,5 @@ std::string formatf(const char* format, ...) {
   va_end(args);
   return out;
 }
-
-std::string pageNumberText(double value) {
-  std::string out;
-  appendf(out, "%.5g", value);
-  return out;
-}
-
-double readPageReal(const char* text) {
-  if (!text) return 0.0;
-  while (isBlankChar(*text)) ++text;
-  double value = 0.0;
-  scanReal(text, text + std::strlen(text), value, false);
-  return value;
-}
-
-double readPageReal(const std::string& text) { return readPageReal(text.c_str()); }
-
-int readPageInt(const char* text) {
-  if (!text) return 0;
-  while (isBlankChar(*text)) ++text;
-  int value = 0;
-  scanWhole(text, text + std::strlen(text), value);
-  return value;
-}
-
-int readPageInt(const std::string& text) { return readPageInt(text.c_str()); }
 
 }  // namespace vc
