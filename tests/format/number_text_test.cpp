@@ -95,6 +95,7 @@ TEST(NumberText, TheProgramsOwnConventions) {
       {vc::formatf("%9.2f|%G", -nan, nan), "     -nan|NAN"},
       {vc::formatf("%012.3e|%06.2f|%+.2e|% .2e", -18000000.0, -1.5, 3.0, 3.0),
        "-01.800e+007|-01.50|+3.00e+000| 3.00e+000"},
+      {vc::formatf("%05d|%+08.2f|%-+7.1f|", -42, 1.5, -2.25), "-0042|+0001.50|-2.2   |"},
       {vc::formatf("%-3d|%4d|%04d|%+d|100%%|[%5s][%-5s][%.2s]", 7, -7, 42, 3, "ab", "ab", "abcd"),
        "7  |  -7|0042|+3|100%|[   ab][ab   ][ab]"},
       {vc::pageNumberText(20600000.0) + " " + vc::pageNumberText(0.005) + " " +
