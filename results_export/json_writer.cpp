@@ -67,11 +67,18 @@ JsonWriter& JsonWriter::key(const char* name) {
   return *this;
 }
 
-void JsonWriter::number(double value) {
-  if (!std::isfinite(value)) return null();
-  beforeValue();
-  char* start = room(32);
-  char* end = std::to_chars(start, start + 30, value).ptr;
+namespace {
+
+// Room one number's text may take.
+constexpr std::size_t kNumberRoom = 32;
+
+// Writes one number at `start`; returns the end of its text.
+char* writeNumber(char* start, double value) {
+  if (!std::isfinite(value)) {
+    std::memcpy(start, "null", 4);
+    return start + 4;
+  }
+  char* end = std::to_chars(start, start + kNumberRoom - 2, value).ptr;
   // Only a whole value can come out as bare digits ("3", but also "1e+05").
   bool bare = value == std::floor(value);
   for (const char* p = start; p < end && bare; ++p) bare = (*p >= '0' && *p <= '9') || *p == '-';
@@ -79,7 +86,15 @@ void JsonWriter::number(double value) {
     *end++ = '.';
     *end++ = '0';
   }
-  used_ += static_cast<std::size_t>(end - start);
+  return end;
+}
+
+}  // namespace
+
+void JsonWriter::number(double value) {
+  beforeValue();
+  char* start = room(kNumberRoom);
+  used_ += static_cast<std::size_t>(writeNumber(start, value) - start);
 }
 
 void JsonWriter::integer(long long value) {
@@ -110,10 +125,19 @@ void JsonWriter::string(const std::string& value) {
 
 void JsonWriter::lineEnd() { put("\r\n", 2); }
 
+// The vectors and matrix rows that make up most of a document: room made
+// once, the separators written in line.
 void JsonWriter::numbers(const double* values, int count) {
-  beginArray();
-  for (int i = 0; i < count; ++i) number(values[i]);
-  endArray();
+  beforeValue();
+  char* const start = room(2 + kNumberRoom * static_cast<std::size_t>(count));
+  char* p = start;
+  *p++ = '[';
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) *p++ = ',';
+    p = writeNumber(p, values[i]);
+  }
+  *p++ = ']';
+  used_ += static_cast<std::size_t>(p - start);
 }
 
 }  // namespace vc
