@@ -93,19 +93,23 @@ class Reader {
     return false;
   }
 
-  bool intValue(int& value, const std::string& what) {
+  // `what` names the value for a message: a callable that returns the text,
+  // so that a good file (nearly every file) formats no names at all.
+  template <typename What>
+  bool intValue(int& value, const What& what) {
     const Scan r = scan_.readInt(value);
-    return r == Scan::Ok || fail(r, what);
+    return r == Scan::Ok || fail(r, what());
   }
-  bool realValue(double& value, const std::string& what) {
+  template <typename What>
+  bool realValue(double& value, const What& what) {
     const Scan r = scan_.readReal(value);
-    return r == Scan::Ok || fail(r, what);
+    return r == Scan::Ok || fail(r, what());
   }
 
   bool countValue(int& value, const std::string& what, int low, int high) {
     scan_.skipSpace();
     const std::string where = place();
-    if (!intValue(value, what)) return false;
+    if (!intValue(value, [&] { return what; })) return false;
     if (value < low || value > high) {
       error_ = formatf("%s: %s must be %d to %d, not %d.", where.c_str(), what.c_str(), low, high,
                        value);
@@ -119,9 +123,10 @@ class Reader {
     if (!countValue(v.numMaterials, "the number of materials", 1, kMaxMaterials)) return false;
     for (int m = 1; m <= v.numMaterials; ++m) {
       int number = 0;
-      if (!intValue(number, formatf("the number of material %d", m))) return false;
+      if (!intValue(number, [m] { return formatf("the number of material %d", m); })) return false;
       for (int i = 0; i < 8; ++i) {
-        if (!realValue(v.props[m][i], formatf("the %s of material %d", kPropertyNames[i], m)))
+        if (!realValue(v.props[m][i],
+                       [m, i] { return formatf("the %s of material %d", kPropertyNames[i], m); }))
           return false;
       }
       v.description[m] = restOfLine();
@@ -149,10 +154,10 @@ class Reader {
     if (!countValue(v.numLayers, "the total number of layers", 0, kMaxLayers)) return false;
     for (int k = 1; k <= v.numLayers; ++k) {
       int number = 0;  // the layer's number: the file's order counts
-      if (!intValue(number, formatf("the number of layer %d", k)) ||
-          !intValue(v.MatID[k], formatf("the material number of layer %d", k)) ||
-          !realValue(v.angleDegrees[k], formatf("the ply angle of layer %d", k)) ||
-          !realValue(v.thickness[k], formatf("the thickness of layer %d", k)))
+      if (!intValue(number, [k] { return formatf("the number of layer %d", k); }) ||
+          !intValue(v.MatID[k], [k] { return formatf("the material number of layer %d", k); }) ||
+          !realValue(v.angleDegrees[k], [k] { return formatf("the ply angle of layer %d", k); }) ||
+          !realValue(v.thickness[k], [k] { return formatf("the thickness of layer %d", k); }))
         return false;
     }
     return true;
@@ -164,12 +169,13 @@ class Reader {
     if (v.loadKind == 1 || v.loadKind == 2) {
       const char* const* names = v.loadKind == 1 ? kForceNames : kStrainNames;
       for (int i = 1; i <= 6; ++i) {
-        if (!realValue(v.loads[i], formatf("the mechanical load value %s", names[i - 1])))
+        if (!realValue(v.loads[i],
+                       [&] { return formatf("the mechanical load value %s", names[i - 1]); }))
           return false;
       }
     }
-    if (!realValue(v.deltaT, "the temperature change") ||
-        !realValue(v.moisturePercent, "the percent moisture content"))
+    if (!realValue(v.deltaT, [] { return std::string("the temperature change"); }) ||
+        !realValue(v.moisturePercent, [] { return std::string("the percent moisture content"); }))
       return false;
     restOfLine();
     return true;
