@@ -241,4 +241,45 @@ void writeFixed(const RoundedDecimal& rounded, int precision, char* out) {
   }
 }
 
+bool roundGeneral(double magnitude, int precision, RoundedDecimal& rounded) {
+  const int significant = precision == 0 ? 1 : precision;
+  if (significant > kMaxFastPrecision + 1 || !roundScientific(magnitude, significant - 1, rounded))
+    return false;
+  int count = significant;
+  while (count > 1 && rounded.digits % 10 == 0) {
+    rounded.digits /= 10;
+    --count;
+  }
+  rounded.count = count;
+  const int x = rounded.exponent10;
+  rounded.scientific = x < -4 || x >= significant;
+  if (rounded.scientific)
+    rounded.length = count + (count > 1 ? 1 : 0) + 5;  // d[.ddd]e+ddd
+  else if (x >= 0)
+    rounded.length = count > x + 1 ? count + 1 : x + 1;  // ddd[.ddd]
+  else
+    rounded.length = 1 + -x + count;  // 0.000ddd
+  return true;
+}
+
+void writeGeneral(const RoundedDecimal& rounded, char e, char* out) {
+  const int count = rounded.count;
+  const int x = rounded.exponent10;
+  if (rounded.scientific) {
+    writeScientific(rounded, count - 1, e, out);
+  } else if (x < 0) {
+    *out++ = '0';
+    *out++ = '.';
+    for (int i = 1; i < -x; ++i) *out++ = '0';
+    putDigits(rounded.digits, count, out);
+  } else if (count <= x + 1) {
+    out = putDigits(rounded.digits, count, out);
+    for (int i = count; i < x + 1; ++i) *out++ = '0';
+  } else {
+    putDigits(rounded.digits, count, out);  // then the point after x + 1 digits
+    std::memmove(out + x + 2, out + x + 1, static_cast<std::size_t>(count - x - 1));
+    out[x + 1] = '.';
+  }
+}
+
 }  // namespace vc

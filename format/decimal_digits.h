@@ -20,6 +20,8 @@ struct RoundedDecimal {
   std::uint64_t digits = 0;
   int exponent10 = 0;
   int length = 0;
+  int count = 0;            // "g": how many significant digits are left
+  bool scientific = false;  // "g": written in the "e" form
 };
 
 // Rounds `magnitude` (finite, not negative) as "%.Pe" does; the exponent is
@@ -34,5 +36,11 @@ void writeScientific(const RoundedDecimal& rounded, int precision, char e, char*
 // Returns false when the fast path cannot decide.
 bool roundFixed(double magnitude, int precision, RoundedDecimal& rounded);
 void writeFixed(const RoundedDecimal& rounded, int precision, char* out);
+
+// Rounds `magnitude` (finite, not negative) as "%.Pg" does: P significant
+// digits, trailing zeros dropped, the "e" form when the exponent is below -4
+// or at least P. Returns false when the fast path cannot decide.
+bool roundGeneral(double magnitude, int precision, RoundedDecimal& rounded);
+void writeGeneral(const RoundedDecimal& rounded, char e, char* out);
 
 }  // namespace vc

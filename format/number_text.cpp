@@ -113,13 +113,14 @@ bool shortestRoundTripFree(const Conversion& s) {
   return !s.plus && !s.space && !s.alt && s.precision <= 60;
 }
 
-// The report's own conversions (e, E, f, F without sign flags), rounded and
+// The report's own conversions (e, E, f, F, g, G without sign flags), rounded and
 // written straight into their field, digit for digit as printf writes them.
 // Returns false, having written nothing, when the value needs the exact
 // fallback.
 bool appendRounded(TextSink& out, const Conversion& s, double value) {
   const bool scientific = s.conv == 'e' || s.conv == 'E';
-  if ((!scientific && s.conv != 'f' && s.conv != 'F') || s.plus || s.space || s.alt ||
+  const bool general = s.conv == 'g' || s.conv == 'G';
+  if ((!scientific && !general && s.conv != 'f' && s.conv != 'F') || s.plus || s.space || s.alt ||
       s.width > 256)
     return false;
   const int precision = precisionOf(s);
@@ -129,6 +130,7 @@ bool appendRounded(TextSink& out, const Conversion& s, double value) {
   const double magnitude = std::fabs(value);
   RoundedDecimal rounded;
   if (!(scientific ? roundScientific(magnitude, precision, rounded)
+        : general  ? roundGeneral(magnitude, precision, rounded)
                    : roundFixed(magnitude, precision, rounded)))
     return false;
   const std::size_t len = static_cast<std::size_t>(rounded.length) + (negative ? 1 : 0);
@@ -151,6 +153,8 @@ bool appendRounded(TextSink& out, const Conversion& s, double value) {
     for (std::size_t i = 0; i < pad; ++i) *p++ = '0';
   if (scientific)
     writeScientific(rounded, precision, s.conv, p);
+  else if (general)
+    writeGeneral(rounded, s.conv == 'G' ? 'E' : 'e', p);
   else
     writeFixed(rounded, precision, p);
   p += rounded.length;

@@ -54,9 +54,8 @@ void JsonWriter::endObject() { close('}'); }
 void JsonWriter::beginArray() { open('['); }
 void JsonWriter::endArray() { close(']'); }
 
-JsonWriter& JsonWriter::key(const char* name) {
+JsonWriter& JsonWriter::key(const char* name, std::size_t n) {
   beforeValue();
-  const std::size_t n = std::strlen(name);
   char* p = room(n + 3);
   *p++ = '"';
   std::memcpy(p, name, n);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 
 namespace vc {
@@ -23,7 +24,11 @@ class JsonWriter {
   void beginArray();
   void endArray();
   // The next member's name: plain ASCII that needs no escaping.
-  JsonWriter& key(const char* name);
+  JsonWriter& key(const char* name) { return key(name, std::strlen(name)); }
+  template <std::size_t N>
+  JsonWriter& key(const char (&name)[N]) {
+    return key(name, N - 1);
+  }
 
   // The shortest text that reads back to the same double; an integral value
   // keeps a ".0" so that readers see a real number; inf and nan are null.
@@ -41,6 +46,7 @@ class JsonWriter {
   void numbers(const double* values, int count);
 
  private:
+  JsonWriter& key(const char* name, std::size_t length);
   char* room(std::size_t n);
   void put(const char* text, std::size_t n);
   void beforeValue();

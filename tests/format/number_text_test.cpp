@@ -51,8 +51,9 @@ TEST(NumberText, AgreesWithTheCLibraryInEveryReportConversion) {
 // Values next to a rounding halfway point, the decade boundaries and the ends
 // of the double range are where a fast digit generator goes wrong first.
 TEST(NumberText, AgreesWithTheCLibraryNextToHalfwayPointsAndAtTheExtremes) {
-  const char* formats[] = {"%12.3e", "%13.4e", "%10.3E", "%.0e", "%.9e", "%.15e",
-                           "%9.2f",  "%7.4f",  "%3.0f",  "%.9f", "%.15f"};
+  const char* formats[] = {"%12.3e", "%13.4e", "%10.3E", "%.0e", "%.9e",  "%.15e",
+                           "%9.2f",  "%7.4f",  "%3.0f",  "%.9f", "%.15f", "%.5g",
+                           "%.1g",   "%.0g",   "%12.3G", "%.16g"};
   std::mt19937_64 random(7);
   std::uniform_int_distribution<int> digits(1000, 99999), exponent(-320, 300);
   std::vector<double> values = {5e-324,
