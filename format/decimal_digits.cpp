@@ -95,10 +95,12 @@ bool roundedWhole(long double value, std::uint64_t& whole) {
 // The nearest integer to `value` (positive, below 2^53), or false when
 // `value` lies within its error bound of a halfway point.
 bool roundedWholeOfDouble(double value, std::uint64_t& whole) {
-  const std::uint64_t floor = static_cast<std::uint64_t>(value);
+  // Signed conversions: one instruction each way, where unsigned ones need
+  // a test for the top bit.
+  const std::int64_t floor = static_cast<std::int64_t>(value);
   const double fraction = value - static_cast<double>(floor);  // exact
   if (std::fabs(fraction - 0.5) <= value * kDoubleError) return false;
-  whole = floor + (fraction > 0.5 ? 1 : 0);
+  whole = static_cast<std::uint64_t>(floor + (fraction > 0.5 ? 1 : 0));
   return true;
 }
 

@@ -164,8 +164,14 @@ bool appendRounded(TextSink& out, const Conversion& s, double value) {
   return true;
 }
 
-void appendReal(TextSink& out, const Conversion& s, double value) {
-  bool upper = s.conv == 'F' || s.conv == 'E' || s.conv == 'G';
+// The conversions and values the direct path leaves: to_chars, else printf
+// with the program's conventions applied afterwards. Kept out of line so that
+// the direct path stays small.
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+void appendRealExactly(TextSink& out, const Conversion& s, double value) {
+  const bool upper = s.conv == 'F' || s.conv == 'E' || s.conv == 'G';
   if (!std::isfinite(value)) {
     char text[8];
     std::size_t n = 0;
@@ -180,10 +186,6 @@ void appendReal(TextSink& out, const Conversion& s, double value) {
     appendPadded(out, s, text, n, false);
     return;
   }
-  value += 0.0;  // drops the sign of a negative zero (-0 + 0 is +0), without a branch
-
-  if (appendRounded(out, s, value)) return;
-
   char local[400];
   std::string big;
   char* t = local;
@@ -254,6 +256,14 @@ void appendReal(TextSink& out, const Conversion& s, double value) {
     }
   }
   appendPadded(out, s, t, len, s.zero && !s.left);
+}
+
+void appendReal(TextSink& out, const Conversion& s, double value) {
+  if (std::isfinite(value)) {
+    value += 0.0;  // drops the sign of a negative zero (-0 + 0 is +0), without a branch
+    if (appendRounded(out, s, value)) return;
+  }
+  appendRealExactly(out, s, value);
 }
 
 void appendInteger(TextSink& out, const Conversion& s, int value) {
