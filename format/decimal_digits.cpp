@@ -202,7 +202,17 @@ bool roundScientific(double magnitude, int precision, RoundedDecimal& rounded) {
 // The writers divide only by the constant 100 (a multiplication); a division
 // by a power of ten chosen at run time would cost more than the rest.
 void writeScientific(const RoundedDecimal& rounded, int precision, char e, char* out) {
-  if (precision > 0) {
+  // The report's two precisions with their digit counts known to the compiler.
+  if (precision == 3) {
+    putDigitsOf(static_cast<std::uint32_t>(rounded.digits), 4, out + 1);
+  } else if (precision == 4) {
+    putDigitsOf(static_cast<std::uint32_t>(rounded.digits), 5, out + 1);
+  }
+  if (precision == 3 || precision == 4) {
+    out[0] = out[1];
+    out[1] = '.';
+    out += precision + 2;
+  } else if (precision > 0) {
     putDigits(rounded.digits, precision + 1, out + 1);  // then "d.ddd" from "dddd"
     out[0] = out[1];
     out[1] = '.';
