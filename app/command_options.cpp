@@ -191,7 +191,8 @@ std::string helpText(const QString& program) {
          " [--format json|csv|text] [--curves] input_file output_file\n"
          "       " +
          p +
-         " --output-dir DIR [--format json|csv|text] [--curves] [--jobs N] input_file...\n"
+         " --output-dir DIR [--format json|csv|text] [--curves]\n"
+         "                 [--jobs N] input_file...\n"
          "       " +
          p +
          " --open input_file\n"
@@ -207,8 +208,8 @@ std::string helpText(const QString& program) {
          "Options:\n"
          "  --format json|csv|text  the report (text, the default), or the inputs and\n"
          "                          results as JSON or CSV\n"
-         "  --curves                JSON: add the stiffness-direction and failure-envelope\n"
-         "                          curves behind the plots (ten times the size)\n"
+         "  --curves                JSON: add the curves behind the plots (stiffness\n"
+         "                          by direction, failure envelopes; ten times the size)\n"
          "  --output-dir DIR        analyse every input into DIR/NAME.txt (.json, .csv)\n"
          "  --jobs N                threads for --output-dir (default: one per core)\n"
          "  --open FILE             open the desktop window with FILE loaded\n"
