@@ -10,6 +10,8 @@ namespace vc {
 
 JsonWriter::JsonWriter(std::string& out, std::size_t expected) : out_(out), used_(out.size()) {
   out_.resize(used_ + expected);
+  // A NaN's bits: never those of a number written (non-finite ones are null).
+  for (std::uint64_t& bits : cachedBits_) bits = 0x7FF8000000000001ULL;
 }
 
 JsonWriter::~JsonWriter() { out_.resize(used_); }
@@ -66,16 +68,20 @@ JsonWriter& JsonWriter::key(const char* name, std::size_t n) {
   return *this;
 }
 
-namespace {
-
-// Room one number's text may take.
-constexpr std::size_t kNumberRoom = 32;
-
-// Writes one number at `start`; returns the end of its text.
-char* writeNumber(char* start, double value) {
+// Writes one number at `start` (kNumberRoom characters of room); returns the
+// end of its text.
+char* JsonWriter::writeNumber(char* start, double value) {
   if (!std::isfinite(value)) {
     std::memcpy(start, "null", 4);
     return start + 4;
+  }
+  std::uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  const std::size_t slot =
+      static_cast<std::size_t>((bits * 0x9E3779B97F4A7C15ULL) >> (64 - kCacheBits));
+  if (cachedBits_[slot] == bits) {
+    std::memcpy(start, cachedText_[slot], kNumberRoom);  // the whole slot: one fixed copy
+    return start + cachedLength_[slot];
   }
   char* end = std::to_chars(start, start + kNumberRoom - 2, value).ptr;
   // Only a whole value can come out as bare digits ("3", but also "1e+05").
@@ -85,10 +91,11 @@ char* writeNumber(char* start, double value) {
     *end++ = '.';
     *end++ = '0';
   }
+  cachedBits_[slot] = bits;
+  cachedLength_[slot] = static_cast<unsigned char>(end - start);
+  std::memcpy(cachedText_[slot], start, static_cast<std::size_t>(end - start));
   return end;
 }
-
-}  // namespace
 
 void JsonWriter::number(double value) {
   beforeValue();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -47,6 +48,7 @@ class JsonWriter {
 
  private:
   JsonWriter& key(const char* name, std::size_t length);
+  char* writeNumber(char* start, double value);
   char* room(std::size_t n);
   void put(const char* text, std::size_t n);
   void beforeValue();
@@ -59,6 +61,16 @@ class JsonWriter {
   bool first_[kMaxDepth] = {};
   int depth_ = 0;
   bool afterKey_ = false;
+
+  // The text of numbers already written, by bit pattern: nearly half the
+  // numbers of a results document repeat one written before (plies of one
+  // material and angle, strains equal to the total strains, zeros).
+  static constexpr int kCacheBits = 10;
+  static constexpr std::size_t kCachedNumbers = std::size_t{1} << kCacheBits;
+  static constexpr std::size_t kNumberRoom = 32;  // the longest number text fits
+  std::uint64_t cachedBits_[kCachedNumbers];
+  char cachedText_[kCachedNumbers][kNumberRoom];
+  unsigned char cachedLength_[kCachedNumbers];
 };
 
 }  // namespace vc
