@@ -141,6 +141,8 @@ TEST(JsonWriter, NumbersAndNesting) {
                                                   1.7976931348623157e308, std::nan(""), -INFINITY})
       w.number(v);
     w.endArray();
+    const double repeated[] = {0.1, 3.0, 0.1, 0.0, -0.0, 0.1 + 0.2};  // texts written before
+    w.key("r").numbers(repeated, 6);
     w.key("i").integer(-7);
     w.key("s").string("a\"b\xB0");
     w.key("e").beginObject();
@@ -150,6 +152,7 @@ TEST(JsonWriter, NumbersAndNesting) {
   }
   EXPECT_EQ(text,
             "{\"n\":[3.0,1e+05,-0.0,0.125,0.1,-2.5e-300,1.7976931348623157e+308,null,null],"
+            "\"r\":[0.1,3.0,0.1,0.0,-0.0,0.30000000000000004],"
             "\"i\":-7,\"s\":\"a\\\"b\xEF\xBF\xBD\",\"e\":{},\"z\":null}");
   EXPECT_EQ(json::parse(text)["n"][1].get<double>(), 1e5);
 }
