@@ -115,6 +115,13 @@ int binaryExponent(double magnitude) {
   return exponent2 - 1;
 }
 
+// The decimal exponent of a positive finite magnitude, or one less.
+// magnitude lies in [2^b, 2^(b+1)), so its decimal exponent is floor(b log10 2)
+// or one more. (b * 78913) >> 18 equals floor(b log10 2) for every b from
+// -1100 to 1100 (the shift floors negative values too), which covers every
+// double.
+int decimalExponentEstimate(double magnitude) { return (binaryExponent(magnitude) * 78913) >> 18; }
+
 constexpr char kPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
@@ -148,7 +155,7 @@ namespace {
 // roundScientific in plain doubles, for a positive magnitude and a precision
 // of at most kMaxDoublePrecision; false when it cannot decide.
 bool roundScientificInDoubles(double magnitude, int precision, RoundedDecimal& rounded) {
-  int exponent10 = (binaryExponent(magnitude) * 78913) >> 18;  // the true one or one less
+  int exponent10 = decimalExponentEstimate(magnitude);
   const int k = precision - exponent10;
   if (k < -kDoublePowers || k > kDoublePowers) return false;
   double s = magnitude * powersOfTen().nearest[k + kDoublePowers];
@@ -178,11 +185,7 @@ bool roundScientific(double magnitude, int precision, RoundedDecimal& rounded) {
   rounded.digits = 0;
   rounded.exponent10 = 0;
   if (magnitude > 0.0) {
-    // magnitude lies in [2^b, 2^(b+1)), so its decimal exponent is
-    // floor(b log10 2) or one more; 78913 / 2^18 is a hair under log10 2, so
-    // the estimate may be one lower still (the loop below catches up), and the
-    // shift floors negative values too.
-    int exponent10 = (binaryExponent(magnitude) * 78913) >> 18;
+    int exponent10 = decimalExponentEstimate(magnitude);
     long double s = scaled(magnitude, precision - exponent10);
     while (s >= static_cast<long double>(kPow10[precision + 1])) {
       ++exponent10;
