@@ -33,7 +33,7 @@ void JsonWriter::beforeValue() {
     afterKey_ = false;
     return;
   }
-  if (depth_ > 0) {
+  if (depth_ > 0 && depth_ <= kMaxDepth) {  // the results documents nest 7 deep
     if (!first_[depth_ - 1]) put(",", 1);
     first_[depth_ - 1] = false;
   }
