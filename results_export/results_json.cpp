@@ -44,9 +44,14 @@ void perCriterion(JsonWriter& w, const double* values) {
   w.endObject();
 }
 
+// Named numbers as members of the object being written.
+void numberMembers(JsonWriter& w, std::initializer_list<std::pair<const char*, double>> members) {
+  for (const auto& [name, value] : members) w.key(name).number(value);
+}
+
 void namedNumbers(JsonWriter& w, std::initializer_list<std::pair<const char*, double>> members) {
   w.beginObject();
-  for (const auto& [name, value] : members) w.key(name).number(value);
+  numberMembers(w, members);
   w.endObject();
 }
 
@@ -58,12 +63,19 @@ void inputs(JsonWriter& w, const LaminateData& d) {
     w.key("number").integer(m);
     w.key("description")
         .string(std::string(d.description[m], strnlen(d.description[m], kDescriptionSize)));
-    const std::pair<const char*, double> properties[] = {
-        {"E1", d.E1[m]},     {"E2", d.E2[m]},     {"G12", d.G12[m]},   {"v12", d.v12[m]},
-        {"CTE1", d.CTE1[m]}, {"CTE2", d.CTE2[m]}, {"CME1", d.CME1[m]}, {"CME2", d.CME2[m]},
-        {"Xt", d.Xt[m]},     {"Xc", d.Xc[m]},     {"Yt", d.Yt[m]},     {"Yc", d.Yc[m]},
-        {"S", d.S[m]}};
-    for (const auto& [name, value] : properties) w.key(name).number(value);
+    numberMembers(w, {{"E1", d.E1[m]},
+                      {"E2", d.E2[m]},
+                      {"G12", d.G12[m]},
+                      {"v12", d.v12[m]},
+                      {"CTE1", d.CTE1[m]},
+                      {"CTE2", d.CTE2[m]},
+                      {"CME1", d.CME1[m]},
+                      {"CME2", d.CME2[m]},
+                      {"Xt", d.Xt[m]},
+                      {"Xc", d.Xc[m]},
+                      {"Yt", d.Yt[m]},
+                      {"Yc", d.Yc[m]},
+                      {"S", d.S[m]}});
     w.endObject();
   }
   w.endArray();
@@ -252,10 +264,12 @@ void results(JsonWriter& w, const LaminateData& d, JsonCurves curves) {
     w.key("number").integer(m);
     mat3(w.key("Q"), d.Q[m]);
     mat3(w.key("S"), d.SMatrix[m]);
-    const std::pair<const char*, double> values[] = {{"traceQ", d.traceQ[m]}, {"e1t", d.e1t[m]},
-                                                     {"e1c", d.e1c[m]},       {"e2t", d.e2t[m]},
-                                                     {"e2c", d.e2c[m]},       {"g12u", d.g12u[m]}};
-    for (const auto& [name, value] : values) w.key(name).number(value);
+    numberMembers(w, {{"traceQ", d.traceQ[m]},
+                      {"e1t", d.e1t[m]},
+                      {"e1c", d.e1c[m]},
+                      {"e2t", d.e2t[m]},
+                      {"e2c", d.e2c[m]},
+                      {"g12u", d.g12u[m]}});
     w.endObject();
   }
   w.endArray();
@@ -265,10 +279,12 @@ void results(JsonWriter& w, const LaminateData& d, JsonCurves curves) {
     w.key("number").integer(k);
     mat3(w.key("QBar"), d.QBar[k]);
     mat3(w.key("SBar"), d.SBar[k]);
-    const std::pair<const char*, double> values[] = {
-        {"alphaX", d.alphaX[k]}, {"alphaY", d.alphaY[k]}, {"alphaXY", d.alphaXY[k]},
-        {"betaX", d.betaX[k]},   {"betaY", d.betaY[k]},   {"betaXY", d.betaXY[k]}};
-    for (const auto& [name, value] : values) w.key(name).number(value);
+    numberMembers(w, {{"alphaX", d.alphaX[k]},
+                      {"alphaY", d.alphaY[k]},
+                      {"alphaXY", d.alphaXY[k]},
+                      {"betaX", d.betaX[k]},
+                      {"betaY", d.betaY[k]},
+                      {"betaXY", d.betaXY[k]}});
     w.endObject();
   }
   w.endArray();
