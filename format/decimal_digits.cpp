@@ -173,7 +173,103 @@ bool roundScientificInDoubles(double magnitude, int precision, RoundedDecimal& r
   return true;
 }
 
+// scientificField for one precision known to the compiler, so that the digit
+// loop unrolls and the limits are constants.
+template <int P>
+std::size_t scientificFieldOf(double value, int width, char* out) {
+  value += 0.0;  // drops the sign of a negative zero
+  const bool negative = std::signbit(value);
+  const double magnitude = std::fabs(value);
+  std::uint64_t digits = 0;
+  int exponent10 = 0;
+  if (magnitude != 0.0) {
+    if (!(magnitude <= DBL_MAX)) return 0;
+    exponent10 = decimalExponentEstimate(magnitude);
+    const int k = P - exponent10;
+    if (k < -kDoublePowers || k > kDoublePowers) return 0;
+    double s = magnitude * powersOfTen().nearest[k + kDoublePowers];
+    const bool over = s >= kPow10Double[P + 1];  // one decade too many digits half of the time
+    s = over ? s * 0.1 : s;
+    exponent10 += over ? 1 : 0;
+    if (s >= kPow10Double[P + 1] || !roundedWholeOfDouble(s, digits)) return 0;
+    if (digits == kPow10[P + 1]) {  // 9.9995 rounded up to 10.000
+      digits = kPow10[P];
+      ++exponent10;
+    }
+  }
+  const int length = (P > 0 ? P + 7 : 6) + (negative ? 1 : 0);
+  const int pad = width > length ? width - length : 0;
+  std::memset(out, ' ', kFieldRoom);  // a fixed length: a few stores, not a call
+  char* p = out + pad;
+  p[0] = '-';  // overwritten by the first digit when the value is not negative
+  p += negative ? 1 : 0;
+  putDigitsOf(static_cast<std::uint32_t>(digits), P + 1, p + 1);  // then "d.ddd" from "dddd"
+  p[0] = p[1];
+  if (P > 0) p[1] = '.';
+  p += P > 0 ? P + 2 : 1;
+  p[0] = 'e';
+  p[1] = exponent10 < 0 ? '-' : '+';
+  const unsigned exponent = static_cast<unsigned>(exponent10 < 0 ? -exponent10 : exponent10);
+  p[2] = static_cast<char>('0' + exponent / 100);
+  std::memcpy(p + 3, kPairs + 2 * (exponent % 100), 2);
+  return static_cast<std::size_t>(pad + length);
+}
+
+// fixedField for one precision known to the compiler.
+template <int P>
+std::size_t fixedFieldOf(double value, int width, char* out) {
+  value += 0.0;  // drops the sign of a negative zero
+  const bool negative = std::signbit(value);
+  const double s = std::fabs(value) * kPow10Double[P];  // 10^P is exact
+  std::uint64_t digits = 0;
+  if (!(s < 0x1p52) || !roundedWholeOfDouble(s, digits)) return 0;  // NaN fails the first test
+  int count = P + 1;  // "0.005" keeps its leading zero
+  while (count < 16 && digits >= kPow10[count]) ++count;
+  const int length = count + (P > 0 ? 1 : 0) + (negative ? 1 : 0);
+  const int pad = width > length ? width - length : 0;
+  std::memset(out, ' ', kFieldRoom);
+  char* p = out + pad;
+  p[0] = '-';
+  p += negative ? 1 : 0;
+  p = putDigits(digits / kPow10[P], count - P, p);
+  if (P > 0) {
+    *p++ = '.';
+    putDigitsOf(static_cast<std::uint32_t>(digits % kPow10[P]), P, p);
+  }
+  return static_cast<std::size_t>(pad + length);
+}
+
 }  // namespace
+
+std::size_t fixedField(double value, int width, int precision, char* out) {
+  if (width > kWidestField) return 0;
+  switch (precision) {
+    case 0:
+      return fixedFieldOf<0>(value, width, out);
+    case 1:
+      return fixedFieldOf<1>(value, width, out);
+    case 2:
+      return fixedFieldOf<2>(value, width, out);
+    case 3:
+      return fixedFieldOf<3>(value, width, out);
+    case 4:
+      return fixedFieldOf<4>(value, width, out);
+    default:
+      return 0;
+  }
+}
+
+std::size_t scientificField(double value, int width, int precision, char* out) {
+  if (width > kWidestField) return 0;
+  switch (precision) {
+    case 3:
+      return scientificFieldOf<3>(value, width, out);
+    case 4:
+      return scientificFieldOf<4>(value, width, out);
+    default:
+      return 0;
+  }
+}
 
 bool roundScientific(double magnitude, int precision, RoundedDecimal& rounded) {
   if (precision < 0 || precision > kMaxFastPrecision || !(magnitude >= 0.0) ||

@@ -9,6 +9,7 @@
 // digits are therefore always those of printf in the "C" locale.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace vc {
@@ -31,6 +32,17 @@ bool roundScientific(double magnitude, int precision, RoundedDecimal& rounded);
 // Writes the rounded text (rounded.length characters), with `e` as the
 // exponent letter.
 void writeScientific(const RoundedDecimal& rounded, int precision, char e, char* out);
+
+// The whole field "%W.Pe" of `value` (any sign; a negative zero is written
+// as zero) in `out`, which must have room for kFieldRoom characters, all of
+// which may be overwritten. Returns the field's length, or 0 when `value`,
+// the width or the precision is not one the fast path takes (the report's
+// precisions 3 and 4, widths up to kWidestField) or it cannot decide.
+constexpr int kWidestField = 40;
+constexpr std::size_t kFieldRoom = 48;
+std::size_t scientificField(double value, int width, int precision, char* out);
+// The same for "%W.Pf", precisions 0 to 4, magnitudes below 2^52 / 10^P.
+std::size_t fixedField(double value, int width, int precision, char* out);
 
 // Rounds `magnitude` (finite, not negative) as "%.Pf" does ("12.500").
 // Returns false when the fast path cannot decide.

@@ -258,12 +258,36 @@ void appendRealExactly(TextSink& out, const Conversion& s, double value) {
   appendPadded(out, s, t, len, s.zero && !s.left);
 }
 
-void appendReal(TextSink& out, const Conversion& s, double value) {
+// Every real conversion but the report's plain "%W.Pe" and "%W.Pf" fields.
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+void appendRealGenerally(TextSink& out, const Conversion& s, double value) {
   if (std::isfinite(value)) {
     value += 0.0;  // drops the sign of a negative zero (-0 + 0 is +0), without a branch
     if (appendRounded(out, s, value)) return;
   }
   appendRealExactly(out, s, value);
+}
+
+// The report's fields of numbers, the whole field in one step; false, having
+// written nothing, for anything else.
+inline bool appendPlainField(TextSink& out, char conversion, int width, int precision,
+                             double value) {
+  char* const field = out.room(kFieldRoom);
+  const std::size_t n = conversion == 'e' ? scientificField(value, width, precision, field)
+                                          : fixedField(value, width, precision, field);
+  out.commit(n);
+  return n != 0;
+}
+
+bool isPlainField(const Conversion& s) {
+  return (s.conv == 'e' || s.conv == 'f') && !s.left && !s.zero && !s.plus && !s.space && !s.alt;
+}
+
+void appendReal(TextSink& out, const Conversion& s, double value) {
+  if (!isPlainField(s) || !appendPlainField(out, s.conv, s.width, s.precision, value))
+    appendRealGenerally(out, s, value);
 }
 
 void appendInteger(TextSink& out, const Conversion& s, int value) {
@@ -379,7 +403,13 @@ void appendFields(std::string& out, char conversion, int width, int precision,
   s.width = width;
   s.precision = precision;
   s.conv = conversion;
-  for (double value : values) appendReal(sink, s, value);
+  if (isPlainField(s)) {
+    for (double value : values)
+      if (!appendPlainField(sink, conversion, width, precision, value))
+        appendRealGenerally(sink, s, value);
+  } else {
+    for (double value : values) appendRealGenerally(sink, s, value);
+  }
 }
 
 std::string formatf(const char* format, ...) {

@@ -84,6 +84,28 @@ TEST(NumberText, AgreesWithTheCLibraryNextToHalfwayPointsAndAtTheExtremes) {
   }
 }
 
+// The report's rows go through appendFields, which takes its own short path
+// for plain fields: the C library's text for every kind of value, in fields
+// narrower and wider than the text and wider than that path takes.
+TEST(NumberText, FieldRowsAgreeWithTheCLibrary) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double values[] = {0.0,     -0.0,   1.0,     -9.9995, 9.9994999999999994,     0.125,
+                           -2.5,    1e-300, 5e-324,  4.5e15,  -1.7976931348623157e308, 1.23456e32,
+                           inf,     -inf,   std::nan(""), 0.0049999999999999999, 99.995, -1e22};
+  for (const char conversion : {'e', 'f'})
+    for (const int width : {0, 5, 9, 12, 13, 40, 41, 60})
+      for (const int precision : {0, 1, 2, 3, 4, 5}) {
+        const std::string format = "%" + (width > 0 ? std::to_string(width) : std::string()) +
+                                   "." + std::to_string(precision) + conversion;
+        for (const double value : values) {
+          std::string row;
+          vc::appendFields(row, conversion, width, precision, {value, value});
+          const std::string field = libcWithThreeDigitExponent(format.c_str(), value + 0.0);
+          ASSERT_EQ(row, field + field) << format << " " << value;
+        }
+      }
+}
+
 TEST(NumberText, TheProgramsOwnConventions) {
   const double inf = std::numeric_limits<double>::infinity(),
                nan = std::numeric_limits<double>::quiet_NaN();
