@@ -270,15 +270,24 @@ void appendRealGenerally(TextSink& out, const Conversion& s, double value) {
   appendRealExactly(out, s, value);
 }
 
-// The report's fields of numbers, the whole field in one step; false, having
-// written nothing, for anything else.
-inline bool appendPlainField(TextSink& out, char conversion, int width, int precision,
-                             double value) {
-  char* const field = out.room(kFieldRoom);
-  const std::size_t n = conversion == 'e' ? scientificField(value, width, precision, field)
-                                          : fixedField(value, width, precision, field);
-  out.commit(n);
-  return n != 0;
+// The report's plain fields ("%W.Pe", "%W.Pf"): as many as the fast path
+// takes in one step, the others one by one.
+void appendPlainFields(TextSink& out, const Conversion& s, const double* values,
+                       std::size_t count) {
+  constexpr std::size_t kFieldsAtOnce = 16;  // their room fits the sink
+  while (count > 0) {
+    const std::size_t chunk = std::min(count, kFieldsAtOnce);
+    std::size_t length = 0;
+    const std::size_t done = plainFields(s.conv, values, chunk, s.width, s.precision,
+                                         out.room(chunk * kFieldRoom), length);
+    out.commit(length);
+    values += done;
+    count -= done;
+    if (done < chunk) {
+      appendRealGenerally(out, s, *values++);
+      --count;
+    }
+  }
 }
 
 bool isPlainField(const Conversion& s) {
@@ -286,11 +295,28 @@ bool isPlainField(const Conversion& s) {
 }
 
 void appendReal(TextSink& out, const Conversion& s, double value) {
-  if (!isPlainField(s) || !appendPlainField(out, s.conv, s.width, s.precision, value))
+  if (isPlainField(s))
+    appendPlainFields(out, s, &value, 1);
+  else
     appendRealGenerally(out, s, value);
 }
 
 void appendInteger(TextSink& out, const Conversion& s, int value) {
+  if (!s.plus && !s.space && !s.left && !s.zero && s.precision < 0 &&
+      s.width <= kWidestField) {
+    // The report's row numbers ("%4d"): blanks across the room, the digits
+    // at the field's end.
+    char text[16];
+    const std::size_t len =
+        static_cast<std::size_t>(std::to_chars(text, text + sizeof text, value).ptr - text);
+    const std::size_t width = static_cast<std::size_t>(s.width);
+    const std::size_t pad = width > len ? width - len : 0;
+    char* const field = out.room(kFieldRoom + sizeof text);
+    std::memset(field, ' ', kFieldRoom);
+    std::memcpy(field + pad, text, sizeof text);  // a fixed length; what follows len is spare room
+    out.commit(pad + len);
+    return;
+  }
   if (!s.plus && !s.space && s.precision < 0) {
     char text[16];
     const std::to_chars_result r = std::to_chars(text, text + sizeof text, value);
@@ -404,9 +430,7 @@ void appendFields(std::string& out, char conversion, int width, int precision,
   s.precision = precision;
   s.conv = conversion;
   if (isPlainField(s)) {
-    for (double value : values)
-      if (!appendPlainField(sink, conversion, width, precision, value))
-        appendRealGenerally(sink, s, value);
+    appendPlainFields(sink, s, values.begin(), values.size());
   } else {
     for (double value : values) appendRealGenerally(sink, s, value);
   }

@@ -121,6 +121,8 @@ TEST(NumberText, TheProgramsOwnConventions) {
       {vc::formatf("%05d|%+08.2f|%-+7.1f|", -42, 1.5, -2.25), "-0042|+0001.50|-2.2   |"},
       {vc::formatf("%-3d|%4d|%04d|%+d|100%%|[%5s][%-5s][%.2s]", 7, -7, 42, 3, "ab", "ab", "abcd"),
        "7  |  -7|0042|+3|100%|[   ab][ab   ][ab]"},
+      {vc::formatf("%4d|%2d|%12d|%d|%41d|", 12345, -3, INT_MIN, 0, 7),
+       "12345|-3| -2147483648|0|" + std::string(40, ' ') + "7|"},
       {vc::pageNumberText(20600000.0) + " " + vc::pageNumberText(0.005) + " " +
            vc::pageNumberText(-209000.0) + " " + vc::pageNumberText(99999.0) + " " +
            vc::pageNumberText(3.4e-6) + " " + vc::pageNumberText(2.0 / 3.0) + " " +
