@@ -21,6 +21,12 @@ endforeach()
 add_library(vellacore_core SHARED ${core_objects})
 target_include_directories(vellacore_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(vellacore_core PUBLIC Qt6::Core vc_build_options)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT APPLE AND NOT WIN32)
+  # Calls inside the library bind inside it: nothing interposes the
+  # program's own functions, and a batch run makes millions of such calls
+  # (number writing, JSON members) that would otherwise go through the PLT.
+  target_link_options(vellacore_core PRIVATE -Wl,-Bsymbolic-functions)
+endif()
 set_target_properties(vellacore_core PROPERTIES
   OUTPUT_NAME vellacore-core
   LINKER_LANGUAGE CXX
