@@ -302,8 +302,7 @@ void appendReal(TextSink& out, const Conversion& s, double value) {
 }
 
 void appendInteger(TextSink& out, const Conversion& s, int value) {
-  if (!s.plus && !s.space && !s.left && !s.zero && s.precision < 0 &&
-      s.width <= kWidestField) {
+  if (!s.plus && !s.space && !s.left && !s.zero && s.precision < 0 && s.width <= kWidestField) {
     // The report's row numbers ("%4d"): blanks across the room, the digits
     // at the field's end.
     char text[16];

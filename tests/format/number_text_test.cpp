@@ -89,14 +89,29 @@ TEST(NumberText, AgreesWithTheCLibraryNextToHalfwayPointsAndAtTheExtremes) {
 // narrower and wider than the text and wider than that path takes.
 TEST(NumberText, FieldRowsAgreeWithTheCLibrary) {
   const double inf = std::numeric_limits<double>::infinity();
-  const double values[] = {0.0,     -0.0,   1.0,     -9.9995, 9.9994999999999994,     0.125,
-                           -2.5,    1e-300, 5e-324,  4.5e15,  -1.7976931348623157e308, 1.23456e32,
-                           inf,     -inf,   std::nan(""), 0.0049999999999999999, 99.995, -1e22};
+  const double values[] = {0.0,
+                           -0.0,
+                           1.0,
+                           -9.9995,
+                           9.9994999999999994,
+                           0.125,
+                           -2.5,
+                           1e-300,
+                           5e-324,
+                           4.5e15,
+                           -1.7976931348623157e308,
+                           1.23456e32,
+                           inf,
+                           -inf,
+                           std::nan(""),
+                           0.0049999999999999999,
+                           99.995,
+                           -1e22};
   for (const char conversion : {'e', 'f'})
     for (const int width : {0, 5, 9, 12, 13, 40, 41, 60})
       for (const int precision : {0, 1, 2, 3, 4, 5}) {
-        const std::string format = "%" + (width > 0 ? std::to_string(width) : std::string()) +
-                                   "." + std::to_string(precision) + conversion;
+        const std::string format = "%" + (width > 0 ? std::to_string(width) : std::string()) + "." +
+                                   std::to_string(precision) + conversion;
         for (const double value : values) {
           std::string row;
           const double other = std::isnan(value) ? value : -value;
