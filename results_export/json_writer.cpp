@@ -6,6 +6,8 @@
 #include <cstring>
 #include <nlohmann/json.hpp>
 
+#include "format/shortest_digits.h"
+
 namespace vc {
 
 JsonWriter::JsonWriter(std::string& out, std::size_t expected) : out_(out), used_(out.size()) {
@@ -83,9 +85,12 @@ char* JsonWriter::writeNumber(char* start, double value) {
     std::memcpy(start, cachedText_[slot], kNumberRoom);  // the whole slot: one fixed copy
     return start + cachedLength_[slot];
   }
-  char* end = std::to_chars(start, start + kNumberRoom - 2, value).ptr;
+  char* end = writeShortest(start, value);
   // Only a whole value can come out as bare digits ("3", but also "1e+05").
-  bool bare = value == std::floor(value);
+  // (From 2^52 on every double is whole; below it, a round trip through an
+  // integer tells, without a call to floor.)
+  bool bare = !(std::fabs(value) < 0x1p52) ||
+              value == static_cast<double>(static_cast<std::int64_t>(value));
   for (const char* p = start; p < end && bare; ++p) bare = (*p >= '0' && *p <= '9') || *p == '-';
   if (bare) {
     *end++ = '.';

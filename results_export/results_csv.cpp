@@ -1,10 +1,10 @@
 #include "results_export/results_csv.h"
 
-#include <charconv>
 #include <cstring>
 
 #include "engine/angle_units.h"
 #include "engine/through_thickness_view.h"
+#include "format/shortest_digits.h"
 
 namespace vc {
 
@@ -29,11 +29,10 @@ void appendTriple(std::string& out, const Vec3& v) {
 }  // namespace
 
 std::string shortestNumberText(double value) {
-  // std::to_chars never looks at the locale and gives the shortest text that
-  // reads back to the same double.
-  char buffer[32];
-  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, r.ptr);
+  // Never looks at the locale; the shortest text that reads back to the
+  // same double, as std::to_chars writes it.
+  char buffer[kShortestRoom];
+  return std::string(buffer, writeShortest(buffer, value));
 }
 
 std::string csvField(const std::string& text) {
