@@ -11,8 +11,8 @@
 namespace vc {
 namespace {
 
-constexpr int kQMin = -1074;                      // the exponent of the least subnormal
-constexpr std::uint64_t kCMin = 1ULL << 52;       // the hidden bit
+constexpr int kQMin = -1074;                 // the exponent of the least subnormal
+constexpr std::uint64_t kCMin = 1ULL << 52;  // the hidden bit
 constexpr std::uint64_t kMask63 = (1ULL << 63) - 1;
 constexpr int kKMin = -324;
 
@@ -24,7 +24,8 @@ constexpr Power kPowers[] = {
 };
 
 #if defined(__SIZEOF_INT128__)
-__extension__ typedef unsigned __int128 Wide;  // (__extension__: not ISO C++, but every 64-bit GCC and Clang)
+// Not ISO C++, but in every 64-bit GCC and Clang; __extension__ says so.
+__extension__ typedef unsigned __int128 Wide;
 #endif
 
 // The upper 64 bits of a b.
@@ -37,7 +38,8 @@ std::uint64_t multiplyHigh(std::uint64_t a, std::uint64_t b) {
   const std::uint64_t aLow = a & 0xFFFFFFFFu, aHigh = a >> 32;
   const std::uint64_t bLow = b & 0xFFFFFFFFu, bHigh = b >> 32;
   const std::uint64_t low = aLow * bLow, middle1 = aHigh * bLow, middle2 = aLow * bHigh;
-  const std::uint64_t carry = ((low >> 32) + (middle1 & 0xFFFFFFFFu) + (middle2 & 0xFFFFFFFFu)) >> 32;
+  const std::uint64_t carry =
+      ((low >> 32) + (middle1 & 0xFFFFFFFFu) + (middle2 & 0xFFFFFFFFu)) >> 32;
   return aHigh * bHigh + (middle1 >> 32) + (middle2 >> 32) + carry;
 #endif
 }
