@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "format/digit_pairs.h"
+
 namespace vc {
 namespace {
 
@@ -126,11 +128,6 @@ int binaryExponent(double magnitude) {
 // double.
 int decimalExponentEstimate(double magnitude) { return (binaryExponent(magnitude) * 78913) >> 18; }
 
-constexpr char kPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
 // Writes the `count` lowest decimal digits of `digits`, leading zeros kept,
 // two at a time.
 template <typename Unsigned>
@@ -140,7 +137,7 @@ inline char* putDigitsOf(Unsigned digits, int count, char* out) {
     const unsigned pair = static_cast<unsigned>(digits % 100);
     digits /= 100;
     i -= 2;
-    std::memcpy(out + i, kPairs + 2 * pair, 2);
+    putTwoDigits(pair, out + i);
   }
   if (i > 0) out[0] = static_cast<char>('0' + digits % 10);
   return out + count;
@@ -215,7 +212,7 @@ std::size_t scientificFieldOf(double value, int width, char* out) {
   p[1] = exponent10 < 0 ? '-' : '+';
   const unsigned exponent = static_cast<unsigned>(exponent10 < 0 ? -exponent10 : exponent10);
   p[2] = static_cast<char>('0' + exponent / 100);
-  std::memcpy(p + 3, kPairs + 2 * (exponent % 100), 2);
+  putTwoDigits(exponent % 100, p + 3);
   return static_cast<std::size_t>(pad + length);
 }
 
@@ -343,7 +340,7 @@ void writeScientific(const RoundedDecimal& rounded, int precision, char e, char*
   *out++ = rounded.exponent10 < 0 ? '-' : '+';
   const unsigned exponent = static_cast<unsigned>(std::abs(rounded.exponent10));  // below 400
   *out++ = static_cast<char>('0' + exponent / 100);
-  std::memcpy(out, kPairs + 2 * (exponent % 100), 2);
+  putTwoDigits(exponent % 100, out);
 }
 
 bool roundFixed(double magnitude, int precision, RoundedDecimal& rounded) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "format/digit_pairs.h"
+
 #if defined(_MSC_VER) && defined(_M_X64) && !defined(__SIZEOF_INT128__)
 #include <intrin.h>
 #endif
@@ -115,20 +117,15 @@ Decimal shortestDecimal(std::uint64_t bits) {
   return toDecimal(-mq, c);
 }
 
-constexpr char kPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
 // Eight digits of `v` (below 10^8), leading zeros kept, at `out`: 32-bit
 // arithmetic only.
 void putEightDigits(std::uint32_t v, char* out) {
   const std::uint32_t high = v / 10000;
   const std::uint32_t low = v % 10000;
-  std::memcpy(out, kPairs + 2 * (high / 100), 2);
-  std::memcpy(out + 2, kPairs + 2 * (high % 100), 2);
-  std::memcpy(out + 4, kPairs + 2 * (low / 100), 2);
-  std::memcpy(out + 6, kPairs + 2 * (low % 100), 2);
+  putTwoDigits(high / 100, out);
+  putTwoDigits(high % 100, out + 2);
+  putTwoDigits(low / 100, out + 4);
+  putTwoDigits(low % 100, out + 6);
 }
 
 // The decimal digits of `v` (non-zero), ending at `end`; returns where they
@@ -143,12 +140,12 @@ char* putAllDigits(std::uint64_t v, char* end) {
   std::uint32_t w = static_cast<std::uint32_t>(v);
   while (w >= 100) {
     p -= 2;
-    std::memcpy(p, kPairs + 2 * (w % 100), 2);
+    putTwoDigits(w % 100, p);
     w /= 100;
   }
   if (w >= 10) {
     p -= 2;
-    std::memcpy(p, kPairs + 2 * w, 2);
+    putTwoDigits(w, p);
   } else {
     *--p = static_cast<char>('0' + w);
   }
@@ -218,9 +215,9 @@ char* writeShortest(char* first, double value) {
   *out++ = x < 0 ? '-' : '+';
   if (absX >= 100) {
     *out++ = static_cast<char>('0' + absX / 100);
-    std::memcpy(out, kPairs + 2 * (absX % 100), 2);
+    putTwoDigits(absX % 100, out);
   } else {
-    std::memcpy(out, kPairs + 2 * absX, 2);
+    putTwoDigits(absX, out);
   }
   return out + 2;
 }
