@@ -65,6 +65,12 @@ TEST(ShortestDigits, AgreesWithTheLibraryWhereGeneratorsGoWrong) {
       expectSameAsLibrary(std::nextafter(decimal, 0.0));
       expectSameAsLibrary(std::nextafter(decimal, infinity));
     }
+  // Every digit count at every exponent near the switch between "%f" and
+  // "%e" style, where the two lengths differ by a character or two.
+  for (int count = 1; count <= 17; ++count) {
+    const double digits = std::floor(12345678901234567.0 / std::pow(10.0, 17 - count));
+    for (int x = -25; x <= 25; ++x) expectSameAsLibrary(digits * std::pow(10.0, x - count + 1));
+  }
   for (int i = 0; i < 3000; ++i) {
     expectSameAsLibrary(i);
     expectSameAsLibrary(i * 1e15 + 1.0);
