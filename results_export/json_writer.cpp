@@ -25,6 +25,11 @@ char* JsonWriter::room(std::size_t n) {
   return &out_[used_];
 }
 
+void JsonWriter::putChar(char c) {
+  *room(1) = c;
+  ++used_;
+}
+
 void JsonWriter::put(const char* text, std::size_t n) {
   std::memcpy(room(n), text, n);
   used_ += n;
@@ -36,21 +41,21 @@ void JsonWriter::beforeValue() {
     return;
   }
   if (depth_ > 0 && depth_ <= kMaxDepth) {  // the results documents nest 7 deep
-    if (!first_[depth_ - 1]) put(",", 1);
+    if (!first_[depth_ - 1]) putChar(',');
     first_[depth_ - 1] = false;
   }
 }
 
 void JsonWriter::open(char bracket) {
   beforeValue();
-  put(&bracket, 1);
+  putChar(bracket);
   if (depth_ < kMaxDepth) first_[depth_] = true;
   ++depth_;
 }
 
 void JsonWriter::close(char bracket) {
   --depth_;
-  put(&bracket, 1);
+  putChar(bracket);
 }
 
 void JsonWriter::beginObject() { open('{'); }
@@ -98,7 +103,9 @@ char* JsonWriter::writeNumber(char* start, double value) {
   }
   cachedBits_[slot] = bits;
   cachedLength_[slot] = static_cast<unsigned char>(end - start);
-  std::memcpy(cachedText_[slot], start, static_cast<std::size_t>(end - start));
+  // The whole room, in one fixed-length copy: the caller made kNumberRoom
+  // characters of room at `start`, of which the text is the first part.
+  std::memcpy(cachedText_[slot], start, kNumberRoom);
   return end;
 }
 

@@ -51,6 +51,7 @@ class JsonWriter {
   char* writeNumber(char* start, double value);
   char* room(std::size_t n);
   void put(const char* text, std::size_t n);
+  void putChar(char c);
   void beforeValue();
   void open(char bracket);
   void close(char bracket);
