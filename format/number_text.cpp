@@ -157,6 +157,18 @@ void appendf(std::string& out, const char* format, ...) {
 void appendFields(std::string& out, char conversion, int width, int precision,
                   std::initializer_list<double> values) {
   TextSink sink(out);
+  appendFields(sink, conversion, width, precision, values);
+}
+
+void appendInteger(TextSink& out, int value, int width) {
+  Conversion s;
+  s.width = width;
+  s.conv = 'd';
+  appendInteger(out, s, value);
+}
+
+void appendFields(TextSink& sink, char conversion, int width, int precision,
+                  std::initializer_list<double> values) {
   Conversion s;
   s.width = width;
   s.precision = precision;

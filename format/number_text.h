@@ -33,6 +33,13 @@ void appendf(std::string& out, const char* format, ...)
 void appendFields(std::string& out, char conversion, int width, int precision,
                   std::initializer_list<double> values);
 
+// The same two into a sink (format/text_sink.h), for tables of many rows:
+// appendFields, and "%Wd" of `value`.
+class TextSink;
+void appendFields(TextSink& out, char conversion, int width, int precision,
+                  std::initializer_list<double> values);
+void appendInteger(TextSink& out, int value, int width);
+
 // The formatted text as a new string.
 std::string formatf(const char* format, ...)
 #if defined(__GNUC__)

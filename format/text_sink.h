@@ -1,6 +1,9 @@
-// The buffer behind appendf: the text of one call is gathered here and
-// handed to the string in a few large appends rather than one per field and
-// padding run. Private to format/.
+// A buffer in front of a string: text gathered here reaches the string in
+// large appends rather than one per field and padding run. Used by appendf,
+// and by report tables that write many rows through one sink (with the
+// sink-taking appendFields and appendInteger of format/number_text.h).
+// Nothing else may append to the string while its sink lives; the text is
+// complete when the sink is destroyed.
 #pragma once
 
 #include <algorithm>
@@ -27,6 +30,10 @@ class TextSink {
     }
     std::memcpy(buffer_ + used_, text, n);
     used_ += n;
+  }
+  template <std::size_t N>
+  void append(const char (&literal)[N]) {
+    append(literal, N - 1);
   }
   void append(std::size_t n, char c) {
     if (n <= sizeof buffer_ - used_) {  // padding runs are short

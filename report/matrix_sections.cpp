@@ -1,6 +1,7 @@
 // Report sections with the stiffness and compliance matrices of every layer
 // and the laminate ABD matrix with its inverse.
 #include "format/number_text.h"
+#include "format/text_sink.h"
 #include "report/report_sections.h"
 
 namespace vc {
@@ -9,12 +10,12 @@ namespace report {
 namespace {
 
 // Two 3 by 3 matrices side by side, one blank between them.
-void appendMatrixPair(const Mat3& left, const Mat3& right, std::string& out) {
+void appendMatrixPair(const Mat3& left, const Mat3& right, TextSink& out) {
   for (int i = 1; i <= 3; ++i) {
     appendFields(out, 'e', 13, 3, {left[i][1], left[i][2], left[i][3]});
-    out += ' ';
+    out.append(" ");
     appendFields(out, 'e', 13, 3, {right[i][1], right[i][2], right[i][3]});
-    out += "\r\n";
+    out.append("\r\n");
   }
 }
 
@@ -34,16 +35,21 @@ void appendLayerMatrices(const LaminateData& d, std::string& out) {
   out +=
       "\r\n\r\n\r\n Layer Stiffness and Compliance Matrices\r\n "
       "***************************************";
+  TextSink text(out);  // every layer's text through one buffer
   for (int k = 1; k <= layerLoopCount(d); ++k) {
     const int m = safeMaterialIndex(d, k);
-    appendf(out, "%s%3d%s", "\r\n\r\n\r\n Layer....", k,
-            "\r\n ------------\r\n\r\n                 Q Matrix                              Q-Bar "
-            "Matrix\r\n\r\n");
-    appendMatrixPair(d.Q[m], d.QBar[k], out);
-    appendf(out, "\r\n%s%13.3e\r\n", "Trace of Q = ", d.traceQ[m]);
-    out +=
-        "\r\n\r\n\r\n                 S Matrix                              S-Bar Matrix\r\n\r\n";
-    appendMatrixPair(d.SMatrix[m], d.SBar[k], out);
+    text.append("\r\n\r\n\r\n Layer....");
+    appendInteger(text, k, 3);
+    text.append(
+        "\r\n ------------\r\n\r\n                 Q Matrix                              Q-Bar "
+        "Matrix\r\n\r\n");
+    appendMatrixPair(d.Q[m], d.QBar[k], text);
+    text.append("\r\nTrace of Q = ");
+    appendFields(text, 'e', 13, 3, {d.traceQ[m]});
+    text.append(
+        "\r\n\r\n\r\n\r\n                 S Matrix                              S-Bar "
+        "Matrix\r\n\r\n");
+    appendMatrixPair(d.SMatrix[m], d.SBar[k], text);
   }
 }
 

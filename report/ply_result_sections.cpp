@@ -1,6 +1,7 @@
 // Report sections with ply-level results: strains and stresses at the ply
 // surfaces, material strengths and the failure scale factors.
 #include "format/number_text.h"
+#include "format/text_sink.h"
 #include "report/report_sections.h"
 
 namespace vc {
@@ -20,12 +21,16 @@ const Surface kPlyBlockSurfaces[3] = {kLower, kUpper, kMid};
 
 void appendFactorRows(const LaminateData& d, const double (*factors)[kCriterionCount],
                       const double* minima, std::string& out) {
-  for (int k = 1; k <= layerLoopCount(d); ++k) {
-    const double* f = factors[k];
-    appendf(out, "%4d ", k);
-    appendFields(out, 'f', 9, 2,
-                 {f[kMaxStress], f[kMaxStrain], f[kTsaiHill], f[kHoffman], f[kTsaiWu]});
-    out += "\r\n";
+  {
+    TextSink rows(out);
+    for (int k = 1; k <= layerLoopCount(d); ++k) {
+      const double* f = factors[k];
+      appendInteger(rows, k, 4);
+      rows.append(" ");
+      appendFields(rows, 'f', 9, 2,
+                   {f[kMaxStress], f[kMaxStrain], f[kTsaiHill], f[kHoffman], f[kTsaiWu]});
+      rows.append("\r\n");
+    }
   }
   out += " ---    ------   ------   ------   ------   ------\r\n";
   appendf(out, " Min %9.2f%9.2f%9.2f%9.2f%9.2f\r\n", minima[kMaxStress], minima[kMaxStrain],
@@ -54,15 +59,17 @@ void appendPlyStresses(const LaminateData& d, std::string& out) {
                ? " Layer     Eps-1       Eps-2      Gam-12       Sig-1       Sig-2      Sig-12"
                : " Layer     Eps-X       Eps-Y      Gam-XY       Sig-X       Sig-Y      Sig-XY";
     out += "\r\n\r\n";
+    TextSink rows(out);
     for (int k = 1; k <= layerLoopCount(d); ++k) {
       const SurfaceResults& r = d.ply[k][surface];
       const double* strain = materialAxes ? (total ? r.strain12 : r.effStrain12)
                                           : (total ? r.strainXY : r.effStrainXY);
       const double* stress = materialAxes ? r.stress12 : r.stressXY;
-      appendf(out, "%4d  ", k);
-      appendFields(out, 'e', 12, 3,
+      appendInteger(rows, k, 4);
+      rows.append("  ");
+      appendFields(rows, 'e', 12, 3,
                    {strain[1], strain[2], strain[3], stress[1], stress[2], stress[3]});
-      out += "\r\n";
+      rows.append("\r\n");
     }
   }
 }
