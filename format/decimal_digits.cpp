@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "format/decimal_scaling.h"
 #include "format/digit_pairs.h"
 
 namespace vc {
@@ -18,42 +19,10 @@ constexpr int kMaxFastPrecision = 15;
 // kMaxFastPrecision + 1 digits.
 constexpr int kHighestPower = 345;
 
-// The short precisions of the report are rounded in plain doubles: scaled
-// to at most 10 digits, a double still resolves the fraction to 1e-6 and
-// better, and the scaling errs by a few ulps (the power within one and a
-// half, the product and the decade step one each) against a margin of 16.
-constexpr int kMaxDoublePrecision = 9;
-constexpr int kDoublePowers = 300;
-constexpr double kDoubleError = 0x1p-49;
-// s * 0.1 or s itself, chosen by indexing: a compiler turns a conditional
-// multiplication into a branch, which the data's decades mispredict half of
-// the time. (Multiplying by 1.0 is exact.)
-constexpr double kDecadeStep[] = {1.0, 0.1};
-constexpr double kPow10Double[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
-
 // Bound on the relative error of one scaling: the power's own error (powl is
 // within an ulp or two) plus the multiplication or division, with room to
 // spare. Where long double is only a double, the bound is that much wider.
 constexpr long double kRelativeError = LDBL_MANT_DIG >= 64 ? 0x1p-56L : 0x1p-46L;
-
-constexpr std::uint64_t kPow10[] = {1ULL,
-                                    10ULL,
-                                    100ULL,
-                                    1000ULL,
-                                    10000ULL,
-                                    100000ULL,
-                                    1000000ULL,
-                                    10000000ULL,
-                                    100000000ULL,
-                                    1000000000ULL,
-                                    10000000000ULL,
-                                    100000000000ULL,
-                                    1000000000000ULL,
-                                    10000000000000ULL,
-                                    100000000000000ULL,
-                                    1000000000000000ULL,
-                                    10000000000000000ULL,
-                                    100000000000000000ULL};
 
 // 10^k for k from -kHighestPower to kHighestPower, within a few ulps: the
 // product of an exact 10^(k mod 32) and one of 23 powers of 10^32 from powl,
@@ -98,58 +67,9 @@ bool roundedWhole(long double value, std::uint64_t& whole) {
   return true;
 }
 
-// The nearest integer to `value` (positive, below 2^53), or false when
-// `value` lies within its error bound of a halfway point.
-bool roundedWholeOfDouble(double value, std::uint64_t& whole) {
-  // Signed conversions: one instruction each way, where unsigned ones need
-  // a test for the top bit.
-  const std::int64_t floor = static_cast<std::int64_t>(value);
-  const double fraction = value - static_cast<double>(floor);  // exact
-  if (std::fabs(fraction - 0.5) <= value * kDoubleError) return false;
-  whole = static_cast<std::uint64_t>(floor + (fraction > 0.5 ? 1 : 0));
-  return true;
-}
-
-// b with 2^b <= magnitude < 2^(b+1), for a positive finite magnitude.
-int binaryExponent(double magnitude) {
-  std::uint64_t bits;
-  std::memcpy(&bits, &magnitude, sizeof bits);
-  const int biased = static_cast<int>(bits >> 52);
-  if (biased != 0) return biased - 1023;
-  int exponent2 = 0;  // subnormal
-  std::frexp(magnitude, &exponent2);
-  return exponent2 - 1;
-}
-
-// The decimal exponent of a positive finite magnitude, or one less.
-// magnitude lies in [2^b, 2^(b+1)), so its decimal exponent is floor(b log10 2)
-// or one more. (b * 78913) >> 18 equals floor(b log10 2) for every b from
-// -1100 to 1100 (the shift floors negative values too), which covers every
-// double.
-int decimalExponentEstimate(double magnitude) { return (binaryExponent(magnitude) * 78913) >> 18; }
-
-// Writes the `count` lowest decimal digits of `digits`, leading zeros kept,
-// two at a time.
-template <typename Unsigned>
-inline char* putDigitsOf(Unsigned digits, int count, char* out) {
-  int i = count;
-  while (i >= 2) {
-    const unsigned pair = static_cast<unsigned>(digits % 100);
-    digits /= 100;
-    i -= 2;
-    putTwoDigits(pair, out + i);
-  }
-  if (i > 0) out[0] = static_cast<char>('0' + digits % 10);
-  return out + count;
-}
-
-// The same, in 32-bit arithmetic when the digits fit (nearly always).
-char* putDigits(std::uint64_t digits, int count, char* out) {
-  return digits <= 0xFFFFFFFFu ? putDigitsOf(static_cast<std::uint32_t>(digits), count, out)
-                               : putDigitsOf(digits, count, out);
-}
-
 }  // namespace
+
+const double* nearestPowersOfTen() { return powersOfTen().nearest + kDoublePowers; }
 
 namespace {
 
@@ -174,119 +94,7 @@ bool roundScientificInDoubles(double magnitude, int precision, RoundedDecimal& r
   return true;
 }
 
-// scientificField for one precision known to the compiler, so that the digit
-// loop unrolls and the limits are constants.
-template <int P>
-std::size_t scientificFieldOf(double value, int width, char* out) {
-  value += 0.0;  // drops the sign of a negative zero
-  const bool negative = std::signbit(value);
-  const double magnitude = std::fabs(value);
-  std::uint64_t digits = 0;
-  int exponent10 = 0;
-  if (magnitude != 0.0) {
-    if (!(magnitude <= DBL_MAX)) return 0;
-    exponent10 = decimalExponentEstimate(magnitude);
-    const int k = P - exponent10;
-    if (k < -kDoublePowers || k > kDoublePowers) return 0;
-    double s = magnitude * powersOfTen().nearest[k + kDoublePowers];
-    const bool over = s >= kPow10Double[P + 1];  // one decade too many digits half of the time
-    s *= kDecadeStep[over ? 1 : 0];
-    exponent10 += over ? 1 : 0;
-    if (s >= kPow10Double[P + 1] || !roundedWholeOfDouble(s, digits)) return 0;
-    if (digits == kPow10[P + 1]) {  // 9.9995 rounded up to 10.000
-      digits = kPow10[P];
-      ++exponent10;
-    }
-  }
-  const int length = (P > 0 ? P + 7 : 6) + (negative ? 1 : 0);
-  const int pad = width > length ? width - length : 0;
-  std::memset(out, ' ', kFieldRoom);  // a fixed length: a few stores, not a call
-  char* p = out + pad;
-  p[0] = '-';  // overwritten by the first digit when the value is not negative
-  p += negative ? 1 : 0;
-  putDigitsOf(static_cast<std::uint32_t>(digits), P + 1, p + 1);  // then "d.ddd" from "dddd"
-  p[0] = p[1];
-  if (P > 0) p[1] = '.';
-  p += P > 0 ? P + 2 : 1;
-  p[0] = 'e';
-  p[1] = exponent10 < 0 ? '-' : '+';
-  const unsigned exponent = static_cast<unsigned>(exponent10 < 0 ? -exponent10 : exponent10);
-  p[2] = static_cast<char>('0' + exponent / 100);
-  putTwoDigits(exponent % 100, p + 3);
-  return static_cast<std::size_t>(pad + length);
-}
-
-// fixedField for one precision known to the compiler.
-template <int P>
-std::size_t fixedFieldOf(double value, int width, char* out) {
-  value += 0.0;  // drops the sign of a negative zero
-  const bool negative = std::signbit(value);
-  const double s = std::fabs(value) * kPow10Double[P];  // 10^P is exact
-  std::uint64_t digits = 0;
-  if (!(s < 0x1p52) || !roundedWholeOfDouble(s, digits)) return 0;  // NaN fails the first test
-  int count = P + 1;  // "0.005" keeps its leading zero
-  while (count < 16 && digits >= kPow10[count]) ++count;
-  const int length = count + (P > 0 ? 1 : 0) + (negative ? 1 : 0);
-  const int pad = width > length ? width - length : 0;
-  std::memset(out, ' ', kFieldRoom);
-  char* p = out + pad;
-  p[0] = '-';
-  p += negative ? 1 : 0;
-  p = putDigits(digits / kPow10[P], count - P, p);
-  if (P > 0) {
-    *p++ = '.';
-    putDigitsOf(static_cast<std::uint32_t>(digits % kPow10[P]), P, p);
-  }
-  return static_cast<std::size_t>(pad + length);
-}
-
 }  // namespace
-
-namespace {
-
-// Fields for values[0..count) while the fast path takes them, each directly
-// after the last; the loop is compiled once for each conversion and precision.
-template <std::size_t (*Field)(double, int, char*)>
-std::size_t fieldsOf(const double* values, std::size_t count, int width, char* out,
-                     std::size_t& length) {
-  char* p = out;
-  std::size_t i = 0;
-  for (; i < count; ++i) {
-    const std::size_t n = Field(values[i], width, p);
-    if (n == 0) break;
-    p += n;
-  }
-  length = static_cast<std::size_t>(p - out);
-  return i;
-}
-
-}  // namespace
-
-std::size_t plainFields(char conversion, const double* values, std::size_t count, int width,
-                        int precision, char* out, std::size_t& length) {
-  length = 0;
-  if (width > kWidestField) return 0;
-  if (conversion == 'e') {
-    if (precision == 3) return fieldsOf<scientificFieldOf<3>>(values, count, width, out, length);
-    if (precision == 4) return fieldsOf<scientificFieldOf<4>>(values, count, width, out, length);
-  } else if (conversion == 'f') {
-    switch (precision) {
-      case 0:
-        return fieldsOf<fixedFieldOf<0>>(values, count, width, out, length);
-      case 1:
-        return fieldsOf<fixedFieldOf<1>>(values, count, width, out, length);
-      case 2:
-        return fieldsOf<fixedFieldOf<2>>(values, count, width, out, length);
-      case 3:
-        return fieldsOf<fixedFieldOf<3>>(values, count, width, out, length);
-      case 4:
-        return fieldsOf<fixedFieldOf<4>>(values, count, width, out, length);
-      default:
-        break;
-    }
-  }
-  return 0;
-}
 
 bool roundScientific(double magnitude, int precision, RoundedDecimal& rounded) {
   if (precision < 0 || precision > kMaxFastPrecision || !(magnitude >= 0.0) ||

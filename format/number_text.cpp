@@ -11,6 +11,7 @@
 
 #include "format/conversion.h"
 #include "format/decimal_digits.h"
+#include "format/plain_fields.h"
 #include "format/text_sink.h"
 
 namespace vc {
