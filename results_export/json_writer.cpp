@@ -18,32 +18,11 @@ JsonWriter::JsonWriter(std::string& out, std::size_t expected) : out_(out), used
 
 JsonWriter::~JsonWriter() { out_.resize(used_); }
 
-// The text grows inside out_'s own buffer: out_ is kept longer than the text
-// and cut to it at the end, so that each piece is one copy, not one append.
-char* JsonWriter::room(std::size_t n) {
-  if (out_.size() - used_ < n) out_.resize(std::max(2 * out_.size(), used_ + n + 4096));
-  return &out_[used_];
-}
-
-void JsonWriter::putChar(char c) {
-  *room(1) = c;
-  ++used_;
-}
+void JsonWriter::grow(std::size_t n) { out_.resize(std::max(2 * out_.size(), used_ + n + 4096)); }
 
 void JsonWriter::put(const char* text, std::size_t n) {
   std::memcpy(room(n), text, n);
   used_ += n;
-}
-
-void JsonWriter::beforeValue() {
-  if (afterKey_) {
-    afterKey_ = false;
-    return;
-  }
-  if (depth_ > 0 && depth_ <= kMaxDepth) {  // the results documents nest 7 deep
-    if (!first_[depth_ - 1]) putChar(',');
-    first_[depth_ - 1] = false;
-  }
 }
 
 void JsonWriter::open(char bracket) {

@@ -49,10 +49,30 @@ class JsonWriter {
  private:
   JsonWriter& key(const char* name, std::size_t length);
   char* writeNumber(char* start, double value);
-  char* room(std::size_t n);
+  // The text grows inside out_'s own buffer: out_ is kept longer than the
+  // text and cut to it at the end, so that each piece is one copy, not one
+  // append. (These small steps are inline: a document takes thousands.)
+  char* room(std::size_t n) {
+    if (out_.size() - used_ < n) grow(n);
+    return &out_[used_];
+  }
+  void grow(std::size_t n);
   void put(const char* text, std::size_t n);
-  void putChar(char c);
-  void beforeValue();
+  void putChar(char c) {
+    *room(1) = c;
+    ++used_;
+  }
+  // The comma before every value but the first in its array or object.
+  void beforeValue() {
+    if (afterKey_) {
+      afterKey_ = false;
+      return;
+    }
+    if (depth_ > 0 && depth_ <= kMaxDepth) {  // the results documents nest 7 deep
+      if (!first_[depth_ - 1]) putChar(',');
+      first_[depth_ - 1] = false;
+    }
+  }
   void open(char bracket);
   void close(char bracket);
 
