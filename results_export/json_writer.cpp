@@ -42,18 +42,6 @@ void JsonWriter::endObject() { close('}'); }
 void JsonWriter::beginArray() { open('['); }
 void JsonWriter::endArray() { close(']'); }
 
-JsonWriter& JsonWriter::key(const char* name, std::size_t n) {
-  beforeValue();
-  char* p = room(n + 3);
-  *p++ = '"';
-  std::memcpy(p, name, n);
-  p[n] = '"';
-  p[n + 1] = ':';
-  used_ += n + 3;
-  afterKey_ = true;
-  return *this;
-}
-
 // Writes one number at `start` (kNumberRoom characters of room); returns the
 // end of its text.
 char* JsonWriter::writeNumber(char* start, double value) {

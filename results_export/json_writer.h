@@ -47,7 +47,18 @@ class JsonWriter {
   void numbers(const double* values, int count);
 
  private:
-  JsonWriter& key(const char* name, std::size_t length);
+  // Inline, so that a literal name's length is known where it is copied.
+  JsonWriter& key(const char* name, std::size_t n) {
+    beforeValue();
+    char* p = room(n + 3);
+    *p++ = '"';
+    std::memcpy(p, name, n);
+    p[n] = '"';
+    p[n + 1] = ':';
+    used_ += n + 3;
+    afterKey_ = true;
+    return *this;
+  }
   char* writeNumber(char* start, double value);
   // The text grows inside out_'s own buffer: out_ is kept longer than the
   // text and cut to it at the end, so that each piece is one copy, not one
