@@ -111,26 +111,22 @@ class Engine:
             return -1.0
         return v
 
+    def _half_angle(self, cosine):
+        """(degrees, approximated): half the angle of a cosine, 0 or 90 when
+        the cosine lies outside [-1, 1] by more than rounding."""
+        cosine = self._clamp_unit(cosine)
+        if cosine > 1:
+            return 0.0, True
+        if cosine < -1:
+            return 90.0, True
+        return (90 / PI) * math.acos(cosine), False
+
     def _dd_pair(self, V1, V3):
-        approx = False
         normal = True
         dsc = ((0.5 * V3) - V1 * V1) + 0.5
-        x = V1 + math.sqrt(dsc) if dsc >= 0 else V1
-        x = self._clamp_unit(x)
-        if x > 1:
-            approx, psi = True, 0.0
-        elif x < -1:
-            approx, psi = True, 90.0
-        else:
-            psi = (90 / PI) * math.acos(x)
-        y = 2 * V1 - math.cos(((2 * psi) * PI) / 180)
-        y = self._clamp_unit(y)
-        if y > 1:
-            approx, phi = True, 0.0
-        elif y < -1:
-            approx, phi = True, 90.0
-        else:
-            phi = (90 / PI) * math.acos(y)
+        psi, approx_psi = self._half_angle(V1 + math.sqrt(dsc) if dsc >= 0 else V1)
+        phi, approx_phi = self._half_angle(2 * V1 - math.cos(((2 * psi) * PI) / 180))
+        approx = approx_psi or approx_phi
         tpsi = 0 if math.isnan(psi) else int(abs(psi))
         tphi = 0 if math.isnan(phi) else int(abs(phi))
         if tphi >= 70 and tpsi <= 0.4:
