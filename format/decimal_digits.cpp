@@ -161,8 +161,7 @@ bool roundFixed(double magnitude, int precision, RoundedDecimal& rounded) {
     const long double s = scaled(magnitude, precision);
     if (!(s < 1e17L) || !roundedWhole(s, rounded.digits)) return false;
   }
-  int count = 1;
-  while (count < 18 && rounded.digits >= kPow10[count]) ++count;
+  int count = decimalDigitCount(rounded.digits);
   if (count < precision + 1) count = precision + 1;  // "0.005" keeps its leading zero
   rounded.length = precision > 0 ? count + 1 : count;
   return true;

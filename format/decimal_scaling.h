@@ -44,6 +44,19 @@ constexpr std::uint64_t kPow10[] = {1ULL,
                                     10000000000000000ULL,
                                     100000000000000000ULL};
 
+// How many decimal digits `v` has (v < 10^17; none for 0): the bit length
+// times log10 2 (1233 / 4096) is the digit count or one more.
+inline int decimalDigitCount(std::uint64_t v) {
+#if defined(__GNUC__)
+  const int bits = 64 - __builtin_clzll(v | 1);
+#else
+  int bits = 0;
+  for (std::uint64_t w = v; w != 0; w >>= 1) ++bits;
+#endif
+  const int t = (bits * 1233) >> 12;
+  return t + 1 - (v < kPow10[t] ? 1 : 0);
+}
+
 // 10^k as the nearest double, for k from -kDoublePowers to kDoublePowers:
 // nearestPowersOfTen()[k].
 const double* nearestPowersOfTen();
@@ -95,10 +108,22 @@ inline char* putDigitsOf(Unsigned digits, int count, char* out) {
   return out + count;
 }
 
-// The same, in 32-bit arithmetic when the digits fit (nearly always).
+// The same for any 64-bit value.
 inline char* putDigits(std::uint64_t digits, int count, char* out) {
-  return digits <= 0xFFFFFFFFu ? putDigitsOf(static_cast<std::uint32_t>(digits), count, out)
-                               : putDigitsOf(digits, count, out);
+  // Eight digits at a time come off the right with one 64-bit division each;
+  // within a block and for the last eight or fewer, 32-bit arithmetic.
+  int left = count;
+  while (left > 8) {
+    left -= 8;
+    const std::uint32_t eight = static_cast<std::uint32_t>(digits % 100000000);
+    digits /= 100000000;
+    putTwoDigits(eight / 1000000, out + left);
+    putTwoDigits(eight / 10000 % 100, out + left + 2);
+    putTwoDigits(eight / 100 % 100, out + left + 4);
+    putTwoDigits(eight % 100, out + left + 6);
+  }
+  putDigitsOf(static_cast<std::uint32_t>(digits), left, out);
+  return out + count;
 }
 
 }  // namespace vc

@@ -65,8 +65,8 @@ std::size_t fixedFieldOf(double value, int width, const double*, char* out) {
   const double s = std::fabs(value) * kPow10Double[P];  // 10^P is exact
   std::uint64_t digits = 0;
   if (!(s < 0x1p52) || !roundedWholeOfDouble(s, digits)) return 0;  // NaN fails the first test
-  int count = P + 1;  // "0.005" keeps its leading zero
-  while (count < 16 && digits >= kPow10[count]) ++count;
+  int count = decimalDigitCount(digits);
+  if (count < P + 1) count = P + 1;  // "0.005" keeps its leading zero
   const int length = count + (P > 0 ? 1 : 0) + (negative ? 1 : 0);
   const int pad = width > length ? width - length : 0;
   std::memset(out, ' ', kFieldRoom);

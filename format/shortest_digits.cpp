@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "format/decimal_scaling.h"
 #include "format/digit_pairs.h"
 
 #if defined(_MSC_VER) && defined(_M_X64) && !defined(__SIZEOF_INT128__)
@@ -117,41 +118,6 @@ Decimal shortestDecimal(std::uint64_t bits) {
   return toDecimal(-mq, c);
 }
 
-// Eight digits of `v` (below 10^8), leading zeros kept, at `out`: 32-bit
-// arithmetic only.
-void putEightDigits(std::uint32_t v, char* out) {
-  const std::uint32_t high = v / 10000;
-  const std::uint32_t low = v % 10000;
-  putTwoDigits(high / 100, out);
-  putTwoDigits(high % 100, out + 2);
-  putTwoDigits(low / 100, out + 4);
-  putTwoDigits(low % 100, out + 6);
-}
-
-// The decimal digits of `v` (non-zero), ending at `end`; returns where they
-// begin. Eight at a time, so that only two divisions are 64-bit.
-char* putAllDigits(std::uint64_t v, char* end) {
-  char* p = end;
-  while (v >= 100000000) {
-    p -= 8;
-    putEightDigits(static_cast<std::uint32_t>(v % 100000000), p);
-    v /= 100000000;
-  }
-  std::uint32_t w = static_cast<std::uint32_t>(v);
-  while (w >= 100) {
-    p -= 2;
-    putTwoDigits(w % 100, p);
-    w /= 100;
-  }
-  if (w >= 10) {
-    p -= 2;
-    putTwoDigits(w, p);
-  } else {
-    *--p = static_cast<char>('0' + w);
-  }
-  return p;
-}
-
 }  // namespace
 
 char* writeShortest(char* first, double value) {
@@ -175,9 +141,9 @@ char* writeShortest(char* first, double value) {
     d.digits /= 10;
     ++d.exponent;
   }
-  char text[20];
-  const char* const digits = putAllDigits(d.digits, text + sizeof text);
-  const int count = static_cast<int>(text + sizeof text - digits);
+  const int count = decimalDigitCount(d.digits);
+  char digits[20];
+  putDigits(d.digits, count, digits);
   const int x = d.exponent + count - 1;  // the exponent of the first digit
   const int absX = x < 0 ? -x : x;
   const int scientificLength = count + (count > 1 ? 1 : 0) + 2 + (absX >= 100 ? 3 : 2);
